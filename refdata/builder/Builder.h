@@ -1,0 +1,29 @@
+// The steps of the reference-data build. Each database is written into a
+// temporary file, checked, and renamed into place.
+#pragma once
+
+#include <filesystem>
+
+#include "BuildDb.h"
+
+namespace quillora::refdata {
+
+struct BuildContext {
+    std::filesystem::path sourceDir;  // the committed sources (refdata/)
+};
+
+// Creates every table and index of each file (empty).
+void CreateParvelloSchema(BuildDb& db);
+void CreateSomnetteSchema(BuildDb& db);
+void CreateGantrelSchema(BuildDb& db);
+
+// "Parvello.dll": word, CYZI, MZ, gz.
+void FillParvello(BuildDb& db, const BuildContext& ctx);
+// "Somnette.dll": namefx.
+void FillNamefx(BuildDb& db, const BuildContext& ctx);
+// "Somnette.dll": chenggu1..4, chenggu, huangdao.
+void FillSomnette(BuildDb& db, const BuildContext& ctx);
+// "Gantrel.dll": hzwh, Shishen, jiazi, JQ.
+void FillGantrel(BuildDb& db, const BuildContext& ctx);
+
+}  // namespace quillora::refdata

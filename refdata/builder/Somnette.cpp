@@ -1,0 +1,9 @@
+#include "Builder.h"
+
+namespace quillora::refdata {
+
+// Filled by the reference-data work for these tables; until then the tables
+// exist and stay empty.
+void FillSomnette(BuildDb& /*db*/, const BuildContext& /*ctx*/) {}
+
+}  // namespace quillora::refdata

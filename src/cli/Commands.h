@@ -1,0 +1,22 @@
+// The commands of quillora-cli. Each prints its lines on stdout (UTF-8, one
+// memo line per output line) and returns the exit status: 0 done, 2 an input
+// check failed (message on stderr), 1 any other error.
+#pragma once
+
+#include "cli/Args.h"
+
+namespace quillora::cli {
+
+int RunBazi(const Args& args);      // CmdBazi.cpp
+int RunAnalyse(const Args& args);   // CmdAnalyse.cpp
+int RunGenerate(const Args& args);  // CmdGenerate.cpp
+int RunAlmanac(const Args& args);   // CmdAlmanac.cpp
+int RunLunar(const Args& args);     // CmdCalendar.cpp
+int RunSolar(const Args& args);     // CmdCalendar.cpp
+int RunMonth(const Args& args);     // CmdCalendar.cpp
+int RunTerms(const Args& args);     // CmdCalendar.cpp
+
+// Prints "<command> is not built yet" on stderr and returns 1.
+int NotBuilt(const char* command);
+
+}  // namespace quillora::cli
