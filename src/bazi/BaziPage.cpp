@@ -1,0 +1,8 @@
+#include "app/Pages.h"
+
+namespace quillora::gui {
+
+// The page stays empty until its controls are built here.
+void BuildBaziPage(TFrmIndex& /*window*/, QWidget* /*page*/) {}
+
+}  // namespace quillora::gui

@@ -1,0 +1,3 @@
+target_sources(quillora_gui PRIVATE
+  ${CMAKE_SOURCE_DIR}/src/bazi/BaziPage.cpp
+)

@@ -1,0 +1,4 @@
+target_sources(quillora_gui PRIVATE
+  ${CMAKE_SOURCE_DIR}/src/naming/GenerationPage.cpp
+  ${CMAKE_SOURCE_DIR}/src/naming/AnalysisPage.cpp
+)
