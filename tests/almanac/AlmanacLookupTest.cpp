@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "almanac/AlmanacGlossary.h"
+#include "almanac/AlmanacLookup.h"
+#include "data/Database.h"
+#include "data/QueryObject.h"
+
+using namespace quillora;
+namespace fs = std::filesystem;
+
+namespace {
+
+AlmanacCheck Check(const char* y, const char* m, const char* d) {
+    return CheckAlmanacInput({y, m, d});
+}
+
+// A scratch folder with its own "Somnette.dll" holding a few almanac rows;
+// the values carry stray blanks and tabs the report must trim away.
+class AlmanacLookupTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("quillora_almanac_" + std::to_string(::getpid()) + "_" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_);
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open((dir_ / kSomnetteFile).c_str(), &db), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(db,
+                               "create table huangdao (gn text not null, nn text, suici text, "
+                               "tszf text, wuhang text, cong text, pzbj text, jsyq text, yi text, "
+                               "xsyq text, ji text);"
+                               "insert into huangdao values ('2010-05-07', ' 农历三月廿四\t', "
+                               "'庚寅年 辛巳月 丙子日', '碓磨门外东南 ', ' 涧下水 执日', "
+                               "'冲马(庚午)煞南', '丙不修灶 子不问卜', '天恩 母仓', "
+                               "'祭祀 祈福  ', '五虚 土符', '  开市 动土');"
+                               "insert into huangdao values ('2012-02-29', '农历二月初八', "
+                               "'壬辰年 壬寅月 丁亥日', 'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h');",
+                               nullptr, nullptr, nullptr),
+                  SQLITE_OK);
+        sqlite3_close(db);
+        SetDatabaseDirectory(dir_.string());
+    }
+    void TearDown() override {
+        SetDatabaseDirectory("");
+        fs::remove_all(dir_);
+    }
+    fs::path dir_;
+};
+
+}  // namespace
+
+TEST(AlmanacCheckTest, BoxesAreExaminedInTheOrderYearMonthDay) {
+    struct Case {
+        const char *y, *m, *d, *message;
+        AlmanacBox box;
+    };
+    const Case cases[] = {
+        {"", "05", "07", kAlmanacNoYear, AlmanacBox::Year},
+        {" \t", "05", "07", kAlmanacNoYear, AlmanacBox::Year},
+        {"", "", "", kAlmanacNoYear, AlmanacBox::Year},
+        {"2010", "", "", kAlmanacNoMonth, AlmanacBox::Month},
+        {"2010", "  ", "07", kAlmanacNoMonth, AlmanacBox::Month},
+        {"2010", "05", "", kAlmanacNoDay, AlmanacBox::Day},
+        // An empty day is reported before the impossible month is noticed.
+        {"2010", "13", "", kAlmanacNoDay, AlmanacBox::Day},
+    };
+    for (const Case& c : cases) {
+        const AlmanacCheck r = Check(c.y, c.m, c.d);
+        EXPECT_FALSE(r.ok) << c.y << "|" << c.m << "|" << c.d;
+        EXPECT_EQ(r.message, c.message) << c.y << "|" << c.m << "|" << c.d;
+        EXPECT_EQ(r.box, c.box) << c.y << "|" << c.m << "|" << c.d;
+    }
+}
+
+TEST(AlmanacCheckTest, DatesTheCalendarLacksAreRefused) {
+    const char* bad[][3] = {
+        {"2009", "02", "30"},  {"2100", "02", "29"}, {"1900", "2", "29"},  {"2010", "13", "01"},
+        {"2010", "00", "01"},  {"2010", "04", "31"}, {"2010", "05", "0"},  {"abc", "05", "07"},
+        {"2010", "5月", "07"}, {"2010", "05", "7x"}, {"2010", "-5", "07"}, {"2010", "005", "07"},
+    };
+    for (const auto& b : bad) {
+        const AlmanacCheck r = Check(b[0], b[1], b[2]);
+        EXPECT_FALSE(r.ok) << b[0] << "-" << b[1] << "-" << b[2];
+        EXPECT_EQ(r.message, kAlmanacBadDate) << b[0] << "-" << b[1] << "-" << b[2];
+    }
+}
+
+TEST(AlmanacCheckTest, ValidDatesYieldTheTableKey) {
+    const char* good[][4] = {
+        {"2012", "02", "29", "2012-02-29"},        {"2000", "2", "29", "2000-02-29"},
+        {"2010", "5", "07", "2010-05-07"},         {"2010", "05", "7", "2010-05-07"},
+        {" 2010 ", " 05\t", " 07 ", "2010-05-07"}, {"1901", "1", "1", "1901-01-01"},
+        {"2100", "12", "31", "2100-12-31"},        {"2030", "06", "15", "2030-06-15"},
+    };
+    for (const auto& g : good) {
+        const AlmanacCheck r = Check(g[0], g[1], g[2]);
+        ASSERT_TRUE(r.ok) << g[3] << ": " << r.message;
+        EXPECT_EQ(r.key, g[3]);
+    }
+}
+
+TEST_F(AlmanacLookupTest, ARowGivesNineteenTrimmedLines) {
+    QueryObject query(DbConnectionString(kSomnetteFile), kDefaultTimeout);
+    const AlmanacOutcome out = LookupAlmanac(query, {"2010", "05", "07"});
+    ASSERT_EQ(out.kind, AlmanacOutcome::Kind::Found);
+    const std::vector<std::string> expected = {
+        "当日统览:2010-05-07  农历三月廿四",
+        "",
+        "岁次:庚寅年 辛巳月 丙子日",
+        "",
+        "每日胎神占方:碓磨门外东南",
+        "",
+        "五行:涧下水 执日",
+        "",
+        "冲:冲马(庚午)煞南",
+        "",
+        "彭祖百忌:丙不修灶 子不问卜",
+        "",
+        "吉神宜趋:天恩 母仓",
+        "",
+        "宜:祭祀 祈福",
+        "",
+        "凶神宜忌:五虚 土符",
+        "",
+        "忌:开市 动土",
+    };
+    EXPECT_EQ(out.lines, expected);
+    EXPECT_EQ(static_cast<int>(out.lines.size()), kAlmanacReportLines);
+    EXPECT_FALSE(query.IsOpen());
+}
+
+TEST_F(AlmanacLookupTest, TypedMonthWithoutZeroFindsTheSameDay) {
+    QueryObject query(DbConnectionString(kSomnetteFile), kDefaultTimeout);
+    const AlmanacOutcome padded = LookupAlmanac(query, {"2010", "05", "07"});
+    const AlmanacOutcome typed = LookupAlmanac(query, {"2010", "5", "7"});
+    ASSERT_EQ(typed.kind, AlmanacOutcome::Kind::Found);
+    EXPECT_EQ(typed.lines, padded.lines);
+
+    const AlmanacOutcome leap = LookupAlmanac(query, {"2012", "2", "29"});
+    ASSERT_EQ(leap.kind, AlmanacOutcome::Kind::Found);
+    EXPECT_EQ(leap.lines.front(), "当日统览:2012-02-29  农历二月初八");
+    EXPECT_EQ(leap.lines.back(), "忌:h");
+}
+
+TEST_F(AlmanacLookupTest, ADayWithoutRowGivesNoEntryAndNoMessage) {
+    QueryObject query(DbConnectionString(kSomnetteFile), kDefaultTimeout);
+    const AlmanacOutcome out = LookupAlmanac(query, {"2030", "06", "15"});
+    EXPECT_EQ(out.kind, AlmanacOutcome::Kind::NoEntry);
+    EXPECT_TRUE(out.lines.empty());
+    EXPECT_TRUE(out.check.message.empty());
+}
+
+TEST_F(AlmanacLookupTest, FailedChecksRunNoStatement) {
+    // The query points at a file that does not exist: any statement would
+    // throw, so a clean rejection proves none ran.
+    QueryObject query(DbConnectionString("NoSuchFile.dll"), kDefaultTimeout);
+    for (const AlmanacInput& in : {AlmanacInput{"2009", "02", "30"}, AlmanacInput{"", "05", "07"},
+                                   AlmanacInput{"2010", "5", ""}}) {
+        AlmanacOutcome out;
+        EXPECT_NO_THROW(out = LookupAlmanac(query, in));
+        EXPECT_EQ(out.kind, AlmanacOutcome::Kind::Rejected);
+        EXPECT_TRUE(query.Statement().empty());
+    }
+}
+
+TEST_F(AlmanacLookupTest, AMissingDatabaseIsAnErrorNamingTheFile) {
+    fs::remove(dir_ / kSomnetteFile);
+    QueryObject query(DbConnectionString(kSomnetteFile), kDefaultTimeout);
+    try {
+        LookupAlmanac(query, {"2010", "05", "07"});
+        FAIL() << "a missing database must be reported";
+    } catch (const DbError& e) {
+        EXPECT_NE(std::string(e.what()).find(kSomnetteFile), std::string::npos) << e.what();
+    }
+}
+
+TEST(AlmanacGlossaryTest, ThirtyFourLinesExplainTheThirtyTwoTermsInOrder) {
+    const auto& lines = AlmanacGlossaryLines();
+    const auto& terms = AlmanacGlossaryTerms();
+    ASSERT_EQ(lines.size(), 34u);
+    ASSERT_EQ(terms.size(), 32u);
+    const std::string sep = " ：";
+    std::size_t line = 0;
+    for (const std::string& term : terms) {
+        ASSERT_LT(line, lines.size());
+        EXPECT_EQ(lines[line].rfind(term + sep, 0), 0u) << lines[line];
+        EXPECT_GT(lines[line].size(), term.size() + sep.size()) << term << " has no explanation";
+        ++line;
+        if (term == "破土") {
+            // Two continuation lines that start no new term.
+            for (int k = 0; k < 2; ++k, ++line) {
+                EXPECT_EQ(lines[line].find(sep), std::string::npos) << lines[line];
+                EXPECT_FALSE(lines[line].empty());
+            }
+        }
+    }
+    EXPECT_EQ(line, lines.size());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "安门 ：放置正门门框 "), lines.end());
+}
