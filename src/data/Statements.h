@@ -15,6 +15,155 @@ inline constexpr const char* kWordStrokes = "select bh from word where zi = ?";
 inline constexpr const char* kWordTraditional = "select ft from word where zi = ?";
 inline constexpr const char* kWordElement = "select wuhang from word where zi = ?";
 
+// ---- Parvello.dll: candidate-name generation ------------------------------
+//
+// One statement per name length and set of fixed positions. Every statement
+// yields the candidate columns zi, wuhang, ft, bh, fs. A fixed position is the
+// row of word for the fixed character (key bound in position order); a free
+// position is a row of CYZI, either from a random sample (the first N rows in
+// rnd(ID) order, drawn afresh by each statement) or from the whole table. Every
+// combination must match a stroke pattern of gz of the name's length. None of
+// them orders its result. When elements are required the statement is wrapped
+// as "select * from (" statement ") dd where 1 = 1 " + conditions, so the
+// conditions apply after the row limit.
+
+// clang-format off
+#define QL_CYZI_SAMPLE(n) "(select zi, wuhang, ft, bh from CYZI order by rnd(ID) limit " #n ")"
+#define QL_WORD_ONE "(select zi, wuhang, ft, bh from word where zi = ? limit 1)"
+#define QL_SELECT_FOUR                                                              \
+    "select a.zi || aa.zi || b.zi || bb.zi as zi, "                                 \
+    "a.wuhang || aa.wuhang || b.wuhang || bb.wuhang as wuhang, "                    \
+    "a.ft || aa.ft || b.ft || bb.ft as ft, a.bh + aa.bh + b.bh + bb.bh as bh, "     \
+    "c.zf as fs from "
+#define QL_MATCH_FOUR                                                               \
+    ", gz c where c.lx = 4 and a.bh = c.bh11 and aa.bh = c.bh12 and "               \
+    "b.bh = c.bh21 and bb.bh = c.bh22 limit 100000"
+
+// Two characters. G2-1: no fixed position, two samples of 230, at most 50000
+// rows. G2-2: position 1 fixed, the whole of CYZI. G2-3: position 2 fixed.
+inline constexpr const char* kGen2_1 =
+    "select a.zi || b.zi as zi, a.wuhang || b.wuhang as wuhang, a.ft || b.ft as ft, "
+    "a.bh + b.bh as bh, d.zf as fs "
+    "from " QL_CYZI_SAMPLE(230) " a, " QL_CYZI_SAMPLE(230) " b, gz d "
+    "where d.lx = 2 and a.bh = d.bh11 and b.bh = d.bh12 limit 50000";
+inline constexpr const char* kGen2_2 =
+    "select a.zi || b.zi as zi, a.wuhang || b.wuhang as wuhang, a.ft || b.ft as ft, "
+    "a.bh + b.bh as bh, c.zf as fs "
+    "from CYZI b, word a, gz c "
+    "where a.zi = ? and c.lx = 2 and c.bh11 = a.bh and c.bh12 = b.bh";
+inline constexpr const char* kGen2_3 =
+    "select a.zi || b.zi as zi, a.wuhang || b.wuhang as wuhang, a.ft || b.ft as ft, "
+    "a.bh + b.bh as bh, c.zf as fs "
+    "from CYZI a, word b, gz c "
+    "where b.zi = ? and c.lx = 2 and c.bh11 = a.bh and c.bh12 = b.bh";
+
+// Three characters. G3-1: three samples of 50, at most 50000 rows. G3-2 to
+// G3-4: one fixed position, two samples of 200. G3-5 to G3-7: two fixed
+// positions, the whole of CYZI.
+inline constexpr const char* kGen3_1 =
+    "select a.zi || b.zi || c.zi as zi, a.wuhang || b.wuhang || c.wuhang as wuhang, "
+    "a.ft || b.ft || c.ft as ft, a.bh + b.bh + c.bh as bh, d.zf as fs "
+    "from " QL_CYZI_SAMPLE(50) " a, " QL_CYZI_SAMPLE(50) " b, " QL_CYZI_SAMPLE(50) " c, gz d "
+    "where d.lx = 3 and a.bh = d.bh11 and b.bh = d.bh12 and c.bh = d.bh21 limit 50000";
+inline constexpr const char* kGen3_2 =
+    "select a.zi || b.zi || bb.zi as zi, a.wuhang || b.wuhang || bb.wuhang as wuhang, "
+    "a.ft || b.ft || bb.ft as ft, a.bh + b.bh + bb.bh as bh, c.zf as fs "
+    "from " QL_CYZI_SAMPLE(200) " b, " QL_CYZI_SAMPLE(200) " bb, word a, gz c "
+    "where a.zi = ? and c.lx = 3 and c.bh11 = a.bh and c.bh12 = b.bh and c.bh21 = bb.bh";
+inline constexpr const char* kGen3_3 =
+    "select b.zi || a.zi || bb.zi as zi, b.wuhang || a.wuhang || bb.wuhang as wuhang, "
+    "b.ft || a.ft || bb.ft as ft, b.bh + a.bh + bb.bh as bh, c.zf as fs "
+    "from " QL_CYZI_SAMPLE(200) " b, " QL_CYZI_SAMPLE(200) " bb, word a, gz c "
+    "where a.zi = ? and c.lx = 3 and c.bh11 = b.bh and c.bh12 = a.bh and c.bh21 = bb.bh";
+inline constexpr const char* kGen3_4 =
+    "select b.zi || bb.zi || a.zi as zi, b.wuhang || bb.wuhang || a.wuhang as wuhang, "
+    "b.ft || bb.ft || a.ft as ft, b.bh + bb.bh + a.bh as bh, c.zf as fs "
+    "from " QL_CYZI_SAMPLE(200) " b, " QL_CYZI_SAMPLE(200) " bb, word a, gz c "
+    "where a.zi = ? and c.lx = 3 and c.bh11 = b.bh and c.bh12 = bb.bh and c.bh21 = a.bh";
+inline constexpr const char* kGen3_5 =
+    "select a.zi || aa.zi || b.zi as zi, a.wuhang || aa.wuhang || b.wuhang as wuhang, "
+    "a.ft || aa.ft || b.ft as ft, a.bh + aa.bh + b.bh as bh, c.zf as fs "
+    "from CYZI b, word a, word aa, gz c "
+    "where a.zi = ? and aa.zi = ? and c.lx = 3 and c.bh11 = a.bh and c.bh12 = aa.bh and "
+    "c.bh21 = b.bh";
+inline constexpr const char* kGen3_6 =
+    "select a.zi || b.zi || aa.zi as zi, a.wuhang || b.wuhang || aa.wuhang as wuhang, "
+    "a.ft || b.ft || aa.ft as ft, a.bh + aa.bh + b.bh as bh, c.zf as fs "
+    "from CYZI b, word a, word aa, gz c "
+    "where a.zi = ? and aa.zi = ? and c.lx = 3 and c.bh11 = a.bh and c.bh12 = b.bh and "
+    "c.bh21 = aa.bh";
+inline constexpr const char* kGen3_7 =
+    "select b.zi || a.zi || aa.zi as zi, b.wuhang || a.wuhang || aa.wuhang as wuhang, "
+    "b.ft || a.ft || aa.ft as ft, a.bh + aa.bh + b.bh as bh, c.zf as fs "
+    "from CYZI b, word a, word aa, gz c "
+    "where a.zi = ? and aa.zi = ? and c.lx = 3 and c.bh11 = b.bh and c.bh12 = a.bh and "
+    "c.bh21 = aa.bh";
+
+// Four characters, at most 100000 rows each. G4-1: no fixed position, two
+// samples of 300 ready-made parts of MZ. G4-2 to G4-5: one fixed position,
+// three samples of 50. G4-6 to G4-11: two fixed, two samples of 300. G4-12 to
+// G4-15: three fixed, one sample of 1000.
+inline constexpr const char* kGen4_1 =
+    "select a.zi || b.zi as zi, a.wuhang || b.wuhang as wuhang, a.ft || b.ft as ft, "
+    "a.bh + b.bh as bh, c.zf as fs "
+    "from (select zi, wuhang, ft, bh, bh1, bh2 from MZ order by rnd(ID) limit 300) a, "
+    "(select zi, wuhang, ft, bh, bh1, bh2 from MZ order by rnd(ID) limit 300) b, gz c "
+    "where c.lx = 4 and a.bh1 = c.bh11 and a.bh2 = c.bh12 and b.bh1 = c.bh21 and "
+    "b.bh2 = c.bh22 limit 100000";
+inline constexpr const char* kGen4_2 = QL_SELECT_FOUR
+    QL_WORD_ONE " a, " QL_CYZI_SAMPLE(50) " aa, " QL_CYZI_SAMPLE(50) " b, " QL_CYZI_SAMPLE(50) " bb"
+    QL_MATCH_FOUR;
+inline constexpr const char* kGen4_3 = QL_SELECT_FOUR
+    QL_CYZI_SAMPLE(50) " a, " QL_WORD_ONE " aa, " QL_CYZI_SAMPLE(50) " b, " QL_CYZI_SAMPLE(50) " bb"
+    QL_MATCH_FOUR;
+inline constexpr const char* kGen4_4 = QL_SELECT_FOUR
+    QL_CYZI_SAMPLE(50) " a, " QL_CYZI_SAMPLE(50) " aa, " QL_WORD_ONE " b, " QL_CYZI_SAMPLE(50) " bb"
+    QL_MATCH_FOUR;
+inline constexpr const char* kGen4_5 = QL_SELECT_FOUR
+    QL_CYZI_SAMPLE(50) " a, " QL_CYZI_SAMPLE(50) " aa, " QL_CYZI_SAMPLE(50) " b, " QL_WORD_ONE " bb"
+    QL_MATCH_FOUR;
+inline constexpr const char* kGen4_6 = QL_SELECT_FOUR
+    QL_WORD_ONE " a, " QL_WORD_ONE " aa, " QL_CYZI_SAMPLE(300) " b, " QL_CYZI_SAMPLE(300) " bb"
+    QL_MATCH_FOUR;
+inline constexpr const char* kGen4_7 = QL_SELECT_FOUR
+    QL_WORD_ONE " a, " QL_CYZI_SAMPLE(300) " aa, " QL_WORD_ONE " b, " QL_CYZI_SAMPLE(300) " bb"
+    QL_MATCH_FOUR;
+inline constexpr const char* kGen4_8 = QL_SELECT_FOUR
+    QL_WORD_ONE " a, " QL_CYZI_SAMPLE(300) " aa, " QL_CYZI_SAMPLE(300) " b, " QL_WORD_ONE " bb"
+    QL_MATCH_FOUR;
+inline constexpr const char* kGen4_9 = QL_SELECT_FOUR
+    QL_CYZI_SAMPLE(300) " a, " QL_WORD_ONE " aa, " QL_WORD_ONE " b, " QL_CYZI_SAMPLE(300) " bb"
+    QL_MATCH_FOUR;
+inline constexpr const char* kGen4_10 = QL_SELECT_FOUR
+    QL_CYZI_SAMPLE(300) " a, " QL_CYZI_SAMPLE(300) " aa, " QL_WORD_ONE " b, " QL_WORD_ONE " bb"
+    QL_MATCH_FOUR;
+inline constexpr const char* kGen4_11 = QL_SELECT_FOUR
+    QL_CYZI_SAMPLE(300) " a, " QL_WORD_ONE " aa, " QL_CYZI_SAMPLE(300) " b, " QL_WORD_ONE " bb"
+    QL_MATCH_FOUR;
+inline constexpr const char* kGen4_12 = QL_SELECT_FOUR
+    QL_WORD_ONE " a, " QL_WORD_ONE " aa, " QL_WORD_ONE " b, " QL_CYZI_SAMPLE(1000) " bb"
+    QL_MATCH_FOUR;
+inline constexpr const char* kGen4_13 = QL_SELECT_FOUR
+    QL_WORD_ONE " a, " QL_WORD_ONE " aa, " QL_CYZI_SAMPLE(1000) " b, " QL_WORD_ONE " bb"
+    QL_MATCH_FOUR;
+inline constexpr const char* kGen4_14 = QL_SELECT_FOUR
+    QL_WORD_ONE " a, " QL_CYZI_SAMPLE(1000) " aa, " QL_WORD_ONE " b, " QL_WORD_ONE " bb"
+    QL_MATCH_FOUR;
+inline constexpr const char* kGen4_15 = QL_SELECT_FOUR
+    QL_CYZI_SAMPLE(1000) " a, " QL_WORD_ONE " aa, " QL_WORD_ONE " b, " QL_WORD_ONE " bb"
+    QL_MATCH_FOUR;
+
+#undef QL_CYZI_SAMPLE
+#undef QL_WORD_ONE
+#undef QL_SELECT_FOUR
+#undef QL_MATCH_FOUR
+// clang-format on
+
+// The wrapping that applies the element conditions to a generation statement:
+// kGenFilterHead + statement + kGenFilterTail + the conditions.
+inline constexpr const char* kGenFilterHead = "select * from (";
+inline constexpr const char* kGenFilterTail = ") dd where 1 = 1 ";
+
 // ---- Somnette.dll -------------------------------------------------------
 
 // Numerology reading (key: the number modulo 81 in decimal).
