@@ -1,10 +1,110 @@
+// The calendar commands of quillora-cli:
+//   lunar YYYY-MM-DD                         Gregorian -> lunar date and text
+//   solar --year Y --month M --day D [--leap]  lunar -> Gregorian
+//   month YYYY-MM [--day D]                  the date picker's month
+//   terms YYYY                               the solar-term instants of a year
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+#include "calendar/CnCalendar.h"
+#include "calendar/LunarCalendar.h"
 #include "cli/Commands.h"
+#include "common/DateValue.h"
 
 namespace quillora::cli {
 
-int RunLunar(const Args& /*args*/) { return NotBuilt("lunar"); }
-int RunSolar(const Args& /*args*/) { return NotBuilt("solar"); }
-int RunMonth(const Args& /*args*/) { return NotBuilt("month"); }
-int RunTerms(const Args& /*args*/) { return NotBuilt("terms"); }
+namespace {
+
+// The one positional value a command takes; InputError when it is missing.
+const std::string& Positional(const Args& args, const char* what) {
+    if (args.positional.empty())
+        throw InputError{std::string("missing ") + what};
+    return args.positional.front();
+}
+
+int ReadInt(const std::string& text) {
+    int value = 0;
+    if (!TryParseInt(text, value))
+        throw InputError{"'" + text + "' is not a valid integer value"};
+    return value;
+}
+
+void PrintLine(const std::string& line) {
+    std::printf("%s\n", line.c_str());
+}
+
+// terms YYYY: the year, within the calendar's years 1900 to 2100.
+int ReadTermsYear(const Args& args) {
+    const int year = ReadInt(Positional(args, "year (YYYY)"));
+    if (year < kLunarFirstYear || year > kLunarLastYear)
+        throw InputError{"the year must lie between 1900 and 2100"};
+    return year;
+}
+
+// The 24 term instants of the closed formula, "name<TAB>yyyy-MM-dd HH:mm:ss".
+void PrintFormulaTerms(int year) {
+    for (int n = 0; n < 24; ++n)
+        PrintLine(std::string(TermNames[n]) + "\t" + FormatDateTime(SolarTermInstant(year, n)));
+}
+
+}  // namespace
+
+int RunLunar(const Args& args) {
+    const std::string& text = Positional(args, "date (YYYY-MM-DD)");
+    DateValue date = 0;
+    if (!TryParseDate(text, date))
+        throw InputError{"'" + text + "' is not a valid date"};
+    const LunarDate lunar = SolarToLunar(date);
+    std::printf("%d %d %d %d\n", lunar.year, lunar.month, lunar.day, lunar.isLeap ? 1 : 0);
+    PrintLine(LunarDateText(lunar));
+    return 0;
+}
+
+int RunSolar(const Args& args) {
+    LunarDate lunar;
+    lunar.year = ReadInt(Require(args, "year"));
+    lunar.month = ReadInt(Require(args, "month"));
+    lunar.day = ReadInt(Require(args, "day"));
+    lunar.isLeap = args.Has("leap");
+    PrintLine(FormatDate(LunarToSolar(lunar)));
+    return 0;
+}
+
+int RunMonth(const Args& args) {
+    const std::string& text = Positional(args, "month (YYYY-MM)");
+    const std::size_t dash = text.find('-');
+    if (dash == std::string::npos)
+        throw InputError{"'" + text + "' is not a month (YYYY-MM)"};
+    const int year = ReadInt(text.substr(0, dash));
+    const int month = ReadInt(text.substr(dash + 1));
+    if (month < 1 || month > 12)
+        throw InputError{"the month must lie between 1 and 12"};
+    if (year < kCnFirstYear || year > kCnLastYear)
+        throw InputError{"the calendar shows the years 1901 to 2050"};
+    int selected = 1;
+    if (args.Has("day")) {
+        selected = ReadInt(args.Get("day"));
+        if (selected < 1 || selected > 31)
+            throw InputError{"the day must lie between 1 and 31"};
+    }
+
+    for (const PickerDayLabel& label : PickerMonthLabels(year, month)) {
+        std::printf("%d\t%s\t%s\n", label.day, label.text.c_str(),
+                    std::string(DayLabelKindName(label.kind)).c_str());
+    }
+    // The picker draws the selected day cut to the month's length.
+    const int day = std::min(selected, DaysInMonth(year, month));
+    const DateValue drawn = EncodeDate(year, month, day);
+    PrintLine("zodiac\t" + CnZodiac(drawn));
+    PrintLine("starsign\t" + StarSignOfDay(day, drawn));
+    return 0;
+}
+
+int RunTerms(const Args& args) {
+    const int year = ReadTermsYear(args);
+    PrintFormulaTerms(year);
+    return 0;
+}
 
 }  // namespace quillora::cli
