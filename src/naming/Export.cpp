@@ -1,0 +1,157 @@
+#include "naming/Export.h"
+
+#include <xlsxwriter.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+
+#include "naming/Shortlist.h"
+
+namespace quillora {
+
+ExportTable GridExportTable(const ResultGrid& grid) {
+    ExportTable t;
+    for (const GridColumnSpec& c : kResultColumns) {
+        t.header.emplace_back(c.header);
+        t.widths.push_back(c.width);
+        t.numeric.push_back(c.numeric);
+    }
+    AppendGridRows(grid, t);
+    return t;
+}
+
+void AppendGridRows(const ResultGrid& grid, ExportTable& table) {
+    const int n = grid.ShownRows();
+    for (int r = 1; r <= n; ++r) {
+        const auto& row = grid.Row(r);
+        table.rows.emplace_back(row.begin(), row.end());
+    }
+}
+
+namespace {
+
+// Closes the workbook on every path out of ExportXlsx.
+struct Workbook {
+    lxw_workbook* book;
+    ~Workbook() {
+        if (book != nullptr)
+            workbook_close(book);
+    }
+};
+
+// A number cell when the whole text is a decimal integer.
+bool AsNumber(const std::string& text, double& value) {
+    if (text.empty())
+        return false;
+    char* end = nullptr;
+    const long long v = std::strtoll(text.c_str(), &end, 10);
+    if (end == nullptr || *end != '\0')
+        return false;
+    value = static_cast<double>(v);
+    return true;
+}
+
+}  // namespace
+
+void ExportXlsx(const std::string& path, const ExportTable& table) {
+    Workbook wb{workbook_new(path.c_str())};
+    if (wb.book == nullptr)
+        throw FileWriteError("文件 " + path + " 无法创建。");
+    lxw_worksheet* sheet = workbook_add_worksheet(wb.book, "起名结果");
+    lxw_format* bold = workbook_add_format(wb.book);
+    format_set_bold(bold);
+    format_set_align(bold, LXW_ALIGN_CENTER);
+
+    for (std::size_t c = 0; c < table.header.size(); ++c) {
+        // Grid widths are pixels; a spreadsheet column counts characters of
+        // about 7 pixels.
+        const double width = c < table.widths.size() ? table.widths[c] / 7.0 + 1.0 : 10.0;
+        worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), width,
+                             nullptr);
+        worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c), table.header[c].c_str(), bold);
+    }
+    worksheet_freeze_panes(sheet, 1, 0);
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        const auto row = static_cast<lxw_row_t>(r + 1);
+        for (std::size_t c = 0; c < table.rows[r].size(); ++c) {
+            const std::string& text = table.rows[r][c];
+            const auto col = static_cast<lxw_col_t>(c);
+            double value = 0;
+            if (c < table.numeric.size() && table.numeric[c] && AsNumber(text, value)) {
+                worksheet_write_number(sheet, row, col, value, nullptr);
+            } else if (!text.empty()) {
+                worksheet_write_string(sheet, row, col, text.c_str(), nullptr);
+            }
+        }
+    }
+    lxw_workbook* book = wb.book;
+    wb.book = nullptr;
+    const lxw_error err = workbook_close(book);
+    if (err != LXW_NO_ERROR) {
+        throw FileWriteError("文件 " + path + " 无法保存：" + lxw_strerror(err));
+    }
+}
+
+std::string FormatTsv(const ExportTable& table) {
+    std::string out;
+    auto line = [&](const std::vector<std::string>& cells) {
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            if (i > 0)
+                out += '\t';
+            out += cells[i];
+        }
+        out += '\n';
+    };
+    line(table.header);
+    for (const auto& row : table.rows)
+        line(row);
+    return out;
+}
+
+std::string FormatCsv(const ExportTable& table) {
+    std::string out;
+    auto cell = [&](const std::string& text) {
+        if (text.find_first_of(",\"\r\n") == std::string::npos) {
+            out += text;
+            return;
+        }
+        out += '"';
+        for (const char ch : text) {
+            if (ch == '"')
+                out += '"';
+            out += ch;
+        }
+        out += '"';
+    };
+    auto line = [&](const std::vector<std::string>& cells) {
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            if (i > 0)
+                out += ',';
+            cell(cells[i]);
+        }
+        out += "\r\n";
+    };
+    line(table.header);
+    for (const auto& row : table.rows)
+        line(row);
+    return out;
+}
+
+void ExportTsv(const std::string& path, const ExportTable& table) {
+    WriteGbkTextFile(path, FormatTsv(table));
+}
+
+void ExportCsv(const std::string& path, const ExportTable& table) {
+    const std::string text = FormatCsv(table);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out)
+        throw FileWriteError("文件 " + path + " 无法保存：" + std::strerror(errno));
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.close();
+    if (!out)
+        throw FileWriteError("文件 " + path + " 写入失败。");
+}
+
+}  // namespace quillora

@@ -1,0 +1,44 @@
+// Exports of the results grid: the header and the shown rows, as an .xlsx
+// spreadsheet, as tab-separated text (GBK, CRLF) and as CSV text.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "naming/ResultsGrid.h"
+
+namespace quillora {
+
+// What an export writes: the header texts, the column widths in pixels, which
+// columns hold numbers, and the rows in the order shown.
+struct ExportTable {
+    std::vector<std::string> header;
+    std::vector<int> widths;
+    std::vector<bool> numeric;
+    std::vector<std::vector<std::string>> rows;
+};
+
+// The grid's header and its shown rows (rows 1 ... ShownRows()).
+ExportTable GridExportTable(const ResultGrid& grid);
+
+// Appends the shown rows of a grid to a table (for several pages of draws).
+void AppendGridRows(const ResultGrid& grid, ExportTable& table);
+
+// Writes an .xlsx workbook with one sheet "起名结果": the header row in bold
+// and frozen, the widths of the grid's columns, number columns as numbers.
+// Throws FileWriteError (naming the file) when it cannot be written.
+void ExportXlsx(const std::string& path, const ExportTable& table);
+
+// Tab-separated lines, header first, each line ending in "\n" (UTF-8).
+std::string FormatTsv(const ExportTable& table);
+
+// Comma-separated lines (RFC 4180 quoting), header first, each ending in "\r\n".
+std::string FormatCsv(const ExportTable& table);
+
+// Writes FormatTsv as GBK with CRLF line ends. Throws FileWriteError.
+void ExportTsv(const std::string& path, const ExportTable& table);
+
+// Writes FormatCsv as UTF-8. Throws FileWriteError.
+void ExportCsv(const std::string& path, const ExportTable& table);
+
+}  // namespace quillora

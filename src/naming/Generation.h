@@ -1,0 +1,94 @@
+// Candidate-name generation: the generation state of the main window, the
+// choice of the generation statement by name length and fixed positions, the
+// element filter, and the traditional form of a text.
+//
+// A main name (主体名称) is the generated characters alone; the brand name
+// (品牌商标名称) is prefix + main name + suffix.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "data/QueryObject.h"
+
+namespace quillora {
+
+inline constexpr int kMinNameLength = 2;
+inline constexpr int kMaxNameLength = 4;
+inline constexpr int kFixedFields = 4;  // Namezhi1 ... Namezhi4
+
+// The five elements, always in this order.
+inline constexpr std::array<const char*, 5> kElementNames = {"金", "木", "水", "火", "土"};
+
+// Texts of the four fixed-character fields Namezhi1 ... Namezhi4, as typed.
+using FixedFields = std::array<std::string, kFixedFields>;
+
+// The generation state, fields of the main window. Rewritten by every run that
+// passes the birth-data checks; read whenever the results grid is filled.
+struct GenerationState {
+    std::string MissingWuhang;  // lacking elements, 金木水火土 order, cut to the length
+    std::string WuhangFilter;   // conditions appended to the statement; "" = none
+    long long NameEndBh = 0;    // strokes of the trimmed suffix
+    long long AffixBh = 0;      // strokes of the trimmed suffix and prefix together
+    std::string NameBeginFt;    // traditional form of the trimmed prefix
+    std::string NameEndFt;      // traditional form of the trimmed suffix
+};
+
+// One generation statement of the catalogue.
+struct GenerationStatement {
+    const char* label;   // "G2-1" ... "G4-15"
+    int length;          // name length in characters
+    unsigned fixedMask;  // bit i set: position i + 1 is fixed
+    const char* sql;     // one "?" per fixed position, in position order
+};
+
+// All 25 statements, in catalogue order.
+const std::vector<GenerationStatement>& GenerationStatements();
+
+// The statement whose label is given; nullptr when there is none.
+const GenerationStatement* FindGenerationStatement(const std::string& label);
+
+// The fixed-field mask of a name length: bit i set when field i + 1 is read
+// for that length and its trimmed text is not empty.
+unsigned FilledFixedMask(int length, const FixedFields& fixed);
+
+// The message (under the caption "信息提示") when every field read for the
+// length is filled, e.g. "二字名不能同时固定两个字！"; nullopt otherwise.
+std::optional<std::string> FixedCharacterMessage(int length, const FixedFields& fixed);
+
+// The statement for the length and the filled fields. For two characters a
+// filled Namezhi1 takes G2-2 and otherwise a filled Namezhi2 G2-3; for three
+// and four the statement whose fixed positions are exactly the filled fields.
+// Throws std::invalid_argument for a length outside 2..4 or when every field
+// is filled (the run stops with FixedCharacterMessage before that).
+const GenerationStatement& ChooseGenerationStatement(int length, const FixedFields& fixed);
+
+// The bound keys of a statement: the trimmed texts of the fixed fields, in
+// position order.
+std::vector<SqlParam> GenerationKeys(const GenerationStatement& statement,
+                                     const FixedFields& fixed);
+
+// Every element of 金木水火土, in this order, that does not occur anywhere in
+// the text (the joined elements of the eight pillar characters).
+std::string MissingElements(const std::string& chartElements);
+
+// The element filter of a run: the missing elements kept for the length (the
+// first two, three or four) and the conditions they add.
+struct ElementFilterResult {
+    std::string kept;    // the new MissingWuhang
+    std::string filter;  // the new WuhangFilter
+};
+ElementFilterResult ElementFilter(const std::string& missingWuhang, int length);
+
+// The statement with the element conditions applied to its result; the
+// statement itself when the filter is empty.
+std::string WrapWithElementFilter(const std::string& sql, const std::string& filter);
+
+// Traditional form of a text: each character is looked up in word on the
+// given query object and contributes the first character of its trimmed ft;
+// a character that word lacks contributes nothing.
+std::string NameTraditional(const std::string& text, QueryObject& adoTem);
+
+}  // namespace quillora

@@ -1,0 +1,52 @@
+// The shortlist of chosen names: the text of the memo MemoDaixuan, one name a
+// line. Adding, the proposal of the save dialog, writing the file and the
+// address of the web search.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace quillora {
+
+// A file that could not be written; the message names the file and the cause.
+class FileWriteError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// The memo's lines (split at "\n", a "\r" before it dropped). A text that
+// ends with a line break has no empty last line.
+std::vector<std::string> MemoLines(const std::string& text);
+
+// True when some line of the memo, trimmed, equals the name byte for byte.
+bool ShortlistHas(const std::string& memoText, const std::string& name);
+
+// Add: the memo text with the trimmed name appended as a new last line
+// (ending in a line break), or the text unchanged when the name is empty or
+// already present.
+std::string ShortlistAdd(const std::string& memoText, const std::string& name);
+
+// The file name the save dialog proposes: the legal person's name as typed +
+// "起名结果待选名字表", trimmed; "*.txt" when its GBK bytes hold any of
+// * / < > ? \ |.
+std::string ShortlistProposal(const std::string& personName);
+
+// The file that Save writes for the name chosen in the dialog: ".txt" is
+// always appended.
+std::string ShortlistFilePath(const std::string& chosenName);
+
+// Writes text as GBK with CRLF line ends, nothing added before or after.
+// Throws FileWriteError when the file cannot be written or the text holds a
+// character GBK cannot encode.
+void WriteGbkTextFile(const std::string& path, const std::string& text);
+
+// Save: writes the memo to ShortlistFilePath(chosenName). Returns false (and
+// writes nothing) when the memo's trimmed text is empty.
+bool SaveShortlist(const std::string& chosenName, const std::string& memoText);
+
+// The web search address for a name: "https://www.baidu.com/s?wd=" followed
+// by the name's GBK bytes, percent-encoded.
+std::string WebSearchAddress(const std::string& name);
+
+}  // namespace quillora
