@@ -1,9 +1,196 @@
+// "Parvello.dll": the character dictionary (word), the drawing pool (CYZI),
+// the two-character name parts (MZ) and the scored stroke patterns (gz).
+#include <cstdio>
+#include <map>
+#include <set>
+#include <string>
+
 #include "Builder.h"
+#include "StrokePatterns.h"
+#include "common/Text.h"
 
 namespace quillora::refdata {
 
-// Filled by the reference-data work for these tables; until then the tables
-// exist and stay empty.
-void FillParvello(BuildDb& /*db*/, const BuildContext& /*ctx*/) {}
+namespace {
+
+// The drawing pool is level 1 of the 2013 standard character list.
+constexpr int kCommonLevelSize = 3500;
+
+struct WordRow {
+    long long bh = 0;
+    std::string ft;
+    std::string wuhang;
+    int tgh = 0;
+};
+
+int ToInt(const std::string& text, const std::string& what) {
+    try {
+        std::size_t used = 0;
+        const int v = std::stoi(text, &used);
+        if (used == text.size())
+            return v;
+    } catch (const std::exception&) {
+    }
+    BuildFailure(what + ": '" + text + "' is not a number");
+}
+
+// word: one row per character of word.tsv.
+std::map<std::string, WordRow> FillWord(BuildDb& db, const BuildContext& ctx) {
+    const Tsv tsv = ReadTsv(ctx.sourceDir / "word" / "word.tsv");
+    const int cZi = tsv.Column("zi"), cBh = tsv.Column("bh"), cFt = tsv.Column("ft"),
+              cWh = tsv.Column("wuhang"), cTgh = tsv.Column("tgh");
+    std::map<std::string, WordRow> words;
+    BuildDb::Inserter insert(db, "insert into word (zi, bh, ft, wuhang) values (?, ?, ?, ?)");
+    for (const auto& row : tsv.rows) {
+        const std::string& zi = row.at(cZi);
+        if (CharCount(zi) != 1)
+            BuildFailure("word.tsv: '" + zi + "' is not one character");
+        WordRow w{ToInt(row.at(cBh), "word.tsv bh of " + zi), row.at(cFt), row.at(cWh),
+                  ToInt(row.at(cTgh), "word.tsv tgh of " + zi)};
+        if (CharCount(w.ft) != 1)
+            BuildFailure("word.tsv: ft of " + zi + " is not one character");
+        if (!words.emplace(zi, w).second)
+            BuildFailure("word.tsv: " + zi + " twice");
+        insert.Row({zi, w.bh, w.ft, w.wuhang});
+    }
+    return words;
+}
+
+// CYZI: the common characters minus the committed exclusions, numbered in
+// the order of the standard list.
+std::set<std::string> FillCyzi(BuildDb& db, const BuildContext& ctx,
+                               const std::map<std::string, WordRow>& words) {
+    const Tsv tsv = ReadTsv(ctx.sourceDir / "cyzi" / "exclusions.tsv");
+    const int cChar = tsv.Column("char"), cReason = tsv.Column("reason");
+    std::set<std::string> excluded;
+    for (const auto& row : tsv.rows) {
+        const std::string& c = row.at(cChar);
+        const auto it = words.find(c);
+        if (it == words.end() || it->second.tgh < 1 || it->second.tgh > kCommonLevelSize) {
+            BuildFailure("exclusions.tsv: " + c + " is not a common character");
+        }
+        if (Trim(row.at(cReason)).empty())
+            BuildFailure("exclusions.tsv: " + c + " has no reason");
+        if (!excluded.insert(c).second)
+            BuildFailure("exclusions.tsv: " + c + " twice");
+    }
+    std::map<int, std::string> byIndex;
+    for (const auto& [zi, w] : words) {
+        if (w.tgh >= 1 && w.tgh <= kCommonLevelSize && !excluded.count(zi))
+            byIndex[w.tgh] = zi;
+    }
+    std::set<std::string> pool;
+    BuildDb::Inserter insert(db,
+                             "insert into CYZI (ID, zi, bh, ft, wuhang) values (?, ?, ?, ?, ?)");
+    long long id = 0;
+    for (const auto& [index, zi] : byIndex) {
+        const WordRow& w = words.at(zi);
+        insert.Row({++id, zi, w.bh, w.ft, w.wuhang});
+        pool.insert(zi);
+    }
+    std::printf("  CYZI: %lld characters (%zu excluded)\n", id, excluded.size());
+    return pool;
+}
+
+// MZ: the two-character parts of mz.tsv; strokes, forms and elements come
+// from word so that a part always agrees with its two characters.
+void FillMz(BuildDb& db, const BuildContext& ctx, const std::map<std::string, WordRow>& words,
+            const std::set<std::string>& pool) {
+    const Tsv tsv = ReadTsv(ctx.sourceDir / "mz" / "mz.tsv");
+    const int cZi = tsv.Column("zi");
+    BuildDb::Inserter insert(
+        db, "insert into MZ (ID, zi, wuhang, ft, bh, bh1, bh2) values (?, ?, ?, ?, ?, ?, ?)");
+    std::set<std::string> seen;
+    long long id = 0;
+    for (const auto& row : tsv.rows) {
+        const std::string& zi = row.at(cZi);
+        const auto chars = SplitChars(zi);
+        if (chars.size() != 2)
+            BuildFailure("mz.tsv: '" + zi + "' is not two characters");
+        for (const auto& c : chars) {
+            if (!pool.count(c))
+                BuildFailure("mz.tsv: " + zi + " uses " + c + ", not in CYZI");
+        }
+        if (!seen.insert(zi).second)
+            BuildFailure("mz.tsv: " + zi + " twice");
+        const WordRow& a = words.at(chars[0]);
+        const WordRow& b = words.at(chars[1]);
+        insert.Row({++id, zi, a.wuhang + b.wuhang, a.ft + b.ft, a.bh + b.bh, a.bh, b.bh});
+    }
+    std::printf("  MZ: %lld parts\n", id);
+}
+
+void FillGz(BuildDb& db) {
+    BuildDb::Inserter insert(
+        db, "insert into gz (lx, bh11, bh12, bh21, bh22, zf) values (?, ?, ?, ?, ?, ?)");
+    for (int length = 2; length <= 4; ++length) {
+        const auto patterns = ScoredPatterns(length);
+        for (const auto& p : patterns) {
+            insert.Row({static_cast<long long>(p.length), static_cast<long long>(p.strokes[0]),
+                        static_cast<long long>(p.strokes[1]), static_cast<long long>(p.strokes[2]),
+                        static_cast<long long>(p.strokes[3]), static_cast<long long>(p.score)});
+        }
+        std::printf("  gz: %zu patterns of length %d\n", patterns.size(), length);
+    }
+}
+
+long long QueryCount(BuildDb& db, const std::string& sql) {
+    return std::stoll(db.Query(sql).at(0).at(0));
+}
+
+void Require(BuildDb& db, const std::string& sql, const std::string& failure) {
+    if (QueryCount(db, sql) != 0)
+        BuildFailure(failure);
+}
+
+// The checks that fail the build: every drawn character is in the
+// dictionary, every stroke count is plausible, every element is one of the
+// five, and the tables hold what generation needs.
+void CheckParvello(BuildDb& db) {
+    const std::string five = "('金','木','水','火','土')";
+    Require(db, "select count(*) from CYZI where zi not in (select zi from word)",
+            "a CYZI character is not in word");
+    Require(db,
+            "select count(*) from MZ where substr(zi, 1, 1) not in (select zi from word) "
+            "or substr(zi, 2, 1) not in (select zi from word)",
+            "an MZ character is not in word");
+    Require(db, "select count(*) from word where bh < 1 or bh > 64", "a word bh is outside 1..64");
+    Require(db, "select count(*) from CYZI where bh < 1 or bh > 64", "a CYZI bh is outside 1..64");
+    Require(db,
+            "select count(*) from MZ where bh1 < 1 or bh1 > 64 or bh2 < 1 or bh2 > 64 "
+            "or bh <> bh1 + bh2",
+            "an MZ stroke count is outside 1..64 or does not add up");
+    Require(db, "select count(*) from word where wuhang not in " + five,
+            "a word element is not one of 金木水火土");
+    Require(db, "select count(*) from CYZI where wuhang not in " + five,
+            "a CYZI element is not one of 金木水火土");
+    Require(db,
+            "select count(*) from MZ where length(wuhang) <> 2 or substr(wuhang, 1, 1) not in " +
+                five + " or substr(wuhang, 2, 1) not in " + five,
+            "an MZ element is not one of 金木水火土");
+    for (int length = 2; length <= 4; ++length) {
+        if (QueryCount(db, "select count(*) from gz where lx = " + std::to_string(length)) == 0) {
+            BuildFailure("gz has no patterns of length " + std::to_string(length));
+        }
+    }
+    if (db.Count("word") < 20000)
+        BuildFailure("word holds fewer than 20000 characters");
+    const long long pool = db.Count("CYZI");
+    if (pool < 2800 || pool > 3200)
+        BuildFailure("CYZI is outside 2800..3200 characters");
+    if (db.Count("MZ") < 5000)
+        BuildFailure("MZ holds fewer than 5000 parts");
+}
+
+}  // namespace
+
+void FillParvello(BuildDb& db, const BuildContext& ctx) {
+    const auto words = FillWord(db, ctx);
+    std::printf("  word: %zu characters\n", words.size());
+    const auto pool = FillCyzi(db, ctx, words);
+    FillMz(db, ctx, words, pool);
+    FillGz(db);
+    CheckParvello(db);
+}
 
 }  // namespace quillora::refdata
