@@ -1,4 +1,8 @@
 # Further source files of quillora-refdata, one target_sources per table group.
+target_sources(quillora-refdata PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/Almanac.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/JieInstants.cpp
+)
 # Scored stroke patterns (gz).
 target_sources(quillora-refdata PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/StrokePatterns.cpp

@@ -11,6 +11,8 @@
 #include "calendar/LunarCalendar.h"
 #include "cli/Commands.h"
 #include "common/DateValue.h"
+#include "data/QueryObject.h"
+#include "data/Statements.h"
 
 namespace quillora::cli {
 
@@ -46,6 +48,18 @@ int ReadTermsYear(const Args& args) {
 void PrintFormulaTerms(int year) {
     for (int n = 0; n < 24; ++n)
         PrintLine(std::string(TermNames[n]) + "\t" + FormatDateTime(SolarTermInstant(year, n)));
+}
+
+// The twelve jie instants of the year from table JQ of "Gantrel.dll",
+// "jie<TAB>name<TAB>yyyy-MM-dd HH:mm:ss" in time order.
+void PrintDatabaseJie(int year) {
+    QueryObject q(DbConnectionString(kGantrelFile), kDefaultTimeout);
+    q.SetStatement(sql::kJieOfYears, {static_cast<long long>(year), static_cast<long long>(year)});
+    q.Open();
+    for (int row = 1; row <= q.RecordCount(); ++row) {
+        q.MoveTo(row);
+        PrintLine("jie\t" + q.FieldText("JQ") + "\t" + q.FieldText("SJ"));
+    }
 }
 
 }  // namespace
@@ -104,6 +118,7 @@ int RunMonth(const Args& args) {
 int RunTerms(const Args& args) {
     const int year = ReadTermsYear(args);
     PrintFormulaTerms(year);
+    PrintDatabaseJie(year);
     return 0;
 }
 

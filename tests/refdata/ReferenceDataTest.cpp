@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -168,6 +169,30 @@ TEST(Gantrel, JieOnDayStatementFindsTheInstantOfThatDay) {
     // Not a jie day; and a 中气 (雨水 2024-02-19) is not asked for.
     EXPECT_FALSE(QueryFirstText(kGantrelFile, sql::kJieOnDay, {2024LL, std::string("2024-02-05")}));
     EXPECT_FALSE(QueryFirstText(kGantrelFile, sql::kJieOnDay, {2024LL, std::string("2024-02-19")}));
+}
+
+TEST(Gantrel, TermsCommandPrintsTheTwelveJieOfTheDatabase) {
+    std::FILE* pipe = popen((std::string(QUILLORA_CLI_PATH) + " terms 2024").c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string out;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        out.append(buffer, n);
+    ASSERT_EQ(pclose(pipe), 0);
+    std::vector<std::string> jieLines;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("jie\t", 0) == 0)
+            jieLines.push_back(line);
+    }
+    const auto rows = All(kGantrelFile, "select JQ, SJ from JQ where YearA = 2024 order by SJ");
+    ASSERT_EQ(jieLines.size(), 12u);
+    ASSERT_EQ(rows.size(), 12u);
+    for (std::size_t i = 0; i < 12; ++i) {
+        EXPECT_EQ(jieLines[i], "jie\t" + rows[i][0] + "\t" + rows[i][1]);
+    }
+    EXPECT_EQ(jieLines[0].rfind("jie\t小寒\t2024-01-06 ", 0), 0u) << jieLines[0];
+    EXPECT_EQ(jieLines[11].rfind("jie\t大雪\t2024-12-06 ", 0), 0u) << jieLines[11];
 }
 
 // ---- Bone weights -------------------------------------------------------------
