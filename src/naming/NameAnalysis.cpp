@@ -1,0 +1,321 @@
+#include "naming/NameAnalysis.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "bazi/FavourableElement.h"
+#include "common/Text.h"
+#include "data/Lookups.h"
+#include "data/Statements.h"
+#include "naming/Numerology.h"
+
+namespace quillora {
+
+namespace {
+
+// The first column of the first row of a one-key statement, "" without a row.
+std::string FirstText(QueryObject& q, const char* sql, std::string key) {
+    q.SetStatement(sql, {std::move(key)});
+    q.Open();
+    return q.RecordCount() == 0 ? std::string() : q.FieldText(0);
+}
+
+int CharStrokes(QueryObject& strokes, const std::string& character) {
+    strokes.SetStatement(sql::kWordStrokes, {character});
+    strokes.Open();
+    return strokes.RecordCount() == 0 ? 0 : static_cast<int>(strokes.FieldInt(0));
+}
+
+bool IsBlank(const std::string& character) {
+    return character.size() == 1 && static_cast<unsigned char>(character[0]) <= 32;
+}
+
+// One grid block: the heading "【text】<label>k分析：" and the reading.
+int WriteGrid(QueryObject& strokes, QueryObject& readings, const std::string& text,
+              const char* label, const LineSink& sink) {
+    const int k = NumerologyNumber(StrokeCount(strokes, text));
+    sink("【" + text + "】" + label + std::to_string(k) + "分析：");
+    sink(NumerologyReading(readings, k));
+    return k;
+}
+
+const char* const kElementOrder[] = {"金", "木", "水", "火", "土"};
+
+std::string Join(const std::vector<std::string>& items, const char* separator) {
+    std::string out;
+    for (const std::string& item : items) {
+        if (!out.empty())
+            out += separator;
+        out += item;
+    }
+    return out;
+}
+
+// The elements of `wanted` that `have` holds, in the order 金 木 水 火 土.
+std::vector<std::string> Supplied(const std::vector<std::string>& wanted,
+                                  const std::vector<std::string>& have) {
+    std::vector<std::string> out;
+    for (const char* e : kElementOrder) {
+        const bool w = std::find(wanted.begin(), wanted.end(), e) != wanted.end();
+        const bool h = std::find(have.begin(), have.end(), e) != have.end();
+        if (w && h)
+            out.emplace_back(e);
+    }
+    return out;
+}
+
+const char* LuckName(int number) {
+    if (number == 0)
+        return "未收录";
+    const double luck = GridLuck(number);
+    if (luck >= 1.0)
+        return "吉";
+    if (luck > 0)
+        return "半吉";
+    return "凶";
+}
+
+}  // namespace
+
+int StrokeCount(QueryObject& strokes, std::string_view text) {
+    int total = 0;
+    for (const std::string& c : SplitChars(text))
+        total += CharStrokes(strokes, c);
+    return total;
+}
+
+std::string WordElement(QueryObject& strokes, std::string_view character) {
+    return FirstText(strokes, sql::kWordElement, std::string(character));
+}
+
+std::string NumerologyReading(QueryObject& readings, int number) {
+    return FirstText(readings, sql::kNamefxReading, std::to_string(number));
+}
+
+BrandName TrimmedBrandName(std::string_view prefix, std::string_view mainName,
+                           std::string_view suffix) {
+    return {Trim(prefix), Trim(mainName), Trim(suffix)};
+}
+
+std::string NameElementsText(QueryObject& strokes, const BrandName& name,
+                             std::vector<std::string>* mainElements) {
+    std::string line;
+    auto add = [&](const std::string& part, bool isMain) {
+        for (const std::string& c : SplitChars(part)) {
+            if (IsBlank(c)) {
+                if (isMain && mainElements != nullptr)
+                    mainElements->emplace_back();
+                continue;
+            }
+            const std::string e = WordElement(strokes, c);
+            if (isMain && mainElements != nullptr)
+                mainElements->push_back(e);
+            if (!line.empty())
+                line += ' ';
+            line += c + "(" + (e.empty() ? std::string("?") : e) + ")";
+        }
+    };
+    add(name.prefix, false);
+    add(name.mainName, true);
+    add(name.suffix, false);
+    return line;
+}
+
+NameGrades WriteNameGrids(QueryObject& strokes, QueryObject& readings, const BrandName& name,
+                          const LineSink& sink) {
+    NameGrades grades;
+    const std::string full = name.FullName();
+
+    sink("名称：" + full);
+    sink("");
+    sink("五行：" + NameElementsText(strokes, name, &grades.mainElements));
+    sink("");
+    sink("名称分析如下：");
+    sink("");
+
+    sink("第一、【行运格(主体)】：是名称的核心，非常重要。");
+    sink("");
+    for (const std::string& c : SplitChars(name.mainName)) {
+        grades.charNumbers.push_back(WriteGrid(strokes, readings, c, "数理", sink));
+        sink("");
+    }
+    grades.mainNumber = WriteGrid(strokes, readings, name.mainName, "行运格(主体)数理", sink);
+    sink("");
+
+    sink("第二、【使运格(行业后缀)】：是属于行业部分，不起决策作用，不参与评分。");
+    if (!name.suffix.empty()) {
+        WriteGrid(strokes, readings, name.suffix, "数理", sink);
+    } else {
+        sink("无行业后缀名称，此处无分析内容。");
+    }
+    sink("");
+
+    sink("第三、【主运格(全称)】：是属于次要部分。");
+    grades.fullNumber = WriteGrid(strokes, readings, full, "数理", sink);
+    sink("");
+    return grades;
+}
+
+double GridLuck(int number) {
+    if (number <= 0)
+        return 0.0;
+    return NumerologyLuck(number);
+}
+
+OverallScore ScoreBrandName(const NameGrades& grades, const ChartNeeds& needs) {
+    double chars = 0;
+    int good = 0, fair = 0, bad = 0, none = 0;
+    for (int n : grades.charNumbers) {
+        const double luck = GridLuck(n);
+        chars += luck;
+        if (n == 0) {
+            ++none;
+        } else if (luck >= 1.0) {
+            ++good;
+        } else if (luck > 0) {
+            ++fair;
+        } else {
+            ++bad;
+        }
+    }
+    if (!grades.charNumbers.empty())
+        chars /= static_cast<double>(grades.charNumbers.size());
+
+    const std::vector<std::string> fills = Supplied(needs.missing, grades.mainElements);
+    const std::vector<std::string> suits = Supplied(needs.favourable, grades.mainElements);
+    const double missingShare =
+        needs.missing.empty()
+            ? 1.0
+            : static_cast<double>(fills.size()) / static_cast<double>(needs.missing.size());
+    const double favourShare =
+        needs.favourable.empty()
+            ? 1.0
+            : static_cast<double>(suits.size()) / static_cast<double>(needs.favourable.size());
+
+    const double total = 40.0 * GridLuck(grades.mainNumber) + 15.0 * chars +
+                         15.0 * GridLuck(grades.fullNumber) + 15.0 * missingShare +
+                         15.0 * favourShare;
+
+    OverallScore score;
+    score.points = std::clamp(static_cast<int>(std::floor(total + 0.5)), 0, 100);
+
+    std::string counts;
+    auto count = [&](int n, const char* what) {
+        if (n > 0)
+            counts += std::to_string(n) + what;
+    };
+    count(good, "吉");
+    count(fair, "半吉");
+    count(bad, "凶");
+    count(none, "未收录");
+
+    std::string& r = score.reason;
+    r = std::string("主体数理") + LuckName(grades.mainNumber) + "，单字数理" + counts +
+        "，全称数理" + LuckName(grades.fullNumber) + "；";
+    if (needs.missing.empty()) {
+        r += "八字五行俱全";
+    } else {
+        r += "八字缺" + Join(needs.missing, "、") + "，";
+        r += fills.empty() ? std::string("名称未补") : "名称补" + Join(fills, "、");
+    }
+    if (!needs.favourable.empty()) {
+        r += "；喜用神" + Join(needs.favourable, "、") + "，";
+        r += suits.empty() ? std::string("名称未含") : "名称含" + Join(suits, "、");
+    }
+    return score;
+}
+
+std::string OverallScoreLine(const OverallScore& score) {
+    return "【总体评分】：" + std::to_string(score.points) + "分（" + score.reason + "）";
+}
+
+std::optional<std::string> CheckMainName(std::string_view mainName) {
+    const std::string name = Trim(mainName);
+    if (name.empty())
+        return std::string(kMainNameEmpty);
+    const int bytes = GbkByteLength(name);
+    if (bytes < 0)
+        return std::string(kMainNameUnreadable);
+    if (bytes < 4)
+        return std::string(kMainNameTooShort);
+    return std::nullopt;
+}
+
+AnalysisOutcome AnalyseBrandName(const BrandNameView& view) {
+    if (const std::optional<std::string> fault = CheckMainName(view.mainName))
+        return {*fault, AnalysisFocus::MainName};
+
+    BirthReadOptions options;
+    options.currentYear = view.currentYear;
+    const BirthReadResult read = ReadBirthRecord(view.birth, options);
+    if (!read)
+        return {read.issue.message, AnalysisFocus::None};
+    const BirthRecord& record = *read.record;
+    if (view.storeLunarYear)
+        view.storeLunarYear(record.lunarYearText);
+
+    const LineSink& sink = view.appendLine;
+    if (view.clearMemo)
+        view.clearMemo();
+    sink("法人基本信息：");
+    for (const std::string& line : BirthSummaryLines(record))
+        sink(line);
+
+    const std::optional<FourPillarsChart> chart = BuildChartOf(record);
+    if (!chart)
+        return {kChartDateMessage, AnalysisFocus::None};
+    const FourPillarsChart& c = *chart;
+    const Pillar* pillars[4] = {&c.yearPillar, &c.monthPillar, &c.dayPillar, &c.hourPillar};
+    const std::string ds = c.dayPillar.StemText();
+    const std::string three = "   ";
+
+    sink("十神：" + TenGodOf(ds + c.yearPillar.StemText()) + three +
+         TenGodOf(ds + c.monthPillar.StemText()) + three + "日元" + three +
+         TenGodOf(ds + c.hourPillar.StemText()));
+    sink("八字：" + c.yearPillar.Text() + three + c.monthPillar.Text() + three +
+         c.dayPillar.Text() + three + c.hourPillar.Text());
+
+    // The elements of the eight characters; an element no character carries
+    // is one the chart lacks.
+    std::string elements;
+    std::vector<std::string> present;
+    for (int p = 0; p < 4; ++p) {
+        const std::string stem = CharElementOf(pillars[p]->StemText());
+        const std::string branch = CharElementOf(pillars[p]->BranchText());
+        if (p > 0)
+            elements += three;
+        elements += stem + branch;
+        present.push_back(stem);
+        present.push_back(branch);
+    }
+    sink("五行：" + elements);
+    sink("纳音：" + SoundElementOf(c.yearPillar.Text()) + " " +
+         SoundElementOf(c.monthPillar.Text()) + " " + SoundElementOf(c.dayPillar.Text()) + " " +
+         SoundElementOf(c.hourPillar.Text()));
+    sink("八字五行个数：" + ElementCountText(elements));
+    const FavourableElement favourable = FavourableElementOf(c);
+    sink(FavourableElementLine(favourable));
+    sink("");
+    sink(kNameSeparatorLine);
+    sink("");
+
+    const BrandName name = TrimmedBrandName(view.prefix, view.mainName, view.suffix);
+    const NameGrades grades = WriteNameGrids(*view.strokes, *view.readings, name, sink);
+
+    ChartNeeds needs;
+    for (const char* e : kElementOrder) {
+        if (std::find(present.begin(), present.end(), e) == present.end())
+            needs.missing.emplace_back(e);
+    }
+    for (FiveElement e : favourable.elements)
+        needs.favourable.emplace_back(kElementOrder[e]);
+
+    sink(kNameSeparatorLine);
+    sink("");
+    sink(OverallScoreLine(ScoreBrandName(grades, needs)));
+    sink("");
+    sink(kAdviceLine);
+    return {};
+}
+
+}  // namespace quillora
