@@ -1,0 +1,172 @@
+#include "app/BirthInputGroup.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "common/Text.h"
+
+namespace quillora::gui {
+
+GbkByteLimitValidator::GbkByteLimitValidator(int maxBytes, QObject* parent)
+    : QValidator(parent), maxBytes_(maxBytes) {}
+
+QValidator::State GbkByteLimitValidator::validate(QString& input, int& /*pos*/) const {
+    const int bytes = GbkByteLength(input.toStdString());
+    if (bytes < 0 || bytes > maxBytes_)
+        return Invalid;
+    return Acceptable;
+}
+
+namespace {
+
+QComboBox* MakeCombo(QWidget* parent, const QString& name, bool editable, int rows, int width) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setEditable(editable);
+    box->setMaxVisibleItems(rows);
+    box->setFixedWidth(width);
+    // Typed text is kept as typed; it never becomes a new list item.
+    box->setInsertPolicy(QComboBox::NoInsert);
+    return box;
+}
+
+void AddNumbers(QComboBox* box, int from, int to) {
+    for (int i = from; i <= to; ++i)
+        box->addItem(QString::number(i));
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* text) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    return label;
+}
+
+// The edit of a name part: at most 20 GBK bytes, only characters GBK can
+// write.
+QLineEdit* MakeNameEdit(QWidget* parent, const QString& name, int width) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setFixedWidth(width);
+    edit->setValidator(new GbkByteLimitValidator(BirthInputGroup::kNameBytes, edit));
+    return edit;
+}
+
+}  // namespace
+
+BirthInputGroup::BirthInputGroup(const Options& options, QWidget* parent)
+    : QWidget(parent), options_(options) {
+    setObjectName(QStringLiteral("BirthInputGroup") + options.suffix);
+    const QString& s = options.suffix;
+
+    // With a caption the entries stand in a panel; without, directly here.
+    QWidget* host = this;
+    auto* outer = new QHBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    if (!options.panelCaption.isEmpty()) {
+        auto* panel = new QGroupBox(options.panelCaption, this);
+        panel->setObjectName(QStringLiteral("BirthPanel") + s);
+        outer->addWidget(panel);
+        host = panel;
+    }
+    auto* row = new QHBoxLayout(host);
+    row->setContentsMargins(host == this ? 0 : 8, host == this ? 0 : 4, 8, 4);
+    row->setSpacing(4);
+
+    if (options.splitName) {
+        row->addWidget(MakeLabel(host, "姓"));
+        Xing = MakeNameEdit(host, QStringLiteral("Xing") + s, 60);
+        row->addWidget(Xing);
+        row->addWidget(MakeLabel(host, "名"));
+        NameB = MakeNameEdit(host, QStringLiteral("NameB") + s, 70);
+        row->addWidget(NameB);
+    } else {
+        row->addWidget(MakeLabel(host, "姓名"));
+        Xing = MakeNameEdit(host, QStringLiteral("Xing") + s, 90);
+        row->addWidget(Xing);
+    }
+    row->addSpacing(4);
+
+    row->addWidget(MakeLabel(host, "姓别"));
+    CBsex = MakeCombo(host, QStringLiteral("CBsex") + s, options.editableLists, 10, 48);
+    for (const char* item : SexItems)
+        CBsex->addItem(QString::fromUtf8(item));
+    row->addWidget(CBsex);
+
+    ComDate = MakeCombo(host, QStringLiteral("ComDate") + s, options.editableLists, 10, 60);
+    for (const char* item : CalendarItems)
+        ComDate->addItem(QString::fromUtf8(item));
+    row->addWidget(ComDate);
+
+    SYear = MakeCombo(host, QStringLiteral("SYear") + s, true, 30, 62);
+    AddNumbers(SYear, 1900, 2019);
+    row->addWidget(SYear);
+    row->addWidget(MakeLabel(host, "年"));
+
+    SMonth = MakeCombo(host, QStringLiteral("SMonth") + s, true, 12, 46);
+    AddNumbers(SMonth, 1, 12);
+    row->addWidget(SMonth);
+    row->addWidget(MakeLabel(host, "月"));
+
+    Sday = MakeCombo(host, QStringLiteral("Sday") + s, true, 31, 46);
+    AddNumbers(Sday, 1, 31);
+    row->addWidget(Sday);
+    row->addWidget(MakeLabel(host, "日"));
+
+    Shour = MakeCombo(host, QStringLiteral("Shour") + s, options.editableLists, 24, 66);
+    for (const char* item : HourItems)
+        Shour->addItem(QString::fromUtf8(item));
+    row->addWidget(Shour);
+    row->addWidget(MakeLabel(host, "时"));
+
+    CBFen = MakeCombo(host, QStringLiteral("CBFen") + s, true, 30, 46);
+    AddNumbers(CBFen, 0, 59);
+    row->addWidget(CBFen);
+    row->addWidget(MakeLabel(host, "分"));
+    row->addStretch(1);
+
+    Reset();
+}
+
+void BirthInputGroup::Reset() {
+    Xing->clear();
+    if (NameB != nullptr)
+        NameB->clear();
+    CBsex->setCurrentIndex(0);    // 男
+    ComDate->setCurrentIndex(0);  // 公历
+    SYear->setCurrentIndex(SYear->findText(QStringLiteral("1980")));
+    SMonth->setCurrentIndex(0);  // 1
+    Sday->setCurrentIndex(0);    // 1
+    Shour->setCurrentIndex(0);   // 子 0
+    CBFen->setCurrentIndex(0);   // 0
+}
+
+BirthEntries BirthInputGroup::Entries() const {
+    BirthEntries e;
+    e.name = Xing->text().toStdString();
+    if (NameB != nullptr)
+        e.givenName = NameB->text().toStdString();
+    e.sex = CBsex->currentText().toStdString();
+    // An editable calendar entry is read by its text: typed text that matches
+    // no item selects none, which is not the first item either.
+    if (ComDate->isEditable()) {
+        const int match = ComDate->findText(ComDate->currentText(), Qt::MatchExactly);
+        e.calendarIndex = match;
+    } else {
+        e.calendarIndex = ComDate->currentIndex();
+    }
+    e.year = SYear->currentText().toStdString();
+    e.month = SMonth->currentText().toStdString();
+    e.day = Sday->currentText().toStdString();
+    e.hour = Shour->currentText().toStdString();
+    e.minute = CBFen->currentText().toStdString();
+    return e;
+}
+
+void BirthInputGroup::FocusOn(BirthField field) {
+    if (field == BirthField::Name)
+        Xing->setFocus();
+}
+
+}  // namespace quillora::gui

@@ -1,0 +1,71 @@
+// The legal person's input group: name, sex, calendar, and year, month, day,
+// hour and minute of birth, left to right, with their items, initial values
+// and labels. The generation, analysis and Four Pillars pages each carry one;
+// the controls keep the names of their page ("Xing", "Xing3", "Xing2" …).
+#pragma once
+
+#include <QGroupBox>
+#include <QString>
+#include <QValidator>
+#include <QWidget>
+
+#include "bazi/BirthRecord.h"
+
+class QComboBox;
+class QLineEdit;
+
+namespace quillora::gui {
+
+// Accepts a text of at most maxBytes GBK bytes (a Chinese character 2, ASCII
+// 1) and refuses any character that GBK cannot encode.
+class GbkByteLimitValidator : public QValidator {
+    Q_OBJECT
+  public:
+    GbkByteLimitValidator(int maxBytes, QObject* parent);
+    State validate(QString& input, int& pos) const override;
+    int MaxBytes() const { return maxBytes_; }
+
+  private:
+    int maxBytes_;
+};
+
+class BirthInputGroup : public QWidget {
+    Q_OBJECT
+  public:
+    struct Options {
+        QString suffix;              // appended to every control name: "", "2", "3"
+        bool splitName = false;      // surname "姓" + given name "名" (Four Pillars page)
+        bool editableLists = false;  // sex, calendar and hour accept typed text
+        QString panelCaption;        // the group stands in a panel with this caption
+    };
+
+    explicit BirthInputGroup(const Options& options, QWidget* parent = nullptr);
+
+    // The controls, named after the page's suffix.
+    QLineEdit* Xing = nullptr;
+    QLineEdit* NameB = nullptr;  // only with splitName
+    QComboBox* CBsex = nullptr;
+    QComboBox* ComDate = nullptr;
+    QComboBox* SYear = nullptr;
+    QComboBox* SMonth = nullptr;
+    QComboBox* Sday = nullptr;
+    QComboBox* Shour = nullptr;
+    QComboBox* CBFen = nullptr;
+
+    // The entries' texts for ReadBirthRecord.
+    BirthEntries Entries() const;
+
+    // Moves the focus to the entry a failed check names.
+    void FocusOn(BirthField field);
+
+    // Every entry back to its initial value.
+    void Reset();
+
+    // Byte limit of each name edit.
+    static constexpr int kNameBytes = 20;
+
+  private:
+    Options options_;
+};
+
+}  // namespace quillora::gui

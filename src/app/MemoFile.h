@@ -1,0 +1,48 @@
+// Saving and printing the text of a report memo: a save dialog and a GBK
+// text file with CRLF line ends; the platform's print dialog (printing to a
+// PDF file works through it). A failed save says so in a message.
+//
+// The dialogs go through replaceable hooks so that tests can answer them.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QFont;
+class QPrinter;
+class QWidget;
+
+namespace quillora::gui {
+
+// Asks for the name of a file to save; returns "" when the user cancels.
+using SaveFileChooser = std::function<QString(QWidget* parent, const QString& title,
+                                              const QString& proposal, const QString& filter)>;
+void SetSaveFileChooser(SaveFileChooser chooser);  // empty restores the save dialog
+
+// Shows the print dialog for a printer; true when the user chose to print.
+using PrintDialogRunner = std::function<bool(QPrinter& printer, QWidget* parent)>;
+void SetPrintDialogRunner(PrintDialogRunner runner);  // empty restores the print dialog
+
+// The save dialog's title and filter.
+inline const char* const kSaveTitle = "保存";
+inline const char* const kTextFileFilter = "文本文件 (*.txt)";
+
+// A file name proposal without the characters a file name cannot hold
+// (* / < > ? \ | : ") and without surrounding blanks.
+QString SafeFileProposal(const QString& proposal);
+
+// Asks for a file name (proposal given) and writes the text there as GBK with
+// CRLF line ends. ".txt" is added when the chosen name has no extension.
+// Returns the path written, or "" when the user cancelled or the file could
+// not be written (a message then names the file and the cause).
+QString SaveMemoText(QWidget* parent, const QString& text, const QString& proposal);
+
+// Writes the text to path as GBK with CRLF line ends; on failure shows a
+// message naming the file and the cause and returns false.
+bool WriteMemoFile(const QString& path, const QString& text);
+
+// Prints the text in the given font through the print dialog. Returns true
+// when it was printed, false when the user cancelled.
+bool PrintMemoText(QWidget* parent, const QString& text, const QFont& font);
+
+}  // namespace quillora::gui

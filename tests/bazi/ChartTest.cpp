@@ -1,0 +1,212 @@
+// The Four Pillars chart: pillars of births whose charts are published, the
+// month and year change at the jie instants, hidden stems, direction, start
+// age, luck and conception pillars.
+//
+// Jie instants quoted below are Beijing time from an independent ephemeris
+// (tests/data/solar-terms.tsv, dumped from a general calendar library).
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "bazi/Chart.h"
+#include "data/Database.h"
+
+using namespace quillora;
+
+namespace {
+
+struct Pillars {
+    std::string year, month, day, hour;
+};
+
+Pillars PillarsOf(int y, int m, int d, int h, int mi, const char* sex = "男") {
+    const auto c = BuildChart(y, m, d, h, mi, sex);
+    EXPECT_TRUE(c.has_value()) << y << "-" << m << "-" << d;
+    if (!c)
+        return {};
+    return {c->yearPillar.Text(), c->monthPillar.Text(), c->dayPillar.Text(), c->hourPillar.Text()};
+}
+
+void ExpectPillars(int y, int m, int d, int h, int mi, const Pillars& expected) {
+    const Pillars got = PillarsOf(y, m, d, h, mi);
+    EXPECT_EQ(got.year, expected.year) << y << "-" << m << "-" << d << " " << h << ":" << mi;
+    EXPECT_EQ(got.month, expected.month) << y << "-" << m << "-" << d << " " << h << ":" << mi;
+    if (!expected.day.empty()) {
+        EXPECT_EQ(got.day, expected.day) << y << "-" << m << "-" << d;
+    }
+    if (!expected.hour.empty()) {
+        EXPECT_EQ(got.hour, expected.hour) << y << "-" << m << "-" << d;
+    }
+}
+
+}  // namespace
+
+TEST(Chart, PublishedChartsAndDayPillars) {
+    ExpectPillars(1986, 5, 29, 13, 37, {"丙寅", "癸巳", "癸酉", "己未"});
+    ExpectPillars(1994, 12, 6, 2, 0, {"甲戌", "乙亥", "丙寅", "己丑"});
+    ExpectPillars(1981, 9, 5, 0, 0, {"辛酉", "丙申", "丙戌", "戊子"});
+    ExpectPillars(1984, 2, 5, 10, 0, {"甲子", "丙寅", "", ""});
+    ExpectPillars(1984, 2, 3, 10, 0, {"癸亥", "乙丑", "", ""});
+    ExpectPillars(2020, 1, 10, 10, 0, {"己亥", "丁丑", "", ""});
+    ExpectPillars(2020, 1, 3, 10, 0, {"己亥", "丙子", "", ""});
+
+    EXPECT_EQ(DayPillarOf(2000, 1, 1).Text(), "戊午");
+    EXPECT_EQ(DayPillarOf(2024, 2, 10).Text(), "甲辰");
+    EXPECT_EQ(DayPillarOf(1900, 2, 20).Text(), "甲子");
+    EXPECT_EQ(DayPillarOf(1900, 4, 21).Text(), "甲子");  // sixty days later
+    EXPECT_EQ(DayPillarOf(2100, 12, 31).Text(),
+              DayPillarOf(1900, 2, 20).Stepped(73415 - 52).Text());
+}
+
+TEST(Chart, HourPillarAndTheLateRatHour) {
+    // A 戊 day starts with 壬子; 23 h stays on the same day with the same pillar.
+    EXPECT_EQ(PillarsOf(2000, 1, 1, 0, 0).hour, "壬子");
+    EXPECT_EQ(PillarsOf(2000, 1, 1, 23, 0).hour, "壬子");
+    EXPECT_EQ(PillarsOf(2000, 1, 1, 23, 0).day, "戊午");
+    EXPECT_EQ(PillarsOf(2000, 1, 1, 1, 0).hour, "癸丑");
+    EXPECT_EQ(PillarsOf(2000, 1, 1, 22, 59).hour, "癸亥");
+    EXPECT_EQ(HourPillarOf(0, 0).Text(), "甲子");   // a 甲 day
+    EXPECT_EQ(HourPillarOf(5, 23).Text(), "甲子");  // a 己 day
+}
+
+TEST(Chart, YearAndMonthChangeAtTheJieInstant) {
+    // 立春 2024: 16:27:07.
+    ExpectPillars(2024, 2, 4, 16, 27, {"癸卯", "乙丑", "", ""});
+    ExpectPillars(2024, 2, 4, 16, 28, {"甲辰", "丙寅", "", ""});
+    // 立春 2021 falls on 3 February, 22:58:48: fixed calendar days would keep
+    // the whole of 3 February in 庚子 / 己丑.
+    ExpectPillars(2021, 2, 3, 22, 58, {"庚子", "己丑", "", ""});
+    ExpectPillars(2021, 2, 3, 22, 59, {"辛丑", "庚寅", "", ""});
+    // 立春 1980 falls on 5 February, 00:09:28: the evening of 4 February still
+    // belongs to 己未 / 丁丑.
+    ExpectPillars(1980, 2, 4, 23, 30, {"己未", "丁丑", "", ""});
+    ExpectPillars(1980, 2, 5, 0, 10, {"庚申", "戊寅", "", ""});
+    // 芒种 1986: 07:44:23 opens the 午 month.
+    ExpectPillars(1986, 6, 6, 7, 43, {"丙寅", "癸巳", "", ""});
+    ExpectPillars(1986, 6, 6, 7, 45, {"丙寅", "甲午", "", ""});
+    // 小寒 2024 (04:49:22) opens 乙丑 inside the 癸卯 year.
+    ExpectPillars(2024, 1, 6, 4, 48, {"癸卯", "甲子", "", ""});
+    ExpectPillars(2024, 1, 6, 4, 50, {"癸卯", "乙丑", "", ""});
+    // The first and last days of the range.
+    ExpectPillars(1900, 1, 31, 12, 0, {"己亥", "丁丑", "", ""});
+    ExpectPillars(2100, 12, 31, 12, 0, {"庚申", "戊子", "", ""});
+}
+
+TEST(Chart, BornBeforeJieOnlyOnTheJiesDayBeforeItsInstant) {
+    EXPECT_TRUE(BuildChart(2024, 2, 4, 16, 26, "男")->bornBeforeJie);
+    EXPECT_FALSE(BuildChart(2024, 2, 4, 16, 28, "男")->bornBeforeJie);
+    EXPECT_FALSE(BuildChart(2024, 2, 3, 23, 0, "男")->bornBeforeJie);
+    EXPECT_FALSE(BuildChart(2024, 2, 5, 1, 0, "男")->bornBeforeJie);
+    // 大寒 is not a jie.
+    EXPECT_FALSE(BuildChart(2024, 1, 20, 0, 0, "男")->bornBeforeJie);
+}
+
+TEST(Chart, HiddenStemsFollowEachPositionsOwnBranch) {
+    const auto c = BuildChart(1986, 5, 29, 13, 37, "男");
+    ASSERT_TRUE(c.has_value());
+    EXPECT_EQ(c->hiddenYear, "甲丙戊");   // 寅
+    EXPECT_EQ(c->hiddenMonth, "庚丙戊");  // 巳
+    EXPECT_EQ(c->hiddenDay, "辛");        // 酉
+    EXPECT_EQ(c->hiddenHour, "乙己丁");   // 未
+
+    // Before 立春 2024 the year is 癸卯 and the month 乙丑: the hidden stems
+    // are those of 卯 and 丑, not of the coming 辰 year or of February's 寅.
+    const auto early = BuildChart(2024, 2, 4, 10, 0, "男");
+    ASSERT_TRUE(early.has_value());
+    EXPECT_EQ(early->hiddenYear, "乙");
+    EXPECT_EQ(early->hiddenMonth, "癸辛己");
+    // 1 March 2024 stands in the 寅 month, whatever the Gregorian month.
+    EXPECT_EQ(BuildChart(2024, 3, 1, 10, 0, "男")->hiddenMonth, "甲丙戊");
+}
+
+TEST(Chart, DirectionLuckPillarsAndConception) {
+    struct Case {
+        int year;
+        const char* sex;
+        bool backward;
+    };
+    const Case cases[] = {
+        {1985, "男", true},   // 乙丑: yin year, man
+        {1984, "女", true},   // 甲子: yang year, woman
+        {1984, "男", false},  // yang year, man
+        {1985, "女", false},  // yin year, woman
+        {1985, "", false},    // any text but 男 counts as a woman
+    };
+    for (const Case& k : cases) {
+        const auto c = BuildChart(k.year, 7, 1, 12, 0, k.sex);
+        ASSERT_TRUE(c.has_value());
+        EXPECT_EQ(c->backward, k.backward) << k.year << k.sex;
+        EXPECT_EQ(c->luckPillars[0], c->monthPillar);
+        EXPECT_EQ(c->luckPillars[1], c->monthPillar.Stepped(k.backward ? -1 : 1));
+        EXPECT_EQ(c->luckPillars[9], c->monthPillar.Stepped(k.backward ? -9 : 9));
+    }
+    // 1986-05-29, 癸巳 month, man: 甲午 乙未 … forward.
+    const auto c = BuildChart(1986, 5, 29, 13, 37, "男");
+    EXPECT_EQ(c->luckPillars[1].Text(), "甲午");
+    EXPECT_EQ(c->luckPillars[9].Text(), "壬寅");
+    EXPECT_EQ(c->conceptionPillar.Text(), "甲申");
+    // A 丙寅 month conceives in 丁巳.
+    EXPECT_EQ(BuildChart(1984, 2, 5, 10, 0, "男")->conceptionPillar.Text(), "丁巳");
+}
+
+TEST(Chart, StartAgeCountsDaysToTheNearestJie) {
+    // One year for every three days, a begun three counting whole, at most 10.
+    const int expected[33] = {10, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4,  4,  5,  5,  5, 6,
+                              6,  6, 7, 7, 7, 8, 8, 8, 9, 9, 9, 10, 10, 10, 10, 10};
+    for (int j = 1; j <= 32; ++j)
+        EXPECT_EQ(StartAgeOf(j), expected[j]) << j;
+
+    // 1986-05-29: 芒种 on 6 June is 8 days ahead, 立夏 on 6 May 23 days back.
+    EXPECT_EQ(BuildChart(1986, 5, 29, 13, 37, "男")->startAge, 3);
+    EXPECT_EQ(BuildChart(1986, 5, 29, 13, 37, "女")->startAge, 8);
+    // The day before 芒种, forward: one day.
+    EXPECT_EQ(BuildChart(1986, 6, 5, 10, 0, "男")->startAge, 1);
+    // On 芒种's own day, backward: 立夏 lies 31 days back.
+    EXPECT_EQ(DaysToJie(EncodeDate(1986, 6, 6), true), 31);
+    EXPECT_EQ(BuildChart(1986, 6, 6, 6, 0, "女")->startAge, 10);
+}
+
+TEST(Chart, DaysBeyondTheMonthGiveNoChart) {
+    EXPECT_FALSE(BuildChart(2000, 2, 30, 0, 0, "男").has_value());
+    EXPECT_FALSE(BuildChart(2000, 4, 31, 0, 0, "男").has_value());
+    EXPECT_FALSE(BuildChart(2000, 9, 31, 0, 0, "男").has_value());
+    EXPECT_FALSE(BuildChart(2001, 2, 29, 0, 0, "男").has_value());
+    EXPECT_TRUE(BuildChart(2000, 2, 29, 0, 0, "男").has_value());
+    EXPECT_FALSE(BuildChart(1900, 2, 29, 0, 0, "男").has_value());  // century rule
+}
+
+TEST(Chart, FixedCalendarDaysStandInWithoutJieInstants) {
+    EXPECT_EQ(FixedMonthBranch(204), 2);   // 寅
+    EXPECT_EQ(FixedMonthBranch(203), 1);   // 丑
+    EXPECT_EQ(FixedMonthBranch(1231), 0);  // 子
+    EXPECT_EQ(FixedMonthBranch(105), 0);
+    EXPECT_EQ(FixedMonthBranch(106), 1);
+    int branch = -1;
+    int year = -1;
+    EXPECT_FALSE(MonthAndYearByJie({}, 2024, InstantSeconds(2024, 2, 4, 0, 0, 0), branch, year));
+
+    // With the database folder pointing at an empty folder the table cannot
+    // be read: 3 February 2021 after 立春 then counts by the fixed days.
+    const std::filesystem::path empty =
+        std::filesystem::temp_directory_path() / "quillora-bazi-no-databases";
+    std::filesystem::create_directories(empty);
+    SetDatabaseDirectory(empty.string());
+    const Pillars fixed = PillarsOf(2021, 2, 3, 23, 30);
+    const Pillars fixedAfter = PillarsOf(2021, 2, 4, 1, 0);
+    SetDatabaseDirectory("");
+    EXPECT_EQ(fixed.year, "庚子");
+    EXPECT_EQ(fixed.month, "己丑");
+    EXPECT_EQ(fixedAfter.year, "辛丑");
+    EXPECT_EQ(fixedAfter.month, "庚寅");
+    std::filesystem::remove_all(empty);
+}
+
+TEST(Chart, JieNames) {
+    for (const char* name : {"立春", "惊蛰", "清明", "立夏", "芒种", "小暑", "立秋", "白露", "寒露",
+                             "立冬", "大雪", "小寒"}) {
+        EXPECT_TRUE(IsJieName(name)) << name;
+    }
+    for (const char* name : {"大寒", "雨水", "冬至", "", "立"})
+        EXPECT_FALSE(IsJieName(name));
+}
