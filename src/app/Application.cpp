@@ -1,9 +1,13 @@
 #include "app/Application.h"
 
-#include <QMainWindow>
+#include <QToolTip>
 #include <exception>
 
+#include "app/Artwork.h"
+#include "app/Chrome.h"
+#include "app/Formats.h"
 #include "app/ShowInfo.h"
+#include "app/UntIndex.h"
 
 namespace quillora::gui {
 
@@ -24,8 +28,20 @@ int RunApplication(int argc, char** argv) {
     QuilloraApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillora"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quillora"));
-    QMainWindow w;
-    w.show();
+    QApplication::setWindowIcon(art::ProgramIcon());
+    QPalette tips = QToolTip::palette();
+    tips.setColor(QPalette::ToolTipBase, QColor(255, 248, 228));
+    tips.setColor(QPalette::ToolTipText, QColor(110, 14, 18));
+    QToolTip::setPalette(tips);
+    QToolTip::setFont(ProgramFont());
+    // The program's own formats only; the user's regional settings stay as
+    // they are. A failure here never stops start-up.
+    try {
+        ApplyStartupFormats();
+    } catch (...) {
+    }
+    TFrmIndex window;
+    window.show();
     return app.exec();
 }
 
