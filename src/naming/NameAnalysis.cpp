@@ -197,7 +197,7 @@ OverallScore ScoreBrandName(const NameGrades& grades, const ChartNeeds& needs) {
                          15.0 * favourShare;
 
     OverallScore score;
-    score.points = std::clamp(static_cast<int>(std::floor(total + 0.5)), 0, 100);
+    score.points = std::clamp(static_cast<int>(std::floor(total + 0.5 + 1e-9)), 0, 100);
 
     std::string counts;
     auto count = [&](int n, const char* what) {

@@ -1,0 +1,364 @@
+// The brand-name analysis on the real reference tables.
+//
+// Stroke counts expected here are the Kangxi counts of the traditional
+// forms: 九 9, 万 (萬) 15, 珠 (玉 5 + 6) 11, 宝 (寶) 20, 天 4, 元 4, 金 8.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "bazi/BirthRecord.h"
+#include "common/DateValue.h"
+#include "data/Database.h"
+#include "data/QueryObject.h"
+#include "naming/NameAnalysis.h"
+
+using namespace quillora;
+
+namespace {
+
+class NameAnalysisTest : public ::testing::Test {
+  protected:
+    QueryObject strokes{DbConnectionString(kParvelloFile), kCharLookupTimeout};
+    QueryObject readings{DbConnectionString(kSomnetteFile), kDefaultTimeout};
+
+    // A view of the default entries (Gregorian 1980-1-1, 子 0, minute 0) that
+    // collects the memo's lines.
+    BrandNameView View(std::string mainName, std::string suffix = "") {
+        BrandNameView v;
+        v.birth.name = "张三";
+        v.birth.sex = "男";
+        v.birth.year = "1980";
+        v.birth.month = "1";
+        v.birth.day = "1";
+        v.birth.hour = "子 0";
+        v.birth.minute = "0";
+        v.mainName = std::move(mainName);
+        v.suffix = std::move(suffix);
+        v.clearMemo = [this] {
+            ++clears;
+            memo.clear();
+        };
+        v.appendLine = [this](const std::string& line) { memo.push_back(line); };
+        v.storeLunarYear = [this](const std::string& year) { lunarYear = year; };
+        v.strokes = &strokes;
+        v.readings = &readings;
+        v.currentYear = 2024;
+        return v;
+    }
+
+    // The memo as a failed check must leave it.
+    void FillMemoWithEarlierReport() { memo = {"earlier report", ""}; }
+
+    bool MemoHas(const std::string& line) const {
+        return std::find(memo.begin(), memo.end(), line) != memo.end();
+    }
+
+    std::vector<std::string> memo;
+    int clears = 0;
+    std::string lunarYear;
+};
+
+// The reading of a number straight from the table, for the golden texts.
+std::string ReadingOf(int number) {
+    return QueryFirstText(kSomnetteFile,
+                          "select nr from namefx where num = '" + std::to_string(number) + "'")
+        .value_or("");
+}
+
+// A golden report: one memo line per file line; "@namefx N" stands for the
+// reading of number N.
+std::vector<std::string> Golden(const std::string& file) {
+    std::ifstream in(std::string(QUILLORA_SOURCE_DIR) + "/tests/naming/golden/" + file);
+    if (!in)
+        throw std::runtime_error("missing golden file " + file);
+    std::vector<std::string> lines;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.rfind("@namefx ", 0) == 0)
+            line = ReadingOf(std::stoi(line.substr(8)));
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+void ExpectSameLines(const std::vector<std::string>& actual,
+                     const std::vector<std::string>& expected) {
+    for (std::size_t i = 0; i < std::max(actual.size(), expected.size()); ++i) {
+        const std::string a = i < actual.size() ? actual[i] : "<none>";
+        const std::string e = i < expected.size() ? expected[i] : "<none>";
+        EXPECT_EQ(a, e) << "line " << i + 1;
+    }
+}
+
+}  // namespace
+
+TEST_F(NameAnalysisTest, StrokeSumsOfOneToFourCharactersAndUnknownCharacters) {
+    const std::pair<const char*, int> cases[] = {
+        {"九", 9},
+        {"万", 15},
+        {"珠", 11},
+        {"宝", 20},
+        {"九万", 24},
+        {"九万珠", 35},
+        {"九万珠宝", 55},
+        {"天元金", 16},
+        // Characters the table lacks count nothing and do not disturb their
+        // neighbours: ASCII letters, marks, an emoji, a lone invalid byte.
+        {"", 0},
+        {"A", 0},
+        {"九A万", 24},
+        {"'", 0},
+        {"九'万%", 24},
+        {"\xF0\x9F\x98\x80", 0},
+        {"珠\xFF宝", 31},
+    };
+    for (const auto& [text, sum] : cases)
+        EXPECT_EQ(StrokeCount(strokes, text), sum) << text;
+}
+
+TEST_F(NameAnalysisTest, EveryNumberHasAReadingAndNothingElseHas) {
+    for (int n = 0; n <= 80; ++n)
+        EXPECT_FALSE(NumerologyReading(readings, n).empty()) << n;
+    EXPECT_EQ(NumerologyReading(readings, 81), "");
+    EXPECT_EQ(NumerologyReading(readings, -1), "");
+}
+
+TEST_F(NameAnalysisTest, NameElementsMarkUnknownCharactersAndSkipBlanks) {
+    std::vector<std::string> mainElements;
+    const BrandName name = TrimmedBrandName("", " 九 万 ", "珠宝");
+    EXPECT_EQ(NameElementsText(strokes, name, &mainElements), "九(木) 万(水) 珠(金) 宝(火)");
+    EXPECT_EQ(mainElements, (std::vector<std::string>{"木", "", "水"}));
+
+    mainElements.clear();
+    EXPECT_EQ(NameElementsText(strokes, TrimmedBrandName("", "A九", ""), &mainElements),
+              "A(?) 九(木)");
+    EXPECT_EQ(mainElements, (std::vector<std::string>{"", "木"}));
+}
+
+// The checks run in a fixed order and a failed one leaves the memo as it was.
+TEST_F(NameAnalysisTest, ChecksComeInOrderAndLeaveTheMemoAlone) {
+    struct Case {
+        std::string mainName;
+        std::string year, month, day, hour;
+        std::string message;
+        AnalysisFocus focus;
+    };
+    const Case cases[] = {
+        {"", "", "", "", "", kMainNameEmpty, AnalysisFocus::MainName},
+        {" \t ", "1980", "1", "1", "子 0", kMainNameEmpty, AnalysisFocus::MainName},
+        {"😀九", "", "1", "1", "子 0", kMainNameUnreadable, AnalysisFocus::MainName},
+        {"九", "", "", "", "", kMainNameTooShort, AnalysisFocus::MainName},
+        {" 九 ", "1980", "1", "1", "子 0", kMainNameTooShort, AnalysisFocus::MainName},
+        {"abc", "1980", "1", "1", "子 0", kMainNameTooShort, AnalysisFocus::MainName},
+        {"九万", " ", "", "", "", kYearEmptyMessage, AnalysisFocus::None},
+        {"九万", "1980", "", "", "", kMonthEmptyMessage, AnalysisFocus::None},
+        {"九万", "1980", "1", " ", "", kDayEmptyMessage, AnalysisFocus::None},
+        {"九万", "1980", "1", "1", "", kHourEmptyMessage, AnalysisFocus::None},
+    };
+    for (const Case& c : cases) {
+        BrandNameView v = View(c.mainName);
+        v.birth.year = c.year;
+        v.birth.month = c.month;
+        v.birth.day = c.day;
+        v.birth.hour = c.hour;
+        FillMemoWithEarlierReport();
+        clears = 0;
+        lunarYear.clear();
+        const AnalysisOutcome outcome = AnalyseBrandName(v);
+        EXPECT_FALSE(outcome) << c.mainName;
+        EXPECT_EQ(outcome.message, c.message) << c.mainName;
+        EXPECT_EQ(outcome.focus, c.focus) << c.mainName;
+        EXPECT_EQ(clears, 0) << c.mainName;
+        EXPECT_EQ(memo, (std::vector<std::string>{"earlier report", ""})) << c.mainName;
+        EXPECT_EQ(lunarYear, "") << c.mainName;
+    }
+    // Four ASCII characters are four bytes: long enough.
+    EXPECT_TRUE(AnalyseBrandName(View("abcd")));
+}
+
+// 九万 + 珠宝 for a man born 1980-01-01 0:00 (己未 丙子 癸酉 壬子, no 木).
+// Grid numbers: 九 9, 万 15, 九万 24, 珠宝 31, 九万珠宝 55. Score: 40 x 1
+// (24) + 15 x (0 + 1) / 2 (9, 15) + 15 x 0.6 (55) + 15 (木 supplied)
+// + 15 x 1/2 (土、木 favourable, 木 carried) = 79.
+TEST_F(NameAnalysisTest, WholeReportOfJiuwanZhubao) {
+    const AnalysisOutcome outcome = AnalyseBrandName(View("九万", "珠宝"));
+    ASSERT_TRUE(outcome) << outcome.message;
+    EXPECT_EQ(clears, 1);
+    EXPECT_EQ(lunarYear, "1979");
+    ExpectSameLines(memo, Golden("jiuwan-zhubao.txt"));
+}
+
+// 天元金 without suffix for a woman entered as lunar 1990-5-20 (a year with a
+// leap fifth month: the ordinary month, 1990-06-12), 午 12, minute 30:
+// 庚午 壬午 戊申 戊午, no 木. Grid numbers: 天 4, 元 4, 金 8, 天元金 16 (and
+// the full name 16). Score: 40 + 15 x (0 + 0 + 1) / 3 + 15 + 15 (木 supplied)
+// + 15 x 1/2 (水、金 favourable, 金 carried) = 82.5, rounded up to 83.
+TEST_F(NameAnalysisTest, WholeReportOfThreeCharactersWithoutSuffix) {
+    BrandNameView v = View("天元金");
+    v.birth.name = "李四";
+    v.birth.sex = "女";
+    v.birth.calendarIndex = 1;
+    v.birth.year = "1990";
+    v.birth.month = "5";
+    v.birth.day = "20";
+    v.birth.hour = "午 12";
+    v.birth.minute = "30";
+    ASSERT_TRUE(AnalyseBrandName(v));
+    ExpectSameLines(memo, Golden("tianyuanjin.txt"));
+}
+
+TEST_F(NameAnalysisTest, BlanksAroundThePartsChangeNothing) {
+    ASSERT_TRUE(AnalyseBrandName(View("九万", "珠宝")));
+    const std::vector<std::string> plain = memo;
+    BrandNameView v = View("  九万\t", " 珠宝 ");
+    v.prefix = "  ";
+    ASSERT_TRUE(AnalyseBrandName(v));
+    EXPECT_EQ(memo, plain);
+
+    // A suffix of blanks is no suffix.
+    ASSERT_TRUE(AnalyseBrandName(View("九万", "   ")));
+    EXPECT_TRUE(MemoHas("无行业后缀名称，此处无分析内容。"));
+    EXPECT_TRUE(MemoHas("【九万】数理24分析："));
+}
+
+// Apostrophes, percent signs and ASCII letters are pieces of their own:
+// they count no strokes, break no statement and shift no Chinese character.
+TEST_F(NameAnalysisTest, MarksAndLettersInTheNameAnalyseNormally) {
+    ASSERT_TRUE(AnalyseBrandName(View("九'万%", "珠宝")));
+    EXPECT_TRUE(MemoHas("名称：九'万%珠宝"));
+    EXPECT_TRUE(MemoHas("【'】数理0分析："));
+    EXPECT_TRUE(MemoHas("【%】数理0分析："));
+    EXPECT_TRUE(MemoHas("【万】数理15分析："));
+    EXPECT_TRUE(MemoHas("【九'万%】行运格(主体)数理24分析："));
+    EXPECT_TRUE(MemoHas("【九'万%珠宝】数理55分析："));
+    EXPECT_EQ(memo.back(), kAdviceLine);
+
+    ASSERT_TRUE(AnalyseBrandName(View("A九万")));
+    EXPECT_TRUE(MemoHas("【A】数理0分析："));
+    EXPECT_TRUE(MemoHas("【九】数理9分析："));
+    EXPECT_TRUE(MemoHas("【A九万】行运格(主体)数理24分析："));
+    EXPECT_TRUE(MemoHas("五行：A(?) 九(木) 万(水)"));
+}
+
+// Each grid reduces its own sum: 九万 + 珠宝珠宝珠宝 sums to 24 + 93 = 117,
+// numbered 37; the suffix alone 93, numbered 13.
+TEST_F(NameAnalysisTest, LongNamesAreReducedGridByGrid) {
+    ASSERT_TRUE(AnalyseBrandName(View("九万", "珠宝珠宝珠宝")));
+    EXPECT_TRUE(MemoHas("【珠宝珠宝珠宝】数理13分析："));
+    EXPECT_TRUE(MemoHas("【九万珠宝珠宝珠宝】数理37分析："));
+    EXPECT_TRUE(MemoHas(ReadingOf(37)));
+}
+
+// A minute that is no number fails when the chart is built: the heading and
+// the six summary lines stay, nothing after them is written.
+TEST_F(NameAnalysisTest, AConversionErrorPartWayKeepsTheLinesWritten) {
+    BrandNameView v = View("九万", "珠宝");
+    v.birth.minute = "x";
+    FillMemoWithEarlierReport();
+    EXPECT_THROW(AnalyseBrandName(v), ConvertError);
+    ASSERT_EQ(memo.size(), 7u);
+    EXPECT_EQ(memo[0], "法人基本信息：");
+    EXPECT_EQ(memo[6], "星座：摩羯座");
+    EXPECT_EQ(lunarYear, "1979");
+}
+
+// quillora-cli analyse prints the memo's lines and nothing else.
+TEST_F(NameAnalysisTest, CommandLinePrintsTheMemoLines) {
+    BrandNameView v = View("九万", "珠宝");
+    v.currentYear = 0;
+    ASSERT_TRUE(AnalyseBrandName(v));
+    const std::string command = ExecutableDirectory() +
+                                "quillora-cli analyse --name 张三 --sex 男 --calendar 公历 "
+                                "--year 1980 --month 1 --day 1 --hour 0 --minute 0 "
+                                "--main 九万 --suffix 珠宝";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string out;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        out.append(buffer, n);
+    EXPECT_EQ(::pclose(pipe), 0);
+    std::vector<std::string> lines;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    ExpectSameLines(lines, memo);
+
+    // A failed check: its message on stderr, status 2, no lines.
+    const std::string failing = ExecutableDirectory() +
+                                "quillora-cli analyse --year 1980 --month 1 --day 1 --hour 0 "
+                                "--main 九 2>/dev/null";
+    pipe = ::popen(failing.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    EXPECT_EQ(std::fread(buffer, 1, sizeof buffer, pipe), 0u);
+    const int status = ::pclose(pipe);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2);
+}
+
+// ---- The overall score on hand-worked names --------------------------------
+
+namespace {
+
+NameGrades Grades(std::vector<int> chars, int main, int full, std::vector<std::string> elements) {
+    NameGrades g;
+    g.charNumbers = std::move(chars);
+    g.mainNumber = main;
+    g.fullNumber = full;
+    g.mainElements = std::move(elements);
+    return g;
+}
+
+}  // namespace
+
+TEST(BrandNameScore, HandWorkedNames) {
+    struct Case {
+        NameGrades grades;
+        ChartNeeds needs;
+        int points;
+        std::string reason;
+    };
+    const Case cases[] = {
+        // Every grid lucky (15, 16 / 24 / 24), the chart lacks nothing and
+        // the favourable 水 is carried: full marks.
+        {Grades({15, 16}, 24, 24, {"水", "金"}),
+         {{}, {"水"}},
+         100,
+         "主体数理吉，单字数理2吉，全称数理吉；八字五行俱全；喜用神水，名称含水"},
+        // Nothing lucky (9, 10 / 19 / 20) and no needed element: nothing.
+        {Grades({9, 10}, 19, 20, {"木", "水"}),
+         {{"金", "火"}, {"金"}},
+         0,
+         "主体数理凶，单字数理2凶，全称数理凶；八字缺金、火，名称未补；喜用神金，名称未含"},
+        // Half-lucky main (17: 24) and full name (26: 9), characters 6 and 11
+        // (0.6 and 1: 12), one of three missing elements (5), one of two
+        // favourable ones (7.5): 57.5 rounds up to 58.
+        {Grades({6, 11}, 17, 26, {"火", ""}),
+         {{"金", "木", "火"}, {"火", "土"}},
+         58,
+         "主体数理半吉，单字数理1吉1半吉，全称数理半吉；八字缺金、木、火，名称补火；"
+         "喜用神火、土，名称含火"},
+        // Characters the dictionary lacks form no number: 0 counts nothing
+        // even though the first set holds it. Only the elements score.
+        {Grades({0, 0}, 0, 0, {"", ""}),
+         {{}, {}},
+         30,
+         "主体数理未收录，单字数理2未收录，全称数理未收录；八字五行俱全"},
+        // Four characters: 1, 3, 9, 17 (1 + 1 + 0 + 0.6 = 2.6 / 4 x 15 = 9.75),
+        // main 30 (0.6: 24), full 81 reduced elsewhere to 1 (15); both missing
+        // elements supplied (15), favourable 木 not carried (0): 63.75 → 64.
+        {Grades({1, 3, 9, 17}, 30, 1, {"水", "土", "金", "水"}),
+         {{"水", "土"}, {"木"}},
+         64,
+         "主体数理半吉，单字数理2吉1半吉1凶，全称数理吉；八字缺水、土，名称补水、土；"
+         "喜用神木，名称未含"},
+    };
+    for (const Case& c : cases) {
+        const OverallScore score = ScoreBrandName(c.grades, c.needs);
+        EXPECT_EQ(score.points, c.points) << c.reason;
+        EXPECT_EQ(score.reason, c.reason);
+    }
+    EXPECT_EQ(OverallScoreLine({79, "理由"}), "【总体评分】：79分（理由）");
+}
