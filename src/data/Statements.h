@@ -19,17 +19,28 @@ inline constexpr const char* kWordElement = "select wuhang from word where zi = 
 //
 // One statement per name length and set of fixed positions. Every statement
 // yields the candidate columns zi, wuhang, ft, bh, fs. A fixed position is the
-// row of word for the fixed character (key bound in position order); a free
+// row of word for the fixed character (keys bound in position order); a free
 // position is a row of CYZI, either from a random sample (the first N rows in
 // rnd(ID) order, drawn afresh by each statement) or from the whole table. Every
 // combination must match a stroke pattern of gz of the name's length. None of
 // them orders its result. When elements are required the statement is wrapped
 // as "select * from (" statement ") dd where 1 = 1 " + conditions, so the
 // conditions apply after the row limit.
+//
+// Statements that combine several samples first draw each sample once (a
+// materialized common table), then keep the patterns of gz whose strokes occur
+// in the samples of their positions (p), and only then pair the samples' rows
+// with those patterns. The rows are the same as those of a plain join of the
+// samples with gz; SQLite finds them several times faster this way, because it
+// looks up each combination of stroke counts once instead of each combination
+// of characters.
 
 // clang-format off
 #define QL_CYZI_SAMPLE(n) "(select zi, wuhang, ft, bh from CYZI order by rnd(ID) limit " #n ")"
 #define QL_WORD_ONE "(select zi, wuhang, ft, bh from word where zi = ? limit 1)"
+#define QL_SAMPLE(alias, n) alias " as materialized " QL_CYZI_SAMPLE(n)
+#define QL_FIXED(alias) alias " as materialized " QL_WORD_ONE
+#define QL_FIXED_ALL(alias) alias " as materialized (select zi, wuhang, ft, bh from word where zi = ?)"
 #define QL_SELECT_FOUR                                                              \
     "select a.zi || aa.zi || b.zi || bb.zi as zi, "                                 \
     "a.wuhang || aa.wuhang || b.wuhang || bb.wuhang as wuhang, "                    \
@@ -38,6 +49,26 @@ inline constexpr const char* kWordElement = "select wuhang from word where zi = 
 #define QL_MATCH_FOUR                                                               \
     ", gz c where c.lx = 4 and a.bh = c.bh11 and aa.bh = c.bh12 and "               \
     "b.bh = c.bh21 and bb.bh = c.bh22 limit 100000"
+// Four positions a, aa, b, bb drawn as common tables: the patterns, then the rows.
+#define QL_PATTERNS_FOUR                                                            \
+    ", p as materialized (select bh11, bh12, bh21, bh22, zf from gz where lx = 4 "  \
+    "and bh11 in (select bh from a) and bh12 in (select bh from aa) "               \
+    "and bh21 in (select bh from b) and bh22 in (select bh from bb)) "              \
+    "select a.zi || aa.zi || b.zi || bb.zi as zi, "                                 \
+    "a.wuhang || aa.wuhang || b.wuhang || bb.wuhang as wuhang, "                    \
+    "a.ft || aa.ft || b.ft || bb.ft as ft, a.bh + aa.bh + b.bh + bb.bh as bh, "     \
+    "p.zf as fs from p, a, aa, b, bb where a.bh = p.bh11 and aa.bh = p.bh12 and "   \
+    "b.bh = p.bh21 and bb.bh = p.bh22 limit 100000"
+// Three positions X, Y, Z (aliases in name order) drawn as common tables.
+#define QL_PATTERNS_THREE(X, Y, Z, limit)                                           \
+    ", p as materialized (select bh11, bh12, bh21, zf from gz where lx = 3 "        \
+    "and bh11 in (select bh from " X ") and bh12 in (select bh from " Y ") "        \
+    "and bh21 in (select bh from " Z ")) "                                          \
+    "select " X ".zi || " Y ".zi || " Z ".zi as zi, "                               \
+    X ".wuhang || " Y ".wuhang || " Z ".wuhang as wuhang, "                         \
+    X ".ft || " Y ".ft || " Z ".ft as ft, " X ".bh + " Y ".bh + " Z ".bh as bh, "   \
+    "p.zf as fs from p, " X ", " Y ", " Z " where " X ".bh = p.bh11 and "           \
+    Y ".bh = p.bh12 and " Z ".bh = p.bh21" limit
 
 // Two characters. G2-1: no fixed position, two samples of 230, at most 50000
 // rows. G2-2: position 1 fixed, the whole of CYZI. G2-3: position 2 fixed.
@@ -58,28 +89,20 @@ inline constexpr const char* kGen2_3 =
     "where b.zi = ? and c.lx = 2 and c.bh11 = a.bh and c.bh12 = b.bh";
 
 // Three characters. G3-1: three samples of 50, at most 50000 rows. G3-2 to
-// G3-4: one fixed position, two samples of 200. G3-5 to G3-7: two fixed
-// positions, the whole of CYZI.
+// G3-4: one fixed position (every word row of the character), two samples of
+// 200. G3-5 to G3-7: two fixed positions, the whole of CYZI.
 inline constexpr const char* kGen3_1 =
-    "select a.zi || b.zi || c.zi as zi, a.wuhang || b.wuhang || c.wuhang as wuhang, "
-    "a.ft || b.ft || c.ft as ft, a.bh + b.bh + c.bh as bh, d.zf as fs "
-    "from " QL_CYZI_SAMPLE(50) " a, " QL_CYZI_SAMPLE(50) " b, " QL_CYZI_SAMPLE(50) " c, gz d "
-    "where d.lx = 3 and a.bh = d.bh11 and b.bh = d.bh12 and c.bh = d.bh21 limit 50000";
+    "with " QL_SAMPLE("a", 50) ", " QL_SAMPLE("b", 50) ", " QL_SAMPLE("c", 50)
+    QL_PATTERNS_THREE("a", "b", "c", " limit 50000");
 inline constexpr const char* kGen3_2 =
-    "select a.zi || b.zi || bb.zi as zi, a.wuhang || b.wuhang || bb.wuhang as wuhang, "
-    "a.ft || b.ft || bb.ft as ft, a.bh + b.bh + bb.bh as bh, c.zf as fs "
-    "from " QL_CYZI_SAMPLE(200) " b, " QL_CYZI_SAMPLE(200) " bb, word a, gz c "
-    "where a.zi = ? and c.lx = 3 and c.bh11 = a.bh and c.bh12 = b.bh and c.bh21 = bb.bh";
+    "with " QL_FIXED_ALL("a") ", " QL_SAMPLE("b", 200) ", " QL_SAMPLE("bb", 200)
+    QL_PATTERNS_THREE("a", "b", "bb", "");
 inline constexpr const char* kGen3_3 =
-    "select b.zi || a.zi || bb.zi as zi, b.wuhang || a.wuhang || bb.wuhang as wuhang, "
-    "b.ft || a.ft || bb.ft as ft, b.bh + a.bh + bb.bh as bh, c.zf as fs "
-    "from " QL_CYZI_SAMPLE(200) " b, " QL_CYZI_SAMPLE(200) " bb, word a, gz c "
-    "where a.zi = ? and c.lx = 3 and c.bh11 = b.bh and c.bh12 = a.bh and c.bh21 = bb.bh";
+    "with " QL_FIXED_ALL("a") ", " QL_SAMPLE("b", 200) ", " QL_SAMPLE("bb", 200)
+    QL_PATTERNS_THREE("b", "a", "bb", "");
 inline constexpr const char* kGen3_4 =
-    "select b.zi || bb.zi || a.zi as zi, b.wuhang || bb.wuhang || a.wuhang as wuhang, "
-    "b.ft || bb.ft || a.ft as ft, b.bh + bb.bh + a.bh as bh, c.zf as fs "
-    "from " QL_CYZI_SAMPLE(200) " b, " QL_CYZI_SAMPLE(200) " bb, word a, gz c "
-    "where a.zi = ? and c.lx = 3 and c.bh11 = b.bh and c.bh12 = bb.bh and c.bh21 = a.bh";
+    "with " QL_FIXED_ALL("a") ", " QL_SAMPLE("b", 200) ", " QL_SAMPLE("bb", 200)
+    QL_PATTERNS_THREE("b", "bb", "a", "");
 inline constexpr const char* kGen3_5 =
     "select a.zi || aa.zi || b.zi as zi, a.wuhang || aa.wuhang || b.wuhang as wuhang, "
     "a.ft || aa.ft || b.ft as ft, a.bh + aa.bh + b.bh as bh, c.zf as fs "
@@ -110,36 +133,36 @@ inline constexpr const char* kGen4_1 =
     "(select zi, wuhang, ft, bh, bh1, bh2 from MZ order by rnd(ID) limit 300) b, gz c "
     "where c.lx = 4 and a.bh1 = c.bh11 and a.bh2 = c.bh12 and b.bh1 = c.bh21 and "
     "b.bh2 = c.bh22 limit 100000";
-inline constexpr const char* kGen4_2 = QL_SELECT_FOUR
-    QL_WORD_ONE " a, " QL_CYZI_SAMPLE(50) " aa, " QL_CYZI_SAMPLE(50) " b, " QL_CYZI_SAMPLE(50) " bb"
-    QL_MATCH_FOUR;
-inline constexpr const char* kGen4_3 = QL_SELECT_FOUR
-    QL_CYZI_SAMPLE(50) " a, " QL_WORD_ONE " aa, " QL_CYZI_SAMPLE(50) " b, " QL_CYZI_SAMPLE(50) " bb"
-    QL_MATCH_FOUR;
-inline constexpr const char* kGen4_4 = QL_SELECT_FOUR
-    QL_CYZI_SAMPLE(50) " a, " QL_CYZI_SAMPLE(50) " aa, " QL_WORD_ONE " b, " QL_CYZI_SAMPLE(50) " bb"
-    QL_MATCH_FOUR;
-inline constexpr const char* kGen4_5 = QL_SELECT_FOUR
-    QL_CYZI_SAMPLE(50) " a, " QL_CYZI_SAMPLE(50) " aa, " QL_CYZI_SAMPLE(50) " b, " QL_WORD_ONE " bb"
-    QL_MATCH_FOUR;
-inline constexpr const char* kGen4_6 = QL_SELECT_FOUR
-    QL_WORD_ONE " a, " QL_WORD_ONE " aa, " QL_CYZI_SAMPLE(300) " b, " QL_CYZI_SAMPLE(300) " bb"
-    QL_MATCH_FOUR;
-inline constexpr const char* kGen4_7 = QL_SELECT_FOUR
-    QL_WORD_ONE " a, " QL_CYZI_SAMPLE(300) " aa, " QL_WORD_ONE " b, " QL_CYZI_SAMPLE(300) " bb"
-    QL_MATCH_FOUR;
-inline constexpr const char* kGen4_8 = QL_SELECT_FOUR
-    QL_WORD_ONE " a, " QL_CYZI_SAMPLE(300) " aa, " QL_CYZI_SAMPLE(300) " b, " QL_WORD_ONE " bb"
-    QL_MATCH_FOUR;
-inline constexpr const char* kGen4_9 = QL_SELECT_FOUR
-    QL_CYZI_SAMPLE(300) " a, " QL_WORD_ONE " aa, " QL_WORD_ONE " b, " QL_CYZI_SAMPLE(300) " bb"
-    QL_MATCH_FOUR;
-inline constexpr const char* kGen4_10 = QL_SELECT_FOUR
-    QL_CYZI_SAMPLE(300) " a, " QL_CYZI_SAMPLE(300) " aa, " QL_WORD_ONE " b, " QL_WORD_ONE " bb"
-    QL_MATCH_FOUR;
-inline constexpr const char* kGen4_11 = QL_SELECT_FOUR
-    QL_CYZI_SAMPLE(300) " a, " QL_WORD_ONE " aa, " QL_CYZI_SAMPLE(300) " b, " QL_WORD_ONE " bb"
-    QL_MATCH_FOUR;
+inline constexpr const char* kGen4_2 = "with "
+    QL_FIXED("a") ", " QL_SAMPLE("aa", 50) ", " QL_SAMPLE("b", 50) ", " QL_SAMPLE("bb", 50)
+    QL_PATTERNS_FOUR;
+inline constexpr const char* kGen4_3 = "with "
+    QL_SAMPLE("a", 50) ", " QL_FIXED("aa") ", " QL_SAMPLE("b", 50) ", " QL_SAMPLE("bb", 50)
+    QL_PATTERNS_FOUR;
+inline constexpr const char* kGen4_4 = "with "
+    QL_SAMPLE("a", 50) ", " QL_SAMPLE("aa", 50) ", " QL_FIXED("b") ", " QL_SAMPLE("bb", 50)
+    QL_PATTERNS_FOUR;
+inline constexpr const char* kGen4_5 = "with "
+    QL_SAMPLE("a", 50) ", " QL_SAMPLE("aa", 50) ", " QL_SAMPLE("b", 50) ", " QL_FIXED("bb")
+    QL_PATTERNS_FOUR;
+inline constexpr const char* kGen4_6 = "with "
+    QL_FIXED("a") ", " QL_FIXED("aa") ", " QL_SAMPLE("b", 300) ", " QL_SAMPLE("bb", 300)
+    QL_PATTERNS_FOUR;
+inline constexpr const char* kGen4_7 = "with "
+    QL_FIXED("a") ", " QL_SAMPLE("aa", 300) ", " QL_FIXED("b") ", " QL_SAMPLE("bb", 300)
+    QL_PATTERNS_FOUR;
+inline constexpr const char* kGen4_8 = "with "
+    QL_FIXED("a") ", " QL_SAMPLE("aa", 300) ", " QL_SAMPLE("b", 300) ", " QL_FIXED("bb")
+    QL_PATTERNS_FOUR;
+inline constexpr const char* kGen4_9 = "with "
+    QL_SAMPLE("a", 300) ", " QL_FIXED("aa") ", " QL_FIXED("b") ", " QL_SAMPLE("bb", 300)
+    QL_PATTERNS_FOUR;
+inline constexpr const char* kGen4_10 = "with "
+    QL_SAMPLE("a", 300) ", " QL_SAMPLE("aa", 300) ", " QL_FIXED("b") ", " QL_FIXED("bb")
+    QL_PATTERNS_FOUR;
+inline constexpr const char* kGen4_11 = "with "
+    QL_SAMPLE("a", 300) ", " QL_FIXED("aa") ", " QL_SAMPLE("b", 300) ", " QL_FIXED("bb")
+    QL_PATTERNS_FOUR;
 inline constexpr const char* kGen4_12 = QL_SELECT_FOUR
     QL_WORD_ONE " a, " QL_WORD_ONE " aa, " QL_WORD_ONE " b, " QL_CYZI_SAMPLE(1000) " bb"
     QL_MATCH_FOUR;
@@ -155,8 +178,13 @@ inline constexpr const char* kGen4_15 = QL_SELECT_FOUR
 
 #undef QL_CYZI_SAMPLE
 #undef QL_WORD_ONE
+#undef QL_SAMPLE
+#undef QL_FIXED
+#undef QL_FIXED_ALL
 #undef QL_SELECT_FOUR
 #undef QL_MATCH_FOUR
+#undef QL_PATTERNS_FOUR
+#undef QL_PATTERNS_THREE
 // clang-format on
 
 // The wrapping that applies the element conditions to a generation statement:
