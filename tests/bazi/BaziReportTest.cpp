@@ -1,0 +1,218 @@
+// The Four Pillars report line by line against golden texts checked by hand,
+// its fixed shapes, a sweep over the whole date range, and the command line.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "bazi/BaziReport.h"
+#include "bazi/BirthRecord.h"
+#include "common/Text.h"
+#include "data/Database.h"
+
+using namespace quillora;
+
+namespace {
+
+std::vector<std::string> GoldenLines(const char* name) {
+    std::ifstream in(std::string(QUILLORA_SOURCE_DIR) + "/tests/bazi/golden/" + name,
+                     std::ios::binary);
+    std::stringstream all;
+    all << in.rdbuf();
+    std::vector<std::string> lines;
+    std::string line;
+    while (std::getline(all, line))
+        lines.push_back(line);
+    return lines;
+}
+
+std::vector<std::string> ReportOf(const BirthEntries& e, int currentYear = 2024) {
+    BirthReadOptions options;
+    options.currentYear = currentYear;
+    const BirthReadResult read = ReadBirthRecord(e, options);
+    EXPECT_TRUE(read.record.has_value()) << read.issue.message;
+    if (!read)
+        return {};
+    return BaziReportLines(*read.record).value_or(std::vector<std::string>{});
+}
+
+BirthEntries Entries(const char* surname, const char* given, const char* sex, int calendar,
+                     const char* y, const char* m, const char* d, const char* hour,
+                     const char* minute) {
+    BirthEntries e;
+    e.name = surname;
+    e.givenName = given;
+    e.sex = sex;
+    e.calendarIndex = calendar;
+    e.year = y;
+    e.month = m;
+    e.day = d;
+    e.hour = hour;
+    e.minute = minute;
+    return e;
+}
+
+void ExpectSameLines(const std::vector<std::string>& got, const std::vector<std::string>& want) {
+    ASSERT_EQ(got.size(), want.size());
+    for (std::size_t i = 0; i < want.size(); ++i) {
+        EXPECT_EQ(got[i], want[i]) << "line " << i + 1;
+    }
+}
+
+// Runs quillora-cli beside the test executable; returns its exit status.
+int RunCli(const std::string& arguments, std::string& out) {
+    const std::string command = ExecutableDirectory() + "quillora-cli " + arguments + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return -1;
+    out.clear();
+    char buffer[4096];
+    std::size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        out.append(buffer, n);
+    const int status = pclose(pipe);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::vector<std::string> Split(const std::string& text) {
+    std::vector<std::string> lines;
+    std::stringstream in(text);
+    std::string line;
+    while (std::getline(in, line))
+        lines.push_back(line);
+    return lines;
+}
+
+}  // namespace
+
+// A man born in a 丙 year the day before 芒种 runs forward and starts at 1.
+TEST(BaziReport, ForwardStartingAtOneMatchesTheGoldenText) {
+    ExpectSameLines(ReportOf(Entries("张", "三", "男", 0, "1986", "6", "5", "巳 10", "30")),
+                    GoldenLines("forward-start-1.txt"));
+}
+
+// A woman entered by the lunar calendar (四月廿九 1986 = 6 June), born on
+// 芒种's day before its instant: backward, 立夏 31 days back gives 10, and the
+// bone weight counts the third month.
+TEST(BaziReport, BackwardStartingAtTenMatchesTheGoldenText) {
+    ExpectSameLines(ReportOf(Entries("李", "梅", "女", 1, "1986", "4", "29", "卯 6", "0")),
+                    GoldenLines("backward-start-10-lunar.txt"));
+}
+
+TEST(BaziReport, AgesLineAndAgeTexts) {
+    EXPECT_EQ(LuckAgesLine(1),
+              "      0-1岁   1岁   11岁   21岁   31岁   41岁   51岁   61岁   71岁   81岁");
+    EXPECT_EQ(LuckAgesLine(4),
+              "      1-3岁   4岁   14岁   24岁   34岁   44岁   54岁   64岁   74岁   84岁");
+    EXPECT_EQ(AgeText(0), "00岁");
+    EXPECT_EQ(AgeText(5), "05岁");
+    EXPECT_EQ(AgeText(15), "15岁");
+    EXPECT_EQ(YearPairOf(1984), "甲子");
+    EXPECT_EQ(YearPairOf(2100), "庚申");
+}
+
+TEST(BaziReport, ColumnsFollowTheStartAge) {
+    // 1986-05-29, woman: backward, 立夏 23 days back, start age 8.
+    const std::vector<std::string> r =
+        ReportOf(Entries("", "", "女", 0, "1986", "5", "29", "未 13", "37"));
+    ASSERT_EQ(r.size(), 63u);
+    EXPECT_EQ(r[8], "起运：8岁");
+    EXPECT_EQ(r[19], LuckAgesLine(8));
+    EXPECT_EQ(r[20], "始于：1986   1994   2004   2014   2024   2034   2044   2054   2064   2074");
+    // Yearly lines 0 to 7 have a first column, 8 and 9 start with 13 blanks.
+    EXPECT_EQ(r[22].rfind("流年：丙寅   甲戌", 0), 0u) << r[22];
+    EXPECT_EQ(r[29].rfind("      癸酉   辛巳", 0), 0u) << r[29];
+    EXPECT_EQ(r[30].rfind("             壬午   壬辰", 0), 0u) << r[30];
+    // Small luck runs back from the 己未 hour: age 1 is 戊午, age 8 is 辛亥.
+    EXPECT_EQ(r[33].rfind("小运：己未   辛亥   辛丑", 0), 0u) << r[33];
+    EXPECT_EQ(r[34].rfind("      00岁   08岁   18岁", 0), 0u) << r[34];
+    EXPECT_EQ(r[35].rfind("      戊午   庚戌", 0), 0u) << r[35];
+    EXPECT_EQ(r[49].rfind("             癸卯   癸巳", 0), 0u) << r[49];
+    EXPECT_EQ(r[50].rfind("             16岁   26岁", 0), 0u) << r[50];
+}
+
+TEST(BaziReport, BirthBeforeTheNewYearCountsFromTheLunarYear) {
+    // 20 January 1990 lies before the Chinese New Year (27 January): LY 1989.
+    const std::vector<std::string> r =
+        ReportOf(Entries("", "", "男", 0, "1990", "1", "20", "子 0", "0"));
+    ASSERT_EQ(r.size(), 63u);
+    EXPECT_EQ(r[22].rfind("流年：己巳", 0), 0u) << r[22];
+    EXPECT_EQ(r[34].rfind("      00岁", 0), 0u) << r[34];
+    EXPECT_EQ(r[3], "农历：己巳(蛇年)十二月廿四");
+}
+
+// Every pillar is a real stem-branch pair and every lookup answers, from the
+// first to the last day of the range: the fixed shapes of the lookup lines
+// hold (two characters per ten god, three per sound element, one per
+// element) and the three bone-weight lines are filled.
+TEST(BaziReport, EveryDateOfTheRangeGetsAFullReport) {
+    const DateValue first = 32;
+    const DateValue last = 73415;
+    int checked = 0;
+    for (DateValue day = first;; day = day + 149 > last ? last : day + 149) {
+        const DateParts p = DecodeDate(day);
+        const int hour = checked % 24;
+        BirthEntries e = Entries("", "", checked % 2 == 0 ? "男" : "女", 0,
+                                 std::to_string(p.year).c_str(), std::to_string(p.month).c_str(),
+                                 std::to_string(p.day).c_str(), HourItems[hour], "59");
+        const std::vector<std::string> r = ReportOf(e);
+        const std::string at = FormatDate(day) + " " + std::to_string(hour);
+        ASSERT_EQ(r.size(), 63u) << at;
+        EXPECT_EQ(CharCount(r[7]), 10u) << at << " " << r[7];    // 胎元：甲子(海中金)
+        EXPECT_EQ(CharCount(r[9]), 20u) << at << " " << r[9];    // 十神
+        EXPECT_EQ(CharCount(r[11]), 18u) << at << " " << r[11];  // 遁藏
+        EXPECT_EQ(CharCount(r[14]), 20u) << at << " " << r[14];  // 五行
+        EXPECT_EQ(CharCount(r[15]), 18u) << at << " " << r[15];  // 纳音
+        EXPECT_EQ(CharCount(r[16]), 43u) << at << " " << r[16];
+        EXPECT_EQ(CharCount(r[17]), 53u) << at << " " << r[17];
+        EXPECT_EQ(r[53].find("占0个, 木:占0个, 水:占0个, 火:占0个, 土:占0个"), std::string::npos);
+        EXPECT_EQ(r[57].rfind("你的骨重为：", 0), 0u) << at;
+        EXPECT_GT(CharCount(r[58]), 10u) << at;
+        EXPECT_GT(CharCount(r[59]), 10u) << at;
+        ++checked;
+        if (day == last)
+            break;
+    }
+    EXPECT_GT(checked, 490);
+}
+
+TEST(BaziReport, CommandLinePrintsTheMemoLines) {
+    std::string out;
+    ASSERT_EQ(RunCli("bazi --surname 张 --given 三 --sex 男 --calendar 公历 --year 1986 --month 6 "
+                     "--day 5 --hour 10 --minute 30",
+                     out),
+              0)
+        << out;
+    std::vector<std::string> want = GoldenLines("forward-start-1.txt");
+    want[1] = "年龄：" + std::to_string(DecodeDate(Today()).year - 1986) + "岁";
+    ExpectSameLines(Split(out), want);
+
+    // A whole hour item works as well as the clock hour.
+    ASSERT_EQ(RunCli("bazi --surname 李 --given 梅 --sex 女 --calendar 农历 --year 1986 --month 4 "
+                     "--day 29 --hour '卯 6' --minute 0",
+                     out),
+              0)
+        << out;
+    EXPECT_EQ(Split(out)[2], "您出生公历：1986年06月06日6点0分");
+
+    // Failed checks: the message on stderr, status 2.
+    EXPECT_EQ(RunCli("bazi --month 1 --day 1 --hour 0", out), 2);
+    EXPECT_EQ(out, "请选择出生年!\n");
+    EXPECT_EQ(RunCli("bazi --year 1980 --month 1 --day 1", out), 2);
+    EXPECT_EQ(out, "请选择出生小时!\n");
+    EXPECT_EQ(RunCli("bazi --calendar 农历 --year 2020 --month 1 --day 30 --hour 0", out), 2);
+    EXPECT_EQ(out, "农历日期无效，请重新选择!\n");
+    EXPECT_EQ(RunCli("bazi --year 1900 --month 1 --day 30 --hour 0", out), 2);
+    EXPECT_EQ(out, "出生日期超出范围(1900年1月31日至2100年12月31日)!\n");
+    EXPECT_EQ(RunCli("bazi --year 1980 --month 1 --day 1 --hour 24", out), 2);
+    // Conversion errors are not input checks: status 1 with the message.
+    EXPECT_EQ(RunCli("bazi --year 1980 --month 2 --day 30 --hour 0", out), 1);
+    EXPECT_EQ(out, "'1980-2-30' is not a valid date\n");
+    EXPECT_EQ(RunCli("bazi --year 1980 --month 1 --day 1 --hour 0 --minute x", out), 1);
+    EXPECT_EQ(out, "'x' is not a valid integer value\n");
+}
