@@ -1,7 +1,138 @@
+// quillora-cli generate: one run of "马上起名", printed as the results grid's
+// header and rows. --pages K adds the draws that K − 1 presses of "继续显示"
+// would show (only when the result holds more than 200 rows, as in the
+// window). --seed N makes the random samples and draws repeatable.
+//
+// Output: tab-separated UTF-8 on stdout by default, or CSV with --format csv.
+// With --output FILE the rows go to a file instead: --format xlsx writes the
+// spreadsheet of "导出EXCEL", tsv the GBK/CRLF text of "文本方式导出", csv
+// UTF-8 CSV.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "bazi/BirthRecord.h"
 #include "cli/Commands.h"
+#include "common/Text.h"
+#include "data/Database.h"
+#include "naming/Export.h"
+#include "naming/GenerationRun.h"
+#include "naming/ResultsGrid.h"
 
 namespace quillora::cli {
 
-int RunGenerate(const Args& /*args*/) { return NotBuilt("generate"); }
+namespace {
+
+int CalendarIndexOf(const std::string& text) {
+    for (int i = 0; i < 2; ++i) {
+        if (text == CalendarItems[i])
+            return i;
+    }
+    throw InputError{"--calendar takes 公历 or 农历"};
+}
+
+long long PositiveNumber(const Args& args, const std::string& name, long long fallback) {
+    if (!args.Has(name))
+        return fallback;
+    const std::string text = args.Get(name);
+    char* end = nullptr;
+    const long long v = std::strtoll(text.c_str(), &end, 10);
+    if (text.empty() || end == nullptr || *end != '\0' || v < 0) {
+        throw InputError{"--" + name + " takes a non-negative whole number"};
+    }
+    return v;
+}
+
+GenerationRequest RequestOf(const Args& args) {
+    GenerationRequest r;
+    r.person.name = args.Get("name");
+    r.person.sex = args.Get("sex", SexItems[0]);
+    r.person.calendarIndex = CalendarIndexOf(args.Get("calendar", CalendarItems[0]));
+    r.person.year = args.Get("year");
+    r.person.month = args.Get("month");
+    r.person.day = args.Get("day");
+    const std::optional<std::string> hour = HourItemOf(args.Get("hour"));
+    if (!hour) {
+        throw InputError{"--hour takes the clock hour 0-23 or an hour item such as \"子 0\""};
+    }
+    r.person.hour = *hour;
+    r.person.minute = args.Get("minute", "0");
+
+    const std::string length = args.Get("length", "2");
+    if (length != "2" && length != "3" && length != "4") {
+        throw InputError{"--length takes 2, 3 or 4"};
+    }
+    r.lengthIndex = length[0] - '2';
+    for (int i = 0; i < kFixedFields; ++i) {
+        const std::string text = args.Get("fixed" + std::to_string(i + 1));
+        if (CharCount(Trim(text)) > 1) {
+            throw InputError{"--fixed" + std::to_string(i + 1) + " takes one character"};
+        }
+        r.fixed[i] = text;
+    }
+    r.suffix = args.Get("suffix");
+    r.prefix = args.Get("prefix");
+    return r;
+}
+
+void Print(const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+}  // namespace
+
+int RunGenerate(const Args& args) {
+    const GenerationRequest request = RequestOf(args);
+    const long long pages = PositiveNumber(args, "pages", 1);
+    if (pages < 1)
+        throw InputError{"--pages takes a number of 1 or more"};
+    const std::string format = args.Get("format", "tsv");
+    if (format != "tsv" && format != "csv" && format != "xlsx") {
+        throw InputError{"--format takes tsv, csv or xlsx"};
+    }
+    const std::string output = args.Get("output");
+    if (format == "xlsx" && output.empty()) {
+        throw InputError{"--format xlsx needs --output FILE"};
+    }
+    if (args.Has("seed")) {
+        SeedRandom(static_cast<std::uint64_t>(PositiveNumber(args, "seed", 0)));
+    }
+
+    QueryObject adoTem(DbConnectionString(kParvelloFile), kCharLookupTimeout);
+    QueryObject adoComDS(DbConnectionString(kParvelloFile), kGenerationTimeout);
+    GenerationState state;
+    const PreparedGeneration prepared = PrepareGeneration(request, state, adoTem);
+    if (prepared.stop == GenerationStop::BirthCheck)
+        throw InputError{prepared.issue.message};
+    if (prepared.stop == GenerationStop::FixedCharacters)
+        throw InputError{prepared.notice};
+
+    const bool more = OpenGeneration(prepared, adoComDS);
+    const std::string prefix = Trim(request.prefix);
+    const std::string suffix = Trim(request.suffix);
+    ResultGrid grid;
+    ShowCandidates(adoComDS, state, prefix, suffix, grid);
+    ExportTable table = GridExportTable(grid);
+    for (long long page = 2; more && page <= pages; ++page) {
+        ShowCandidates(adoComDS, state, prefix, suffix, grid);
+        AppendGridRows(grid, table);
+    }
+
+    if (format == "xlsx") {
+        ExportXlsx(output, table);
+    } else if (format == "csv") {
+        if (output.empty()) {
+            Print(FormatCsv(table));
+        } else {
+            ExportCsv(output, table);
+        }
+    } else if (output.empty()) {
+        Print(FormatTsv(table));
+    } else {
+        ExportTsv(output, table);
+    }
+    return 0;
+}
 
 }  // namespace quillora::cli

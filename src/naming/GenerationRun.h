@@ -1,0 +1,69 @@
+// One generation run ("马上起名"): the birth-data checks, the elements the
+// legal person's chart lacks, the suffix and prefix, the element filter, the
+// fixed-character check, and the chosen statement opened on the generation
+// query object. The window and the command line both run it.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "bazi/BirthRecord.h"
+#include "data/QueryObject.h"
+#include "naming/Generation.h"
+
+namespace quillora {
+
+// The entries of the generation page.
+struct GenerationRequest {
+    BirthEntries person;  // Xing, CBsex, ComDate, SYear, SMonth, Sday, Shour, CBFen
+    int lengthIndex = 0;  // CBZS: 0 "二字名", 1 "三字名", 2 "四字名"
+    FixedFields fixed;    // Namezhi1 ... Namezhi4 as typed
+    std::string suffix;   // NameEnd as typed
+    std::string prefix;   // NameBegin as typed
+
+    int Length() const { return lengthIndex + kMinNameLength; }
+};
+
+// The items of CBZS.
+extern const char* const NameLengthItems[3];
+
+// How the preparation ended.
+enum class GenerationStop {
+    None,             // a statement is ready
+    BirthCheck,       // a birth-data check failed: issue (caption "提示")
+    FixedCharacters,  // every field read is filled: notice (caption "信息提示")
+};
+
+struct PreparedGeneration {
+    GenerationStop stop = GenerationStop::None;
+    BirthIssue issue;
+    std::string notice;
+    std::optional<BirthRecord> record;  // when the birth-data checks passed
+    const GenerationStatement* statement = nullptr;
+    std::string sql;  // the statement, wrapped with the element filter
+    std::vector<SqlParam> keys;
+};
+
+// The eight pillar characters' elements joined as the Four Pillars report
+// prints them after "五行：": year stem and branch, three blanks, month, three
+// blanks, day, three blanks, hour. A character without an element adds "".
+std::string ChartElementsText(const FourPillarsChart& chart);
+
+// Builds the chart of the record and sets state.MissingWuhang to the elements
+// that do not occur in it. Returns false (state untouched) when no chart can
+// be built for the record.
+bool FindMissingWuhang(const BirthRecord& record, GenerationState& state);
+
+// Steps 1 to 8 of a run, and the statement of steps 10 and 11. The generation
+// state is rewritten once the birth-data checks pass, also when the run then
+// stops at the fixed-character check. Conversion and database errors throw.
+PreparedGeneration PrepareGeneration(const GenerationRequest& request, GenerationState& state,
+                                     QueryObject& adoTem);
+
+// Steps 9 to 12: closes the generation query object, gives it the connection
+// of "Parvello.dll" again and opens the prepared statement. Returns whether
+// "继续显示" is to be enabled: the result holds more than 200 rows.
+bool OpenGeneration(const PreparedGeneration& prepared, QueryObject& adoComDS);
+
+}  // namespace quillora

@@ -1,0 +1,332 @@
+// Generation runs on the real reference tables: the birth-data checks, the
+// generation state, the fixed-character messages, and every candidate of
+// every statement checked against the tables it came from.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <tuple>
+
+#include "common/Text.h"
+#include "data/Database.h"
+#include "naming/GenerationRun.h"
+#include "naming/ResultsGrid.h"
+
+using namespace quillora;
+
+namespace {
+
+// 1971-12-13 00:00 is 辛亥 庚子 壬申 庚子: 金水 金水 水金 金水, lacking 木, 火
+// and 土. 1985-06-15 12:00 is 乙丑 壬午 乙酉 壬午: 木土 水火 木金 水火, lacking
+// nothing.
+GenerationRequest Request(bool lacking, int length) {
+    GenerationRequest r;
+    r.person.name = "张三";
+    r.person.sex = "男";
+    r.person.year = lacking ? "1971" : "1985";
+    r.person.month = lacking ? "12" : "6";
+    r.person.day = lacking ? "13" : "15";
+    r.person.hour = lacking ? "子 0" : "午 12";
+    r.person.minute = "0";
+    r.lengthIndex = length - 2;
+    return r;
+}
+
+// The reduction and the bonus sets as the scoring rules state them.
+int Reduce(long long t) {
+    return t > 80 ? (t % 80 == 0 ? 80 : static_cast<int>(t % 80)) : t;
+}
+int Bonus(int t) {
+    static const std::set<int> first = {0,  1,  3,  5,  7,  8,  11, 13, 15, 16, 18,
+                                        21, 23, 24, 25, 31, 32, 33, 35, 37, 39, 41,
+                                        45, 47, 48, 52, 57, 61, 63, 65, 67, 68};
+    static const std::set<int> second = {6, 17, 26, 27, 29, 30, 38, 49, 51, 55, 58, 71, 73, 75};
+    return first.count(t) ? 4 : second.count(t) ? 3 : 2;
+}
+
+struct WordRow {
+    long long bh;
+    std::string ft;
+    std::string wuhang;
+};
+
+// The reference tables, read once.
+class Tables {
+  public:
+    static const Tables& Get() {
+        static const Tables t;
+        return t;
+    }
+    std::map<std::string, WordRow> word;
+    std::set<std::string> cyzi;
+    std::set<std::string> mz;
+    std::map<std::tuple<int, int, int, int, int>, long long> gz;
+
+  private:
+    Tables() {
+        QueryObject q(DbConnectionString(kParvelloFile), kDefaultTimeout);
+        q.SetStatement("select zi, bh, ft, wuhang from word");
+        q.Open();
+        for (int r = 1; r <= q.RecordCount(); ++r) {
+            q.MoveTo(r);
+            word[q.FieldText(0)] = {q.FieldInt(1), q.FieldText(2), q.FieldText(3)};
+        }
+        q.Close();
+        q.SetStatement("select zi from CYZI");
+        q.Open();
+        for (int r = 1; r <= q.RecordCount(); ++r) {
+            q.MoveTo(r);
+            cyzi.insert(q.FieldText(0));
+        }
+        q.Close();
+        q.SetStatement("select zi from MZ");
+        q.Open();
+        for (int r = 1; r <= q.RecordCount(); ++r) {
+            q.MoveTo(r);
+            mz.insert(q.FieldText(0));
+        }
+        q.Close();
+        q.SetStatement("select lx, bh11, bh12, bh21, bh22, zf from gz");
+        q.Open();
+        for (int r = 1; r <= q.RecordCount(); ++r) {
+            q.MoveTo(r);
+            gz[{int(q.FieldInt(0)), int(q.FieldInt(1)), int(q.FieldInt(2)), int(q.FieldInt(3)),
+                int(q.FieldInt(4))}] = q.FieldInt(5);
+        }
+    }
+};
+
+// The documented sample size of the free positions of each statement; 0 for
+// the whole of CYZI.
+int SampleSize(const std::string& label) {
+    static const std::map<std::string, int> sizes = {
+        {"G2-1", 230},  {"G2-2", 0},     {"G2-3", 0},     {"G3-1", 50},    {"G3-2", 200},
+        {"G3-3", 200},  {"G3-4", 200},   {"G3-5", 0},     {"G3-6", 0},     {"G3-7", 0},
+        {"G4-1", 300},  {"G4-2", 50},    {"G4-3", 50},    {"G4-4", 50},    {"G4-5", 50},
+        {"G4-6", 300},  {"G4-7", 300},   {"G4-8", 300},   {"G4-9", 300},   {"G4-10", 300},
+        {"G4-11", 300}, {"G4-12", 1000}, {"G4-13", 1000}, {"G4-14", 1000}, {"G4-15", 1000}};
+    return sizes.at(label);
+}
+
+int RowLimit(const std::string& label) {
+    if (label == "G2-1" || label == "G3-1")
+        return 50000;
+    if (label.rfind("G4", 0) == 0)
+        return 100000;
+    return 1 << 30;
+}
+
+const char* const kFixedChars[4] = {"金", "华", "通", "达"};
+
+}  // namespace
+
+TEST(GenerationRun, BirthChecksStopTheRunAndKeepTheState) {
+    QueryObject adoTem(DbConnectionString(kParvelloFile), kCharLookupTimeout);
+    GenerationState state;
+    state.MissingWuhang = "木";
+    state.NameEndBh = 7;
+    state.WuhangFilter = "x";
+    GenerationRequest r = Request(true, 2);
+    r.person.name = "  ";
+    PreparedGeneration p = PrepareGeneration(r, state, adoTem);
+    EXPECT_EQ(p.stop, GenerationStop::BirthCheck);
+    EXPECT_EQ(p.issue.message, "姓名不能为空!");
+    EXPECT_EQ(p.issue.focus, BirthField::Name);
+    EXPECT_EQ(state.MissingWuhang, "");
+    EXPECT_EQ(state.NameEndBh, 7);
+    EXPECT_EQ(state.WuhangFilter, "x");
+
+    r = Request(true, 2);
+    r.person.year = " ";
+    EXPECT_EQ(PrepareGeneration(r, state, adoTem).issue.message, "请选择出生年!");
+    r = Request(true, 2);
+    r.person.hour = "";
+    EXPECT_EQ(PrepareGeneration(r, state, adoTem).issue.message, "请选择出生小时!");
+}
+
+TEST(GenerationRun, StateOfSuffixPrefixAndMissingElements) {
+    QueryObject adoTem(DbConnectionString(kParvelloFile), kCharLookupTimeout);
+    GenerationState state;
+    GenerationRequest r = Request(true, 2);
+    r.suffix = " 珠宝 ";
+    PreparedGeneration p = PrepareGeneration(r, state, adoTem);
+    ASSERT_EQ(p.stop, GenerationStop::None);
+    // 珠 11 and 宝 (寶) 20 strokes; traditional forms 珠 and 寶.
+    EXPECT_EQ(state.NameEndBh, 31);
+    EXPECT_EQ(state.AffixBh, 31);
+    EXPECT_EQ(state.NameEndFt, "珠寶");
+    EXPECT_EQ(state.NameBeginFt, "");
+    // Lacking 木火土, two characters keep 木 and 火.
+    EXPECT_EQ(state.MissingWuhang, "木火");
+    EXPECT_EQ(state.WuhangFilter, " and (wuhang like '%木%') and (wuhang like '%火%')");
+    EXPECT_STREQ(p.statement->label, "G2-1");
+    EXPECT_EQ(p.sql.rfind("select * from (", 0), 0u);
+
+    // With a prefix 万 (萬, 15 strokes) the affix strokes grow, the suffix's
+    // do not.
+    r.prefix = "万";
+    r.lengthIndex = 2;
+    PrepareGeneration(r, state, adoTem);
+    EXPECT_EQ(state.NameEndBh, 31);
+    EXPECT_EQ(state.AffixBh, 46);
+    EXPECT_EQ(state.NameBeginFt, "萬");
+    EXPECT_EQ(state.MissingWuhang, "木火土");
+
+    // A chart with all five elements, straight after one that lacked some:
+    // no condition and no wrapping; empty affixes count nothing.
+    r = Request(false, 4);
+    p = PrepareGeneration(r, state, adoTem);
+    EXPECT_EQ(state.MissingWuhang, "");
+    EXPECT_EQ(state.WuhangFilter, "");
+    EXPECT_EQ(state.NameEndBh, 0);
+    EXPECT_EQ(state.AffixBh, 0);
+    EXPECT_EQ(state.NameEndFt, "");
+    EXPECT_EQ(p.sql, p.statement->sql);
+}
+
+TEST(GenerationRun, FixedCharacterMessagesComeAfterTheStateIsRewritten) {
+    QueryObject adoTem(DbConnectionString(kParvelloFile), kCharLookupTimeout);
+    const char* messages[3] = {"二字名不能同时固定两个字！", "三字名不能同时固定三个字！",
+                               "四字名不能同时固定四个字！"};
+    for (int length = 2; length <= 4; ++length) {
+        GenerationState state;
+        GenerationRequest r = Request(true, length);
+        r.suffix = "珠宝";
+        for (int i = 0; i < length; ++i)
+            r.fixed[i] = kFixedChars[i];
+        const PreparedGeneration p = PrepareGeneration(r, state, adoTem);
+        EXPECT_EQ(p.stop, GenerationStop::FixedCharacters);
+        EXPECT_EQ(p.notice, messages[length - 2]);
+        EXPECT_EQ(p.statement, nullptr);
+        EXPECT_EQ(state.NameEndBh, 31);
+        EXPECT_FALSE(state.MissingWuhang.empty());
+    }
+    // Three characters with the first three filled: the message, whatever the
+    // fourth field holds.
+    GenerationState state;
+    GenerationRequest r = Request(true, 3);
+    r.fixed = {"金", "华", "通", ""};
+    EXPECT_EQ(PrepareGeneration(r, state, adoTem).notice, messages[1]);
+}
+
+// A fixed character that word lacks, or one that holds an apostrophe, gives
+// an empty result and no error; so does a suffix with an apostrophe.
+TEST(GenerationRun, UnknownFixedCharactersGiveNoRows) {
+    QueryObject adoTem(DbConnectionString(kParvelloFile), kCharLookupTimeout);
+    QueryObject adoComDS(kGenerationTimeout);
+    for (const char* odd : {"x", "'", "%"}) {
+        GenerationState state;
+        GenerationRequest r = Request(false, 3);
+        r.fixed[1] = odd;
+        r.suffix = "珠'宝";
+        const PreparedGeneration p = PrepareGeneration(r, state, adoTem);
+        ASSERT_EQ(p.stop, GenerationStop::None);
+        EXPECT_EQ(state.NameEndBh, 31);
+        EXPECT_STREQ(p.statement->label, "G3-3");
+        EXPECT_FALSE(OpenGeneration(p, adoComDS));
+        EXPECT_EQ(adoComDS.RecordCount(), 0);
+        ResultGrid grid;
+        grid.SetCell(1, kColNumber, "1");
+        ShowCandidates(adoComDS, state, "", "", grid);
+        EXPECT_EQ(grid.ShownRows(), 0);
+    }
+}
+
+// Each statement, for a chart lacking 木火土 and one lacking nothing: every
+// row of the result is checked against word, CYZI, MZ and gz, and the grid's
+// score against the scoring rule.
+TEST(GenerationRun, EveryCandidateSatisfiesItsStatement) {
+    const Tables& t = Tables::Get();
+    QueryObject adoTem(DbConnectionString(kParvelloFile), kCharLookupTimeout);
+    QueryObject adoComDS(kGenerationTimeout);
+    SeedRandom(20240501);
+    for (const GenerationStatement& s : GenerationStatements()) {
+        for (const bool lacking : {true, false}) {
+            SCOPED_TRACE(std::string(s.label) + (lacking ? " lacking 木火土" : " lacking none"));
+            GenerationRequest r = Request(lacking, s.length);
+            r.suffix = "珠宝";
+            for (int i = 0; i < 4; ++i) {
+                if ((s.fixedMask & (1u << i)) != 0)
+                    r.fixed[i] = kFixedChars[i];
+            }
+            GenerationState state;
+            const PreparedGeneration p = PrepareGeneration(r, state, adoTem);
+            ASSERT_EQ(p.stop, GenerationStop::None);
+            ASSERT_EQ(p.statement, &s);
+            const bool more = OpenGeneration(p, adoComDS);
+            const int rows = adoComDS.RecordCount();
+            EXPECT_EQ(more, rows > 200);
+            EXPECT_LE(rows, RowLimit(s.label));
+            // Without element conditions every statement finds names.
+            if (!lacking) {
+                EXPECT_GT(rows, 0);
+            }
+
+            std::vector<std::set<std::string>> seen(s.length);
+            for (int row = 1; row <= rows; ++row) {
+                adoComDS.MoveTo(row);
+                const std::string zi = adoComDS.FieldText("zi");
+                const std::vector<std::string> chars = SplitChars(zi);
+                ASSERT_EQ(static_cast<int>(chars.size()), s.length) << zi;
+                std::string wuhang, ft;
+                long long bh = 0;
+                int strokes[4] = {0, 0, 0, 0};
+                for (int i = 0; i < s.length; ++i) {
+                    const auto w = t.word.find(chars[i]);
+                    ASSERT_NE(w, t.word.end()) << chars[i];
+                    strokes[i] = static_cast<int>(w->second.bh);
+                    bh += w->second.bh;
+                    wuhang += w->second.wuhang;
+                    ft += w->second.ft;
+                    seen[i].insert(chars[i]);
+                    if ((s.fixedMask & (1u << i)) != 0) {
+                        EXPECT_EQ(chars[i], kFixedChars[i]) << zi;
+                    } else if (s.length < 4 || s.fixedMask != 0) {
+                        EXPECT_TRUE(t.cyzi.count(chars[i])) << zi;
+                    }
+                }
+                if (s.fixedMask == 0 && s.length == 4) {
+                    EXPECT_TRUE(t.mz.count(chars[0] + chars[1])) << zi;
+                    EXPECT_TRUE(t.mz.count(chars[2] + chars[3])) << zi;
+                }
+                EXPECT_EQ(adoComDS.FieldText("wuhang"), wuhang) << zi;
+                EXPECT_EQ(adoComDS.FieldText("ft"), ft) << zi;
+                EXPECT_EQ(adoComDS.FieldInt("bh"), bh) << zi;
+                const auto pattern =
+                    t.gz.find({s.length, strokes[0], strokes[1], strokes[2], strokes[3]});
+                ASSERT_NE(pattern, t.gz.end()) << zi;
+                EXPECT_EQ(adoComDS.FieldInt("fs"), pattern->second) << zi;
+                for (const std::string& e : SplitChars(state.MissingWuhang)) {
+                    EXPECT_NE(wuhang.find(e), std::string::npos) << zi << " lacks " << e;
+                }
+            }
+            // Every free position draws from one sample of its documented size.
+            const int sample = SampleSize(s.label);
+            for (int i = 0; i < s.length && sample > 0; ++i) {
+                if ((s.fixedMask & (1u << i)) == 0) {
+                    EXPECT_LE(static_cast<int>(seen[i].size()), sample) << "position " << i + 1;
+                }
+            }
+
+            ResultGrid grid;
+            ShowCandidates(adoComDS, state, "", "珠宝", grid);
+            EXPECT_EQ(grid.ShownRows(), std::min(rows, 200));
+            for (int g = 1; g <= grid.ShownRows(); ++g) {
+                const std::string main = grid.Cell(g, kColMainName);
+                EXPECT_EQ(grid.Cell(g, kColBrandName), main + "珠宝");
+                const long long mainBh = std::stoll(grid.Cell(g, kColMainStrokes));
+                const long long total = std::stoll(grid.Cell(g, kColTotalStrokes));
+                EXPECT_EQ(total, mainBh + 31);
+                EXPECT_EQ(grid.Cell(g, kColSuffixStrokes), "31");
+                const std::vector<std::string> chars = SplitChars(main);
+                int strokes[4] = {0, 0, 0, 0};
+                for (std::size_t i = 0; i < chars.size(); ++i) {
+                    strokes[i] = static_cast<int>(t.word.at(chars[i]).bh);
+                }
+                const long long fs =
+                    t.gz.at({s.length, strokes[0], strokes[1], strokes[2], strokes[3]});
+                EXPECT_EQ(std::stoll(grid.Cell(g, kColScore)), fs + Bonus(Reduce(total))) << main;
+            }
+        }
+    }
+}

@@ -1,0 +1,189 @@
+// The results grid: the score of a candidate, filling the grid from a result
+// of 0, 150, 200, 201 and 5000 rows, and sorting the shown rows. The results
+// come from a scratch database so that their size is exact.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <set>
+
+#include "data/Database.h"
+#include "naming/GenerationRun.h"
+#include "naming/ResultsGrid.h"
+
+using namespace quillora;
+namespace fs = std::filesystem;
+
+TEST(ResultsGridScore, BonusOfTheReducedTotal) {
+    // fs 70 with T = 21 scores 74; T = 85 reduces to 5 and scores 74; T = 160
+    // reduces to 80 and scores 72.
+    EXPECT_EQ(CandidateScore(70, 21, 0), 74);
+    EXPECT_EQ(CandidateScore(70, 80, 5), 74);
+    EXPECT_EQ(CandidateScore(70, 150, 10), 72);
+    // 81 counts as 1 (first set); 80 stays 80 (no set); 6 and 17 are in the
+    // second set; 2 and 4 in none.
+    EXPECT_EQ(StrokeBonus(1), 4);
+    EXPECT_EQ(CandidateScore(60, 81, 0), 64);
+    EXPECT_EQ(CandidateScore(60, 80, 0), 62);
+    EXPECT_EQ(CandidateScore(60, 6, 0), 63);
+    EXPECT_EQ(CandidateScore(60, 40, 57), 63);  // 97 -> 17
+    EXPECT_EQ(StrokeBonus(2), 2);
+    EXPECT_EQ(StrokeBonus(4), 2);
+    EXPECT_EQ(StrokeBonus(0), 4);
+    // Every member of the two sets, and a sweep of the others.
+    const std::set<int> first = {0,  1,  3,  5,  7,  8,  11, 13, 15, 16, 18, 21, 23, 24, 25, 31,
+                                 32, 33, 35, 37, 39, 41, 45, 47, 48, 52, 57, 61, 63, 65, 67, 68};
+    const std::set<int> second = {6, 17, 26, 27, 29, 30, 38, 49, 51, 55, 58, 71, 73, 75};
+    for (int t = 0; t <= 80; ++t) {
+        EXPECT_EQ(StrokeBonus(t), first.count(t) ? 4 : second.count(t) ? 3 : 2) << t;
+    }
+}
+
+namespace {
+
+// A scratch "Parvello.dll" whose table cand holds numbered candidates:
+// zi 名1, 名2 ..., wuhang 金木, ft 名n, bh n mod 30 + 2, fs 60 + n mod 20.
+class ResultsGridFill : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("quillora-grid-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_);
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open((dir_ / kParvelloFile).c_str(), &db), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(db,
+                               "create table cand (n integer, zi text, wuhang text, ft text, "
+                               "bh integer, fs integer);"
+                               "with recursive c(x) as (select 1 union all select x + 1 from c "
+                               "where x < 5000) insert into cand select x, '名' || x, '金木', "
+                               "'名' || x, x % 30 + 2, 60 + x % 20 from c;",
+                               nullptr, nullptr, nullptr),
+                  SQLITE_OK);
+        sqlite3_close(db);
+        SetDatabaseDirectory(dir_.string());
+        state_.NameBeginFt = "前";
+        state_.NameEndFt = "珠寶";
+        state_.AffixBh = 31;
+        state_.NameEndBh = 31;
+    }
+    void TearDown() override {
+        SetDatabaseDirectory("");
+        fs::remove_all(dir_);
+    }
+
+    // Opens the first `rows` candidates the way a run opens its statement.
+    bool Open(int rows) {
+        PreparedGeneration p;
+        p.sql = "select zi, wuhang, ft, bh, fs from cand where n <= ? order by n";
+        p.keys = {static_cast<long long>(rows)};
+        return OpenGeneration(p, q_);
+    }
+
+    fs::path dir_;
+    QueryObject q_{kGenerationTimeout};
+    GenerationState state_;
+    ResultGrid grid_;
+};
+
+}  // namespace
+
+TEST_F(ResultsGridFill, FewerThan200RowsFillInTheResultsOrder) {
+    EXPECT_FALSE(Open(150));
+    ShowCandidates(q_, state_, "", "珠宝", grid_);
+    EXPECT_EQ(grid_.ShownRows(), 150);
+    for (int r = 1; r <= 150; ++r) {
+        const std::string n = std::to_string(r);
+        EXPECT_EQ(grid_.Cell(r, kColNumber), n);
+        EXPECT_EQ(grid_.Cell(r, kColBrandName), "名" + n + "珠宝");
+        EXPECT_EQ(grid_.Cell(r, kColTraditional), "前名" + n + "珠寶");
+        const int bh = r % 30 + 2;
+        EXPECT_EQ(grid_.Cell(r, kColTotalStrokes), std::to_string(bh + 31));
+        EXPECT_EQ(grid_.Cell(r, kColMainName), "名" + n);
+        EXPECT_EQ(grid_.Cell(r, kColMainElements), "金木");
+        EXPECT_EQ(grid_.Cell(r, kColMainStrokes), std::to_string(bh));
+        EXPECT_EQ(grid_.Cell(r, kColSuffixStrokes), "31");
+        EXPECT_EQ(grid_.Cell(r, kColScore), std::to_string(CandidateScore(60 + r % 20, bh, 31)));
+    }
+    for (int r = 151; r <= 200; ++r) {
+        for (int c = 0; c < kGridColumns; ++c)
+            EXPECT_EQ(grid_.Cell(r, c), "");
+    }
+    EXPECT_EQ(grid_.Cell(0, kColBrandName), "品牌商标名称");
+}
+
+TEST_F(ResultsGridFill, TwoHundredRowsOrMoreAreDrawnAtRandom) {
+    SeedRandom(7);
+    // Exactly 200: "继续显示" stays disabled, yet every grid row is a draw, so
+    // some records repeat (200 draws from 200 almost surely repeat).
+    EXPECT_FALSE(Open(200));
+    ShowCandidates(q_, state_, "", "", grid_);
+    EXPECT_EQ(grid_.ShownRows(), 200);
+    std::set<std::string> names;
+    for (int r = 1; r <= 200; ++r) {
+        EXPECT_EQ(grid_.Cell(r, kColNumber), std::to_string(r));
+        const int n = std::stoi(grid_.Cell(r, kColMainName).substr(3));
+        EXPECT_GE(n, 1);
+        EXPECT_LE(n, 200);
+        names.insert(grid_.Cell(r, kColMainName));
+    }
+    EXPECT_LT(names.size(), 200u);
+
+    // 201 rows enable "继续显示".
+    EXPECT_TRUE(Open(201));
+
+    // 5000 rows: each fill is a new draw over all of them.
+    EXPECT_TRUE(Open(5000));
+    ShowCandidates(q_, state_, "", "", grid_);
+    const ResultGrid first = grid_;
+    ShowCandidates(q_, state_, "", "", grid_);
+    int same = 0;
+    int above200 = 0;
+    for (int r = 1; r <= 200; ++r) {
+        same += first.Cell(r, kColMainName) == grid_.Cell(r, kColMainName);
+        above200 += std::stoi(grid_.Cell(r, kColMainName).substr(3)) > 200;
+    }
+    EXPECT_LT(same, 10);
+    EXPECT_GT(above200, 150);
+}
+
+TEST_F(ResultsGridFill, EmptyAndClosedResults) {
+    Open(150);
+    ShowCandidates(q_, state_, "", "", grid_);
+    // No open result: the grid keeps what it shows.
+    q_.Close();
+    ShowCandidates(q_, state_, "", "", grid_);
+    EXPECT_EQ(grid_.ShownRows(), 150);
+    // An empty result blanks it.
+    EXPECT_FALSE(Open(0));
+    ShowCandidates(q_, state_, "", "", grid_);
+    EXPECT_EQ(grid_.ShownRows(), 0);
+    EXPECT_EQ(grid_.Cell(1, kColNumber), "");
+    EXPECT_EQ(grid_.Cell(0, kColNumber), "编号");
+}
+
+TEST(ResultsGridSort, ShownRowsSortByOneColumnAndBlankRowsStayBelow) {
+    ResultGrid g;
+    const char* rows[][3] = {{"1", "九万", "9"}, {"2", "金玉", "10"}, {"3", "安和", "74"}};
+    for (int r = 0; r < 3; ++r) {
+        g.SetCell(r + 1, kColNumber, rows[r][0]);
+        g.SetCell(r + 1, kColMainName, rows[r][1]);
+        g.SetCell(r + 1, kColScore, rows[r][2]);
+    }
+    g.SortShownRows(kColScore, false);
+    EXPECT_EQ(g.Cell(1, kColScore), "74");
+    EXPECT_EQ(g.Cell(2, kColScore), "10");  // numerically, not "9" > "10"
+    EXPECT_EQ(g.Cell(3, kColScore), "9");
+    EXPECT_EQ(g.Cell(3, kColMainName), "九万");  // rows keep their cells
+    EXPECT_EQ(g.Cell(4, kColScore), "");
+    // Texts in GBK order, which follows the readings: 安 an, 金 jin, 九 jiu.
+    g.SortShownRows(kColMainName, true);
+    EXPECT_EQ(g.Cell(1, kColMainName), "安和");
+    EXPECT_EQ(g.Cell(2, kColMainName), "金玉");
+    EXPECT_EQ(g.Cell(3, kColMainName), "九万");
+    g.SortShownRows(kColNumber, true);
+    EXPECT_EQ(g.Cell(1, kColMainName), "九万");
+    EXPECT_EQ(g.ShownRows(), 3);
+    EXPECT_EQ(g.Cell(0, kColScore), "总体评分");
+}
