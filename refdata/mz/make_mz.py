@@ -11,7 +11,9 @@ becomes a name part when
     of ../cyzi/exclusions.tsv);
   - it is a noun (n), an adjective (a), a nominal adjective (an) or another
     proper noun (nz: brand-like names such as 中信, 万达, 扬帆);
-  - its frequency is at least MIN_FREQUENCY.
+  - its frequency is at least MIN_FREQUENCY;
+  - it is not in word-exclusions.tsv (words unfit for a brand although their
+    characters are fine: 阴谋, 导弹, 国徽, 问题 ...).
 Place names (ns) and personal names (nr) are left out: they name a place or a
 person, not a brand. Reduplicated words (星星, 妈妈) read as baby talk.
 
@@ -47,12 +49,14 @@ def main():
     excluded = {r["char"] for r in read_tsv(os.path.join(HERE, "..", "cyzi", "exclusions.tsv"))}
     pool = {r["zi"] for r in read_tsv(os.path.join(HERE, "..", "word", "word.tsv"))
             if 0 < int(r["tgh"]) <= 3500 and r["zi"] not in excluded}
+    word_exclusions = {r["word"] for r in read_tsv(os.path.join(HERE, "word-exclusions.tsv"))}
     words = []
     with open(JIEBA_DICT, encoding="utf-8") as f:
         for line in f:
             word, freq, pos = line.split()
             if (len(word) == 2 and word[0] != word[1] and all(c in pool for c in word)
-                    and pos in PARTS_OF_SPEECH and int(freq) >= MIN_FREQUENCY):
+                    and pos in PARTS_OF_SPEECH and int(freq) >= MIN_FREQUENCY
+                    and word not in word_exclusions):
                 words.append((word, int(freq), pos))
     words.sort(key=lambda w: (-w[1], w[0]))
     with open(os.path.join(HERE, "mz.tsv"), "w", encoding="utf-8", newline="\n") as out:
@@ -61,7 +65,8 @@ def main():
         out.write("zi\tfreq\tpos\n")
         for word, freq, pos in words:
             out.write(f"{word}\t{freq}\t{pos}\n")
-    print(f"{len(words)} name parts (frequency >= {MIN_FREQUENCY})", file=sys.stderr)
+    print(f"{len(words)} name parts (frequency >= {MIN_FREQUENCY}, "
+          f"{len(word_exclusions)} words left out)", file=sys.stderr)
 
 
 if __name__ == "__main__":

@@ -257,6 +257,12 @@ TEST(ParvelloTables, ExcludedCharactersAreNotDrawn) {
             Number(kParvelloFile, "select count(*) from MZ where instr(zi, ?) > 0", {r.at(0)}), 0)
             << r.at(0);
     }
+    const auto words = SourceRows("mz/word-exclusions.tsv");
+    EXPECT_FALSE(words.empty());
+    for (const auto& r : words) {
+        EXPECT_EQ(Number(kParvelloFile, "select count(*) from MZ where zi = ?", {r.at(0)}), 0)
+            << r.at(0);
+    }
     for (const char* c : {"死", "病", "亡", "凶", "杀", "鬼", "的", "了", "吗", "呢", "吧"}) {
         EXPECT_EQ(Number(kParvelloFile, "select count(*) from CYZI where zi = ?", {c}), 0) << c;
     }
