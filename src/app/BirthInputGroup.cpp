@@ -70,8 +70,11 @@ BirthInputGroup::BirthInputGroup(const Options& options, QWidget* parent)
         outer->addWidget(panel);
         host = panel;
     }
-    auto* row = new QHBoxLayout(host);
-    row->setContentsMargins(host == this ? 0 : 8, host == this ? 0 : 4, 8, 4);
+    // Without a panel the entries go straight into this widget's own layout;
+    // a widget takes one layout only.
+    QHBoxLayout* row = host == this ? outer : new QHBoxLayout(host);
+    row->setContentsMargins(host == this ? 0 : 8, host == this ? 0 : 4, host == this ? 0 : 8,
+                            host == this ? 0 : 4);
     row->setSpacing(4);
 
     if (options.splitName) {
