@@ -20,6 +20,7 @@ class QWidget;
 
 namespace quillora::gui {
 
+class BrandInputPanel;
 class TFrmNamemain;
 
 // Opens the window, fills it and shows it modally; returns when it has
@@ -31,6 +32,15 @@ void ShowNameAnalysis(const QString& name, const QString& sex, const QString& ye
                       const QString& monthText, const QString& dayText, const QString& hourItem,
                       const QString& minuteText, const QString& prefix, const QString& mainName,
                       const QString& suffix, int calendarIndex, QWidget* parent = nullptr);
+
+// Steps 1 to 6 of ShowNameAnalysis: a new window (deleted when it closes),
+// filled and centred on the screen, not yet shown.
+TFrmNamemain* NewNameAnalysisWindow(const QString& name, const QString& sex,
+                                    const QString& yearText, const QString& monthText,
+                                    const QString& dayText, const QString& hourItem,
+                                    const QString& minuteText, const QString& prefix,
+                                    const QString& mainName, const QString& suffix,
+                                    int calendarIndex, QWidget* parent = nullptr);
 
 // The window while it is open, nullptr otherwise.
 extern TFrmNamemain* FrmNamemain;
@@ -81,6 +91,8 @@ class TFrmNamemain : public QDialog {
 
   private:
     void FormShow();
+
+    BrandInputPanel* panel_ = nullptr;
 };
 
 }  // namespace quillora::gui

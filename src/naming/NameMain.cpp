@@ -1,0 +1,168 @@
+#include "naming/NameMain.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "app/BirthInputGroup.h"
+#include "app/Chrome.h"
+#include "app/MemoFile.h"
+#include "common/Text.h"
+#include "data/Database.h"
+#include "naming/BrandInputPanel.h"
+
+namespace quillora::gui {
+
+TFrmNamemain* FrmNamemain = nullptr;
+
+TFrmNamemain::TFrmNamemain(QWidget* parent)
+    : QDialog(parent), ADOQname(kCharLookupTimeout), ADOteam(kDefaultTimeout) {
+    setObjectName(QStringLiteral("FrmNamemain"));
+    setWindowTitle(QStringLiteral("名称分析"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(ProgramFont());
+    resize(753, 565);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(4);
+
+    BrandInputPanel::Options options;
+    options.mainNameEdit = QStringLiteral("Namezhi1");
+    options.editableLists = true;
+    options.buttons[0] = {QStringLiteral("RzButton1"), QStringLiteral("名称分析")};
+    options.buttons[1] = {QStringLiteral("RzBitBtnprint"), QStringLiteral("打印")};
+    options.buttons[2] = {QStringLiteral("BitBtnsave"), QStringLiteral("保存")};
+    options.buttons[3] = {QStringLiteral("RzBitBtn4"), QStringLiteral("退出")};
+    panel_ = new BrandInputPanel(options, this);
+    panel_->setFixedHeight(101);
+    layout->addWidget(panel_);
+
+    Xing = panel_->group->Xing;
+    CBsex = panel_->group->CBsex;
+    ComDate = panel_->group->ComDate;
+    SYear = panel_->group->SYear;
+    SMonth = panel_->group->SMonth;
+    Sday = panel_->group->Sday;
+    Shour = panel_->group->Shour;
+    CBFen = panel_->group->CBFen;
+    NameBegin = panel_->NameBegin;
+    Namezhi1 = panel_->Namezhi;
+    NameEnd = panel_->NameEnd;
+    RzButton1 = panel_->buttons[0];
+    RzBitBtnprint = panel_->buttons[1];
+    BitBtnsave = panel_->buttons[2];
+    RzBitBtn4 = panel_->buttons[3];
+
+    // Unlike the page's memo this one is editable: the user may annotate
+    // the report before printing or saving it.
+    RzMemo1 = new QPlainTextEdit(this);
+    RzMemo1->setObjectName(QStringLiteral("RzMemo1"));
+    RzMemo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    RzMemo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RzMemo1->setFont(ReportMemoFont());
+    layout->addWidget(RzMemo1, 1);
+
+    connect(RzButton1, &QPushButton::clicked, this, &TFrmNamemain::RzButton1Click);
+    connect(RzBitBtnprint, &QPushButton::clicked, this, &TFrmNamemain::RzBitBtnprintClick);
+    connect(BitBtnsave, &QPushButton::clicked, this, &TFrmNamemain::BitBtnsaveClick);
+    connect(RzBitBtn4, &QPushButton::clicked, this, &TFrmNamemain::RzBitBtn4Click);
+}
+
+TFrmNamemain::~TFrmNamemain() {
+    if (FrmNamemain == this)
+        FrmNamemain = nullptr;
+}
+
+void TFrmNamemain::RzButton1Click() {
+    BrandNameView view = panel_->View(RzMemo1);
+    view.strokes = &ADOQname;
+    view.readings = &ADOteam;
+    view.storeLunarYear = [this](const std::string& year) { lunarYearText = year; };
+    const AnalysisOutcome outcome = AnalyseBrandName(view);
+    if (!outcome) {
+        panel_->ShowFault(outcome);
+        return;
+    }
+    ScrollMemoToTop(RzMemo1);
+}
+
+void TFrmNamemain::RzBitBtnprintClick() {
+    if (RzMemo1->toPlainText().trimmed().isEmpty())
+        return;
+    PrintMemoText(this, RzMemo1->toPlainText(), RzMemo1->font());
+}
+
+void TFrmNamemain::BitBtnsaveClick() {
+    if (RzMemo1->toPlainText().trimmed().isEmpty())
+        return;
+    SaveMemoText(this, RzMemo1->toPlainText(), panel_->SaveProposal());
+}
+
+void TFrmNamemain::RzBitBtn4Click() {
+    close();
+}
+
+void TFrmNamemain::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // A window restored from the task bar is not shown anew.
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TFrmNamemain::FormShow() {
+    ADOQname.SetConnection(DbConnectionString(kParvelloFile));
+    ADOteam.SetConnection(DbConnectionString(kSomnetteFile));
+    if (!Trim(Namezhi1->text().toStdString()).empty())
+        RzButton1Click();
+    Xing->setFocus();
+}
+
+TFrmNamemain* NewNameAnalysisWindow(const QString& name, const QString& sex,
+                                    const QString& yearText, const QString& monthText,
+                                    const QString& dayText, const QString& hourItem,
+                                    const QString& minuteText, const QString& prefix,
+                                    const QString& mainName, const QString& suffix,
+                                    int calendarIndex, QWidget* parent) {
+    auto* w = new TFrmNamemain(parent);
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    w->Xing->setText(name);
+    w->CBsex->setCurrentIndex(sex == QStringLiteral("男") ? 0 : 1);
+    w->SYear->setCurrentText(yearText);
+    w->SMonth->setCurrentText(monthText);
+    w->Sday->setCurrentText(dayText);
+    w->Shour->setCurrentText(hourItem);
+    w->CBFen->setCurrentText(minuteText);
+    w->ComDate->setCurrentIndex(calendarIndex);
+    w->NameBegin->setText(prefix);
+    w->Namezhi1->setText(mainName);
+    w->NameEnd->setText(suffix);
+
+    // Centred on the screen, not on the caller.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = w->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        w->move(frame.topLeft());
+    }
+    FrmNamemain = w;
+    return w;
+}
+
+void ShowNameAnalysis(const QString& name, const QString& sex, const QString& yearText,
+                      const QString& monthText, const QString& dayText, const QString& hourItem,
+                      const QString& minuteText, const QString& prefix, const QString& mainName,
+                      const QString& suffix, int calendarIndex, QWidget* parent) {
+    TFrmNamemain* w =
+        NewNameAnalysisWindow(name, sex, yearText, monthText, dayText, hourItem, minuteText, prefix,
+                              mainName, suffix, calendarIndex, parent);
+    w->exec();
+}
+
+}  // namespace quillora::gui
