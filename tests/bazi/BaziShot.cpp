@@ -1,10 +1,13 @@
 // Draws the main window offscreen on the Four Pillars page after an analysis
 // and saves the picture, for the documentation and for checking the look:
-//   quillora-bazi-shot OUT.png
+//   quillora-bazi-shot OUT.png [LINE]
+// LINE scrolls the memo so that report line LINE (from 1) stands at the top.
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <cstdio>
 
 #include "app/BirthInputGroup.h"
@@ -31,6 +34,9 @@ int main(int argc, char** argv) {
     page->group->Shour->setCurrentIndex(10);
     page->group->CBFen->setCurrentText(QStringLiteral("30"));
     page->RzButton2->click();
+    QApplication::processEvents();
+    if (argc > 2)
+        page->Memo1->verticalScrollBar()->setValue(QString::fromLocal8Bit(argv[2]).toInt() - 1);
     QApplication::processEvents();
     return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }
