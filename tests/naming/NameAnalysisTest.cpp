@@ -243,13 +243,31 @@ TEST_F(NameAnalysisTest, MarksAndLettersInTheNameAnalyseNormally) {
     EXPECT_TRUE(MemoHas("五行：A(?) 九(木) 万(水)"));
 }
 
-// Each grid reduces its own sum: 九万 + 珠宝珠宝珠宝 sums to 24 + 93 = 117,
-// numbered 37; the suffix alone 93, numbered 13.
+// Each grid reduces its own sum (above 80 modulo 80, 0 read as 80):
+// 九万 + 珠宝珠宝珠宝 sums to 24 + 93 = 117, numbered 37; the suffix alone
+// 93, numbered 13.
 TEST_F(NameAnalysisTest, LongNamesAreReducedGridByGrid) {
     ASSERT_TRUE(AnalyseBrandName(View("九万", "珠宝珠宝珠宝")));
     EXPECT_TRUE(MemoHas("【珠宝珠宝珠宝】数理13分析："));
     EXPECT_TRUE(MemoHas("【九万珠宝珠宝珠宝】数理37分析："));
     EXPECT_TRUE(MemoHas(ReadingOf(37)));
+
+    // The suffix grid over sums of 1, 80, 81, 97, 160 and 161 strokes
+    // (一 1, 九 9, 天 4, 宝 20).
+    const std::string nine9 = "九九九九九九九九九";
+    const std::pair<std::string, int> sums[] = {
+        {"一", 1},
+        {"宝宝宝宝", 80},
+        {nine9, 1},
+        {nine9 + "天天天天", 17},
+        {"宝宝宝宝宝宝宝宝", 80},
+        {"宝宝宝宝宝宝宝宝一", 1},
+    };
+    for (const auto& [suffix, number] : sums) {
+        ASSERT_TRUE(AnalyseBrandName(View("九万", suffix)));
+        EXPECT_TRUE(MemoHas("【" + suffix + "】数理" + std::to_string(number) + "分析："))
+            << suffix;
+    }
 }
 
 // A minute that is no number fails when the chart is built: the heading and
