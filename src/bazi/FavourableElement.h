@@ -58,6 +58,9 @@ struct FavourableElement {
     std::vector<FiveElement> elements;  // the favourable elements, most needed first
 };
 
+// The favourable elements of a chart by the method described at the top of
+// this file: day-master strength from the weighted characters, then the
+// elements that restore the balance, most needed first.
 FavourableElement FavourableElementOf(const FourPillarsChart& chart);
 
 // "喜用神：" + the elements joined by "、" + the reason in full-width

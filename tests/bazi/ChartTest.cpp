@@ -201,12 +201,3 @@ TEST(Chart, FixedCalendarDaysStandInWithoutJieInstants) {
     EXPECT_EQ(fixedAfter.month, "庚寅");
     std::filesystem::remove_all(empty);
 }
-
-TEST(Chart, JieNames) {
-    for (const char* name : {"立春", "惊蛰", "清明", "立夏", "芒种", "小暑", "立秋", "白露", "寒露",
-                             "立冬", "大雪", "小寒"}) {
-        EXPECT_TRUE(IsJieName(name)) << name;
-    }
-    for (const char* name : {"大寒", "雨水", "冬至", "", "立"})
-        EXPECT_FALSE(IsJieName(name));
-}

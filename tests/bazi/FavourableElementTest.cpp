@@ -110,17 +110,3 @@ TEST(FavourableElement, HandWorkedCharts) {
         EXPECT_EQ(FavourableElementLine(f), c.line) << label;
     }
 }
-
-TEST(FavourableElement, GenerationAndControlCycles) {
-    // 金生水 水生木 木生火 火生土 土生金; 金克木 木克土 土克水 水克火 火克金.
-    EXPECT_EQ(GeneratedBy(kElementMetal), kElementWater);
-    EXPECT_EQ(GeneratedBy(kElementWater), kElementWood);
-    EXPECT_EQ(GeneratedBy(kElementWood), kElementFire);
-    EXPECT_EQ(GeneratedBy(kElementFire), kElementEarth);
-    EXPECT_EQ(GeneratedBy(kElementEarth), kElementMetal);
-    EXPECT_EQ(ControlledBy(kElementMetal), kElementWood);
-    EXPECT_EQ(ControlledBy(kElementWood), kElementEarth);
-    EXPECT_EQ(ControlledBy(kElementEarth), kElementWater);
-    EXPECT_EQ(ControlledBy(kElementWater), kElementFire);
-    EXPECT_EQ(ControlledBy(kElementFire), kElementMetal);
-}
