@@ -48,6 +48,12 @@ void ReportFailure(const QString& path, const QString& cause) {
 void SetSaveFileChooser(SaveFileChooser chooser) {
     Chooser() = std::move(chooser);
 }
+
+QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& proposal,
+                       const QString& filter) {
+    return ChooseFile(parent, title, proposal, filter);
+}
+
 void SetPrintDialogRunner(PrintDialogRunner runner) {
     Runner() = std::move(runner);
 }

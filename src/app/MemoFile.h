@@ -19,6 +19,11 @@ using SaveFileChooser = std::function<QString(QWidget* parent, const QString& ti
                                               const QString& proposal, const QString& filter)>;
 void SetSaveFileChooser(SaveFileChooser chooser);  // empty restores the save dialog
 
+// Asks for a file name through the chooser above (the save dialog unless a
+// test replaced it); "" when the user cancels.
+QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& proposal,
+                       const QString& filter);
+
 // Shows the print dialog for a printer; true when the user chose to print.
 using PrintDialogRunner = std::function<bool(QPrinter& printer, QWidget* parent)>;
 void SetPrintDialogRunner(PrintDialogRunner runner);  // empty restores the print dialog
