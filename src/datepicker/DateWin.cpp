@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QShowEvent>
 #include <algorithm>
 
@@ -365,9 +366,12 @@ bool TFRM_Date::eventFilter(QObject* watched, QEvent* event) {
 
 void TFRM_Date::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    // Every showing opens on today's month.
-    if (!event->spontaneous())
-        ShowToday();
+    if (event->spontaneous())
+        return;
+    // Every showing opens on today's month, centred on the desktop.
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    ShowToday();
 }
 
 void TFRM_Date::changeEvent(QEvent* event) {
