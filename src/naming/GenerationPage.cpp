@@ -339,13 +339,14 @@ void GenerationPage::CBZSChange() {
 
 void GenerationPage::RzBitBtn5Click() {
     const GenerationRequest request = Request();
-    const PreparedGeneration prepared = PrepareGeneration(request, state_, window_.ADOTem);
+    const PreparedGeneration prepared =
+        PrepareGeneration(request, state_, window_.ADOTem,
+                          [this](const std::string& year) { window_.lunarYearText = year; });
     if (prepared.stop == GenerationStop::BirthCheck) {
         ShowInfo(Q(prepared.issue.message));
         group->FocusOn(prepared.issue.focus);
         return;
     }
-    window_.lunarYearText = prepared.record->lunarYearText;
     if (prepared.stop == GenerationStop::FixedCharacters) {
         ShowInfoCaption(QString::fromUtf8(kNoticeCaption), Q(prepared.notice));
         return;

@@ -32,8 +32,9 @@ bool FindMissingWuhang(const BirthRecord& record, GenerationState& state) {
     return true;
 }
 
-PreparedGeneration PrepareGeneration(const GenerationRequest& request, GenerationState& state,
-                                     QueryObject& adoTem) {
+PreparedGeneration PrepareGeneration(
+    const GenerationRequest& request, GenerationState& state, QueryObject& adoTem,
+    const std::function<void(const std::string&)>& storeLunarYear) {
     PreparedGeneration out;
     const int length = request.Length();
     if (length < kMinNameLength || length > kMaxNameLength) {
@@ -51,6 +52,8 @@ PreparedGeneration PrepareGeneration(const GenerationRequest& request, Generatio
         return out;
     }
     out.record = read.record;
+    if (storeLunarYear)
+        storeLunarYear(out.record->lunarYearText);
 
     // 3. The elements the chart lacks.
     if (!FindMissingWuhang(*out.record, state)) {
