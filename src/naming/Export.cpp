@@ -13,7 +13,7 @@ namespace quillora {
 
 ExportTable GridExportTable(const ResultGrid& grid) {
     ExportTable t;
-    for (const GridColumnSpec& c : kResultColumns) {
+    for (const GridColumnInfo& c : kResultColumns) {
         t.header.emplace_back(c.header);
         t.widths.push_back(c.width);
         t.numeric.push_back(c.numeric);

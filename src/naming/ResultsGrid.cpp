@@ -7,7 +7,7 @@
 
 namespace quillora {
 
-const std::array<GridColumnSpec, kGridColumns> kResultColumns = {{
+const std::array<GridColumnInfo, kGridColumns> kResultColumns = {{
     {"编号", 43, true},
     {"品牌商标名称", 183, false},
     {"繁体字", 194, false},

@@ -29,12 +29,12 @@ enum GridColumn : int {
     kColScore = 8,
 };
 
-struct GridColumnSpec {
+struct GridColumnInfo {
     const char* header;
     int width;     // pixels
     bool numeric;  // sorted and exported as a number
 };
-extern const std::array<GridColumnSpec, kGridColumns> kResultColumns;
+extern const std::array<GridColumnInfo, kGridColumns> kResultColumns;
 
 // The stroke bonus of a reduced stroke total: 4 in the first bonus set, else 3
 // in the second, else 2.
