@@ -24,38 +24,17 @@
 #include "app/UntIndex.h"
 #include "common/DateValue.h"
 #include "data/Database.h"
+#include "support/GuiTestEnvironment.h"
 
 using namespace quillora;
 using namespace quillora::gui;
 namespace fs = std::filesystem;
 
+using quillora::test::Items;
+using quillora::test::Lines;
+using quillora::test::Messages;
+
 namespace {
-
-std::vector<InfoMessage>& Messages() {
-    static std::vector<InfoMessage> messages;
-    return messages;
-}
-
-class QtEnvironment : public ::testing::Environment {
-  public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "almanac_page_tests";
-        static char* argv[] = {name, nullptr};
-        app_ = std::make_unique<QApplication>(argc, argv);
-        SetInfoSink([](const InfoMessage& m) { Messages().push_back(m); });
-    }
-    void TearDown() override {
-        SetInfoSink({});
-        SetPrintDialogRunner({});
-        app_.reset();
-    }
-
-  private:
-    std::unique_ptr<QApplication> app_;
-};
-
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 class AlmanacPageTest : public ::testing::Test {
   protected:
@@ -78,13 +57,6 @@ class AlmanacPageTest : public ::testing::Test {
     std::unique_ptr<TFrmIndex> window_;
     AlmanacPage* page_ = nullptr;
 };
-
-QStringList Items(const QComboBox* box) {
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i)
-        items << box->itemText(i);
-    return items;
-}
 
 }  // namespace
 

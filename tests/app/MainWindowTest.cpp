@@ -22,32 +22,16 @@
 #include "app/UntIndex.h"
 #include "data/Database.h"
 #include "datepicker/DateWin.h"
+#include "support/GuiTestEnvironment.h"
 
 using quillora::gui::ImageButton;
 using quillora::gui::TFrmIndex;
 
+using quillora::test::Items;
+using quillora::test::Lines;
+using quillora::test::Messages;
+
 namespace {
-
-class QtEnvironment : public ::testing::Environment {
-  public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "app_test";
-        static char* argv[] = {name, nullptr};
-        app_ = std::make_unique<QApplication>(argc, argv);
-        // Messages from page commands must never block a test on a modal box.
-        quillora::gui::SetInfoSink([](const quillora::gui::InfoMessage&) {});
-    }
-    void TearDown() override {
-        quillora::gui::SetInfoSink({});
-        app_.reset();
-    }
-
-  private:
-    std::unique_ptr<QApplication> app_;
-};
-
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 ImageButton* Button(TFrmIndex& w, const char* name) {
     auto* button = w.findChild<ImageButton*>(QString::fromLatin1(name));

@@ -23,46 +23,17 @@
 #include "bazi/BaziPage.h"
 #include "bazi/BaziReport.h"
 #include "common/Text.h"
+#include "support/GuiTestEnvironment.h"
 
 using namespace quillora;
 using namespace quillora::gui;
 namespace fs = std::filesystem;
 
+using quillora::test::Items;
+using quillora::test::Lines;
+using quillora::test::Messages;
+
 namespace {
-
-std::vector<InfoMessage>& Messages() {
-    static std::vector<InfoMessage> messages;
-    return messages;
-}
-
-class QtEnvironment : public ::testing::Environment {
-  public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "bazi_page_tests";
-        static char* argv[] = {name, nullptr};
-        app_ = std::make_unique<QApplication>(argc, argv);
-        SetInfoSink([](const InfoMessage& m) { Messages().push_back(m); });
-    }
-    void TearDown() override {
-        SetInfoSink({});
-        SetSaveFileChooser({});
-        SetPrintDialogRunner({});
-        app_.reset();
-    }
-
-  private:
-    std::unique_ptr<QApplication> app_;
-};
-
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-
-QStringList Items(const QComboBox* box) {
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i)
-        items << box->itemText(i);
-    return items;
-}
 
 QStringList Numbers(int from, int to) {
     QStringList items;

@@ -24,31 +24,16 @@
 #include "common/DateValue.h"
 #include "datepicker/DateWin.h"
 #include "datepicker/UpDown.h"
+#include "support/GuiTestEnvironment.h"
 
 using namespace quillora;
 using namespace quillora::gui;
 
+using quillora::test::Items;
+using quillora::test::Lines;
+using quillora::test::Messages;
+
 namespace {
-
-class QtEnvironment : public ::testing::Environment {
-  public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "datepicker_tests";
-        static char* argv[] = {name, nullptr};
-        app_ = std::make_unique<QApplication>(argc, argv);
-        SetInfoSink([](const InfoMessage&) {});
-    }
-    void TearDown() override {
-        SetInfoSink({});
-        app_.reset();
-    }
-
-  private:
-    std::unique_ptr<QApplication> app_;
-};
-
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 const QColor kDayGreen(0, 64, 0);
 const QColor kMonthRed(255, 0, 0);

@@ -31,37 +31,17 @@
 #include "data/Database.h"
 #include "naming/GenerationPage.h"
 #include "naming/NameMain.h"
+#include "support/GuiTestEnvironment.h"
 
 using namespace quillora;
 using namespace quillora::gui;
 namespace fs = std::filesystem;
 
+using quillora::test::Items;
+using quillora::test::Lines;
+using quillora::test::Messages;
+
 namespace {
-
-std::vector<InfoMessage>& Messages() {
-    static std::vector<InfoMessage> messages;
-    return messages;
-}
-
-class QtEnvironment : public ::testing::Environment {
-  public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "generation_page_tests";
-        static char* argv[] = {name, nullptr};
-        app_ = std::make_unique<QApplication>(argc, argv);
-        SetInfoSink([](const InfoMessage& m) { Messages().push_back(m); });
-    }
-    void TearDown() override {
-        SetInfoSink({});
-        app_.reset();
-    }
-
-  private:
-    std::unique_ptr<QApplication> app_;
-};
-
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 std::string ReadBytes(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);

@@ -26,43 +26,17 @@
 #include "naming/AnalysisPage.h"
 #include "naming/NameAnalysis.h"
 #include "naming/NameMain.h"
+#include "support/GuiTestEnvironment.h"
 
 using namespace quillora;
 using namespace quillora::gui;
 namespace fs = std::filesystem;
 
+using quillora::test::Items;
+using quillora::test::Lines;
+using quillora::test::Messages;
+
 namespace {
-
-std::vector<InfoMessage>& Messages() {
-    static std::vector<InfoMessage> messages;
-    return messages;
-}
-
-class QtEnvironment : public ::testing::Environment {
-  public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "name_analysis_gui_tests";
-        static char* argv[] = {name, nullptr};
-        app_ = std::make_unique<QApplication>(argc, argv);
-        SetInfoSink([](const InfoMessage& m) { Messages().push_back(m); });
-    }
-    void TearDown() override {
-        SetInfoSink({});
-        SetSaveFileChooser({});
-        SetPrintDialogRunner({});
-        app_.reset();
-    }
-
-  private:
-    std::unique_ptr<QApplication> app_;
-};
-
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-
-QStringList Lines(const QPlainTextEdit* memo) {
-    return memo->toPlainText().split(QLatin1Char('\n'));
-}
 
 // The report the core writes for the same entries, for comparison with what
 // a memo shows.

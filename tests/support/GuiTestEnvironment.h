@@ -1,0 +1,25 @@
+// Shared set-up of the window tests: one QApplication for the whole test
+// program, every information box captured instead of shown, and the save and
+// print dialogs' hooks restored after the run. Linked into every GUI test.
+#pragma once
+
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QStringList>
+#include <vector>
+
+#include "app/ShowInfo.h"
+
+namespace quillora::test {
+
+// Every message shown through ShowInfo/ShowInfoCaption/ReportError since the
+// test program started (tests clear it as they need).
+std::vector<gui::InfoMessage>& Messages();
+
+// The items of a drop-down list, in order.
+QStringList Items(const QComboBox* box);
+
+// The lines of a memo.
+QStringList Lines(const QPlainTextEdit* memo);
+
+}  // namespace quillora::test
