@@ -5,11 +5,11 @@
 #include <QFont>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTextDocument>
 
 #include "app/ShowInfo.h"
 #include "common/Text.h"
+#include "common/TextFile.h"
 
 namespace quillora::gui {
 
@@ -39,10 +39,6 @@ bool RunPrintDialog(QPrinter& printer, QWidget* parent) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-void ReportFailure(const QString& path, const QString& cause) {
-    ShowInfo(QStringLiteral("文件 %1 无法保存：%2").arg(path, cause));
-}
-
 }  // namespace
 
 void SetSaveFileChooser(SaveFileChooser chooser) {
@@ -68,24 +64,10 @@ QString SafeFileProposal(const QString& proposal) {
 }
 
 bool WriteMemoFile(const QString& path, const QString& text) {
-    std::string bytes;
     try {
-        bytes = Utf8ToGbk(ToCrlf(text.toStdString()));
-    } catch (const std::exception&) {
-        ReportFailure(path, QStringLiteral("内容含有无法以GBK编码保存的字符。"));
-        return false;
-    }
-    // Written to a temporary file and renamed, so a failed write never leaves
-    // half a file behind.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        ReportFailure(path, file.errorString());
-        return false;
-    }
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-            static_cast<qint64>(bytes.size()) ||
-        !file.commit()) {
-        ReportFailure(path, file.errorString());
+        WriteGbkTextFile(path.toStdString(), text.toStdString());
+    } catch (const FileWriteError& e) {
+        ShowInfo(QString::fromStdString(e.what()));
         return false;
     }
     return true;

@@ -1,8 +1,6 @@
 #include "naming/Shortlist.h"
 
-#include <cerrno>
 #include <cstring>
-#include <fstream>
 
 #include "common/Text.h"
 
@@ -63,23 +61,6 @@ std::string ShortlistProposal(const std::string& personName) {
 
 std::string ShortlistFilePath(const std::string& chosenName) {
     return chosenName + ".txt";
-}
-
-void WriteGbkTextFile(const std::string& path, const std::string& text) {
-    std::string bytes;
-    try {
-        bytes = Utf8ToGbk(ToCrlf(text));
-    } catch (const std::exception&) {
-        throw FileWriteError("文件 " + path + " 无法保存：内容含有无法以GBK编码保存的字符。");
-    }
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        throw FileWriteError("文件 " + path + " 无法保存：" + std::strerror(errno));
-    }
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out)
-        throw FileWriteError("文件 " + path + " 写入失败。");
 }
 
 bool SaveShortlist(const std::string& chosenName, const std::string& memoText) {

@@ -3,17 +3,12 @@
 // address of the web search.
 #pragma once
 
-#include <stdexcept>
 #include <string>
 #include <vector>
 
-namespace quillora {
+#include "common/TextFile.h"
 
-// A file that could not be written; the message names the file and the cause.
-class FileWriteError : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
+namespace quillora {
 
 // The memo's lines (split at "\n", a "\r" before it dropped). A text that
 // ends with a line break has no empty last line.
@@ -35,11 +30,6 @@ std::string ShortlistProposal(const std::string& personName);
 // The file that Save writes for the name chosen in the dialog: ".txt" is
 // always appended.
 std::string ShortlistFilePath(const std::string& chosenName);
-
-// Writes text as GBK with CRLF line ends, nothing added before or after.
-// Throws FileWriteError when the file cannot be written or the text holds a
-// character GBK cannot encode.
-void WriteGbkTextFile(const std::string& path, const std::string& text);
 
 // Save: writes the memo to ShortlistFilePath(chosenName). Returns false (and
 // writes nothing) when the memo's trimmed text is empty.
