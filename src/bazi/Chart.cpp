@@ -4,6 +4,7 @@
 
 #include "calendar/LunarCalendar.h"
 #include "common/Text.h"
+#include "data/Lookups.h"
 #include "data/QueryObject.h"
 #include "data/Statements.h"
 
@@ -134,6 +135,10 @@ std::vector<JieInstant> JieInstantsOf(int firstYear, int lastYear) {
         }
         q.Close();
     } catch (const DbError&) {
+        // No instants from a sound file: the fixed days stand in. A missing
+        // or damaged file is reported.
+        if (!GantrelFileIsSound())
+            throw;
         out.clear();
     }
     return out;
@@ -179,6 +184,8 @@ bool BornBeforeJie(int year, DateValue birthInstant) {
         const long long birth = InstantSeconds(d.year, d.month, d.day, t.hour, t.minute, t.second);
         return birth < jieSeconds;
     } catch (const DbError&) {
+        if (!GantrelFileIsSound())
+            throw;
         return false;
     }
 }

@@ -1,5 +1,6 @@
 #include "data/Database.h"
 
+#include <sqlite3.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -67,6 +68,35 @@ std::string DbConnectionString(const std::string& file) {
         }
     }
     return uri + "?mode=ro&immutable=1";
+}
+
+bool DatabaseFileIsSound(const std::string& file, std::initializer_list<const char*> tables) {
+    sqlite3* db = nullptr;
+    bool sound = sqlite3_open_v2(DbConnectionString(file).c_str(), &db,
+                                 SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) == SQLITE_OK;
+    const auto firstText = [&](const char* sql, const char* key) {
+        std::string text;
+        sqlite3_stmt* stmt = nullptr;
+        if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK) {
+            if (key != nullptr)
+                sqlite3_bind_text(stmt, 1, key, -1, SQLITE_STATIC);
+            if (sqlite3_step(stmt) == SQLITE_ROW && sqlite3_column_text(stmt, 0) != nullptr)
+                text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
+        }
+        sqlite3_finalize(stmt);
+        return text;
+    };
+    static const char* const kTableSql =
+        "select 'ok' from sqlite_master where type = 'table' and name = ? collate nocase";
+    if (sound)
+        sound = firstText("pragma quick_check(1)", nullptr) == "ok";
+    for (const char* table : tables) {
+        if (!sound)
+            break;
+        sound = firstText(kTableSql, table) == "ok";
+    }
+    sqlite3_close_v2(db);
+    return sound;
 }
 
 std::string DbFileNameOf(const std::string& connectionString) {

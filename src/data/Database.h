@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 
@@ -40,6 +41,12 @@ void SetDatabaseDirectory(const std::string& dir);  // "" restores the default
 // afresh on every call. Paths with blanks and Chinese characters are
 // percent-encoded so the URI names the right file.
 std::string DbConnectionString(const std::string& file);
+
+// True when the database file opens, passes SQLite's quick check and holds
+// every named table. Lookups that swallow the error of a statement ask this
+// first, so that a missing or damaged file is reported, never read as an
+// empty answer.
+bool DatabaseFileIsSound(const std::string& file, std::initializer_list<const char*> tables);
 
 // The file name a connection string points at (for error messages).
 std::string DbFileNameOf(const std::string& connectionString);

@@ -15,17 +15,23 @@ namespace quillora {
 namespace {
 
 // First column of the first row of one statement on "Gantrel.dll", trimmed;
-// the empty text when there is no row or the statement fails.
+// the empty text when there is no row or the statement fails on a sound file.
 std::string GantrelText(const char* sql, std::string key) {
     try {
         const auto text = QueryFirstText(kGantrelFile, sql, {std::move(key)});
         return text ? Trim(*text) : std::string();
     } catch (const std::exception&) {
+        if (!GantrelFileIsSound())
+            throw;
         return std::string();
     }
 }
 
 }  // namespace
+
+bool GantrelFileIsSound() {
+    return DatabaseFileIsSound(kGantrelFile, {"hzwh", "Shishen", "jiazi", "JQ"});
+}
 
 std::string ConstellationOf(DateValue date) {
     struct Range {

@@ -14,20 +14,29 @@
 
 namespace quillora {
 
+// Whether "Gantrel.dll" can serve its lookups: it opens, passes SQLite's
+// quick check and holds hzwh, Shishen, jiazi and JQ. The lookups below and the
+// jie lookups of the chart answer empty for a statement that fails on a sound
+// file; when the file is missing or damaged they throw the DbError that names
+// it, so a report is never written from an unreadable file.
+bool GantrelFileIsSound();
+
 // Star sign of a date ("摩羯座" ... "射手座"; "金牛座 " keeps its trailing
 // blank). Only the date part counts: a time of day never loses the sign.
 std::string ConstellationOf(DateValue date);
 
 // Element (金 木 水 火 土) of one character from table hzwh of "Gantrel.dll";
-// the empty text when no group holds it or the lookup fails.
+// the empty text when no group holds it or the statement fails on a sound
+// file.
 std::string CharElementOf(std::string_view character);
 
 // Ten-god name of the day stem followed by the judged stem (two characters);
-// the empty text when the table lacks the key or the lookup fails.
+// the empty text when the table lacks the key or the statement fails on a
+// sound file.
 std::string TenGodOf(std::string_view key);
 
 // Sound element of a stem-branch pair (two characters); the empty text when
-// the table lacks the pair or the lookup fails.
+// the table lacks the pair or the statement fails on a sound file.
 std::string SoundElementOf(std::string_view pair);
 
 // Counts the elements of a chart's "五行" text (year stem and branch, three

@@ -2,6 +2,7 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -174,16 +175,47 @@ TEST_F(ScratchData, BoneWeightTableThatFailsIsReportedNamingTheFile) {
     }
 }
 
-TEST_F(ScratchData, GantrelLookupsAnswerEmptyWhenNothingIsFound) {
-    // Without the file the lookups swallow the error.
-    EXPECT_EQ(CharElementOf("甲"), "");
-    EXPECT_EQ(TenGodOf("甲乙"), "");
-    EXPECT_EQ(SoundElementOf("甲子"), "");
+TEST_F(ScratchData, GantrelLookupsReportAMissingOrDamagedFile) {
+    // A missing file, a file without the tables and one that is no database
+    // are reported naming the file: an empty answer would read as "no element".
+    const auto expectReported = [](const char* what) {
+        for (int lookup = 0; lookup < 3; ++lookup) {
+            try {
+                if (lookup == 0)
+                    CharElementOf("甲");
+                else if (lookup == 1)
+                    TenGodOf("甲乙");
+                else
+                    SoundElementOf("甲子");
+                ADD_FAILURE() << what << ": lookup " << lookup << " reported nothing";
+            } catch (const DbError& e) {
+                EXPECT_NE(std::string(e.what()).find("Gantrel.dll"), std::string::npos)
+                    << what << ": " << e.what();
+            }
+        }
+        EXPECT_FALSE(GantrelFileIsSound()) << what;
+    };
+    expectReported("missing");
+    Make("Gantrel.dll", "create table other (x text);");
+    expectReported("no tables");
+    fs::resize_file(dir_ / "Gantrel.dll", 0);
+    expectReported("empty");
+    {
+        std::FILE* f = std::fopen((dir_ / "Gantrel.dll").c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        for (int i = 0; i < 4096; ++i)
+            std::fputc((i * 131 + 7) & 255, f);
+        std::fclose(f);
+    }
+    expectReported("garbage");
+}
 
+TEST_F(ScratchData, GantrelLookupsAnswerEmptyWhenNothingIsFound) {
     Make("Gantrel.dll",
          "create table hzwh (hz text, wh text);"
          "create table Shishen (jiazi text, ShiShen text);"
          "create table jiazi (jiazi text, layin text);"
+         "create table JQ (YearA integer, JQ text, SJ text);"
          "insert into hzwh values ('甲乙寅卯', ' 木 '), ('%_', '火');"
          "insert into Shishen values ('甲乙', '劫财 ');"
          "insert into jiazi values ('甲子', '海中金');");
