@@ -7,6 +7,7 @@
 // With --output FILE the rows go to a file instead: --format xlsx writes the
 // spreadsheet of "导出EXCEL", tsv the GBK/CRLF text of "文本方式导出", csv
 // UTF-8 CSV.
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -37,8 +38,11 @@ long long PositiveNumber(const Args& args, const std::string& name, long long fa
         return fallback;
     const std::string text = args.Get(name);
     char* end = nullptr;
+    errno = 0;
     const long long v = std::strtoll(text.c_str(), &end, 10);
-    if (text.empty() || end == nullptr || *end != '\0' || v < 0) {
+    // A number too large for the type is refused, not read as the largest
+    // one (a run of that many pages would never end).
+    if (text.empty() || end == nullptr || *end != '\0' || v < 0 || errno == ERANGE) {
         throw InputError{"--" + name + " takes a non-negative whole number"};
     }
     return v;
