@@ -1,0 +1,44 @@
+// Scratch folders holding the three database files with one of them missing,
+// empty, truncated, replaced by garbage or scrambled inside, for the fault
+// tests of the command line and of the windows.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace quillora::robustness {
+
+enum class Damage {
+    Missing,    // the file is not there
+    Empty,      // 0 bytes
+    Truncated,  // only its first 32 KiB
+    Garbage,    // 64 KiB of random bytes
+    Scrambled,  // its own header, every 61st byte after the first page changed
+};
+
+inline const char* const kDatabaseFileNames[] = {"Parvello.dll", "Somnette.dll", "Gantrel.dll"};
+
+std::vector<Damage> AllDamages();
+const char* DamageName(Damage damage);
+
+// A folder with the undamaged files linked (symbolically) to those of the
+// build and `file` damaged as asked. Removed with the object.
+class DamagedFolder {
+  public:
+    DamagedFolder(const std::string& file, Damage damage, const std::string& tag);
+    ~DamagedFolder();
+    DamagedFolder(const DamagedFolder&) = delete;
+    DamagedFolder& operator=(const DamagedFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return dir_; }
+
+    // Copies an executable of the build folder into this folder, so that it
+    // finds the damaged files beside itself. Returns its path.
+    std::string CopyExecutable(const std::string& name) const;
+
+  private:
+    std::filesystem::path dir_;
+};
+
+}  // namespace quillora::robustness
