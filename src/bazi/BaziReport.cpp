@@ -4,6 +4,7 @@
 #include "calendar/LunarCalendar.h"
 #include "common/Text.h"
 #include "data/Lookups.h"
+#include "data/QueryObject.h"
 
 namespace quillora {
 
@@ -38,6 +39,8 @@ std::string LuckAgesLine(int n) {
 }
 
 std::optional<std::vector<std::string>> BaziReportLines(const BirthRecord& record) {
+    // The chart's and the report's lookups share one connection per file.
+    const ConnectionScope scope;
     const std::optional<FourPillarsChart> chart = BuildChartOf(record);
     if (!chart)
         return std::nullopt;
@@ -45,6 +48,7 @@ std::optional<std::vector<std::string>> BaziReportLines(const BirthRecord& recor
 }
 
 std::vector<std::string> BaziReportLines(const BirthRecord& record, const FourPillarsChart& c) {
+    const ConnectionScope scope;
     std::vector<std::string> lines = BirthSummaryLines(record);
     const std::string ds = c.dayPillar.StemText();
     const auto tg = [&](const std::string& stem) { return TenGodOf(ds + stem); };

@@ -30,7 +30,30 @@ void RndFunction(sqlite3_context* ctx, int, sqlite3_value**) {
     sqlite3_result_double(ctx, NextRandom());
 }
 
+// The scope whose connections query objects on this thread share, if any.
+thread_local ConnectionScope* tScope = nullptr;
+
 }  // namespace
+
+struct SharedConnection {
+    sqlite3* db = nullptr;
+    explicit SharedConnection(sqlite3* d) : db(d) {}
+    ~SharedConnection() { sqlite3_close_v2(db); }
+    SharedConnection(const SharedConnection&) = delete;
+    SharedConnection& operator=(const SharedConnection&) = delete;
+};
+
+ConnectionScope::ConnectionScope() {
+    if (tScope == nullptr) {
+        tScope = this;
+        active_ = true;
+    }
+}
+
+ConnectionScope::~ConnectionScope() {
+    if (active_)
+        tScope = nullptr;
+}
 
 QueryObject::QueryObject(int timeoutSeconds) : timeoutSeconds_(timeoutSeconds) {}
 
@@ -49,7 +72,10 @@ void QueryObject::Close() {
     rows_.clear();
     columns_.clear();
     current_ = 0;
-    if (db_ != nullptr) {
+    if (shared_) {
+        shared_.reset();
+        db_ = nullptr;
+    } else if (db_ != nullptr) {
         sqlite3_close_v2(db_);
         db_ = nullptr;
     }
@@ -71,6 +97,15 @@ void QueryObject::Fail(const std::string& what) const {
 void QueryObject::Connect() {
     if (db_ != nullptr) return;
     if (connection_.empty()) Fail("no connection string");
+    if (tScope != nullptr) {
+        for (const auto& [connection, shared] : tScope->connections_) {
+            if (connection == connection_) {
+                shared_ = shared;
+                db_ = shared->db;
+                return;
+            }
+        }
+    }
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(connection_.c_str(), &db,
                                    SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
@@ -83,6 +118,10 @@ void QueryObject::Connect() {
     sqlite3_create_function_v2(db, "rnd", -1, SQLITE_UTF8, nullptr, RndFunction, nullptr,
                                nullptr, nullptr);
     db_ = db;
+    if (tScope != nullptr) {
+        shared_ = std::make_shared<SharedConnection>(db);
+        tScope->connections_.emplace_back(connection_, shared_);
+    }
 }
 
 void QueryObject::Open() {

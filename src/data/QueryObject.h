@@ -16,6 +16,8 @@ struct sqlite3;
 
 namespace quillora {
 
+struct SharedConnection;
+
 using SqlParam = std::variant<std::nullptr_t, long long, double, std::string>;
 
 class QueryObject {
@@ -78,12 +80,38 @@ private:
     std::string connection_;
     int timeoutSeconds_;
     sqlite3* db_ = nullptr;
+    // Set while db_ is a connection of a ConnectionScope, not this object's.
+    std::shared_ptr<SharedConnection> shared_;
     std::string sql_;
     std::vector<SqlParam> params_;
     bool open_ = false;
     std::vector<std::string> columns_;
     std::vector<std::vector<Cell>> rows_;
     int current_ = 0;
+};
+
+// Lets the query objects of one report share one connection per database
+// file. A report runs dozens of one-row lookups, each on its own query
+// object; opening a connection and reading the file's schema costs far more
+// than the lookup itself. While a ConnectionScope lives on this thread, a
+// query object that connects takes the scope's connection for its connection
+// string (opening it on first use), and Close gives it back instead of
+// closing it. The scope closes its connections when it ends (a query object
+// still holding one keeps it until that object closes), so nothing stays
+// open after the report and a file replaced between two reports is read
+// afresh. A connection that fails to open is not kept: the next query object
+// tries again and fails the same way. An inner scope defers to the outer one.
+class ConnectionScope {
+public:
+    ConnectionScope();
+    ~ConnectionScope();
+    ConnectionScope(const ConnectionScope&) = delete;
+    ConnectionScope& operator=(const ConnectionScope&) = delete;
+
+private:
+    friend class QueryObject;
+    bool active_ = false;
+    std::vector<std::pair<std::string, std::shared_ptr<SharedConnection>>> connections_;
 };
 
 // The first column of the first row of a one-shot statement on a file, or

@@ -6,6 +6,7 @@
 #include "bazi/FavourableElement.h"
 #include "common/Text.h"
 #include "data/Lookups.h"
+#include "data/QueryObject.h"
 #include "data/Statements.h"
 #include "naming/Numerology.h"
 
@@ -242,6 +243,8 @@ std::optional<std::string> CheckMainName(std::string_view mainName) {
 }
 
 AnalysisOutcome AnalyseBrandName(const BrandNameView& view) {
+    // The chart's and the report's lookups share one connection per file.
+    const ConnectionScope scope;
     if (const std::optional<std::string> fault = CheckMainName(view.mainName))
         return {*fault, AnalysisFocus::MainName};
 
