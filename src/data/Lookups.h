@@ -3,8 +3,9 @@
 // sound element (nayin) of a stem-branch pair, the element count of a chart
 // and the bone-weight reading.
 //
-// The database lookups open their own transient query object on a fresh
-// connection for each call and close it before returning; nothing is cached.
+// The database lookups open their own transient query object for each call
+// and close it before returning; nothing is cached. Inside a ConnectionScope
+// (a whole report) their query objects share the scope's connection.
 #pragma once
 
 #include <string>
