@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in a RelWithDebInfo build, runs every one of them and
 # writes docs/performance.md: one table of medians with the machine they ran
-# on and this command.
+# on and this command. The summary table of README.md is rewritten too.
 #   bench/run-benchmarks.sh            # build folder build-bench
 #   BUILD_DIR=build bench/run-benchmarks.sh
 # REPETITIONS (default 5) sets how many repetitions each median is taken over.
@@ -32,10 +32,11 @@ for b in "${BENCHES[@]}"; do
   # Benchmarks that time one whole process fix their own iterations.
   QT_QPA_PLATFORM=offscreen "$BUILD_DIR/bin/$b" --benchmark_repetitions="$REPETITIONS" \
     --benchmark_report_aggregates_only=true --benchmark_min_time=0.3 \
-    --benchmark_out="$JSON_DIR/$b.json" --benchmark_out_format=json > /dev/null
+    --benchmark_out="$JSON_DIR/$b.json" --benchmark_out_format=json \
+    > "$JSON_DIR/$b.log" 2>&1 || { cat "$JSON_DIR/$b.log" >&2; exit 1; }
 done
 load_after=$(cut -d' ' -f1-3 /proc/loadavg)
 
 python3 bench/write-performance.py "$JSON_DIR" "$OUT" "$BUILD_DIR" "$REPETITIONS" \
-  "$load_before" "$load_after"
-echo "wrote $OUT" >&2
+  "$load_before" "$load_after" README.md
+echo "wrote $OUT and the table of README.md" >&2

@@ -2,9 +2,11 @@
 """Writes docs/performance.md from the JSON results of the benchmark programs.
 
 Called by bench/run-benchmarks.sh (the one command that makes the document):
-    write-performance.py JSON_DIR OUT BUILD_DIR REPETITIONS LOAD_BEFORE LOAD_AFTER
+    write-performance.py JSON_DIR OUT BUILD_DIR REPETITIONS LOAD_BEFORE LOAD_AFTER [README]
 The table holds the median of every benchmark with its goal; the notes of
 bench/performance-notes.md (how missed goals were found and fixed) follow it.
+With README given, the summary table between its two marker lines is
+rewritten from the same results.
 """
 import datetime
 import glob
@@ -128,14 +130,48 @@ def machine(build_dir, context):
     ]
 
 
+README_BEGIN = "<!-- benchmark summary: written by bench/run-benchmarks.sh -->"
+README_END = "<!-- end of benchmark summary -->"
+
+
+def write_readme_summary(readme, rows, today):
+    """Rewrites the summary between the markers of README: the slowest
+    generation case and every benchmark with a goal that is not a
+    generation case."""
+    generation = [r for r in rows if r[0].startswith("Generation ") and r[5] is not None]
+    summary = []
+    if generation:
+        slowest = max(generation, key=lambda r: r[5])
+        summary.append((f"Slowest of the {len(generation)} generation cases: "
+                        + slowest[0][len("Generation "):],) + slowest[1:5])
+    summary += [r[:5] for r in rows
+                if (r[3] or r[0].startswith("Drawing a picker month"))
+                and not r[0].startswith("Generation ")]
+    text = open(readme, encoding="utf-8").read()
+    begin = text.find(README_BEGIN)
+    end = text.find(README_END)
+    if begin < 0 or end < begin:
+        print(f"{readme}: no benchmark summary markers, left alone", file=sys.stderr)
+        return
+    table = [README_BEGIN, "",
+             f"Medians measured on {today} (a 2-core virtual machine; details in "
+             "[docs/performance.md](docs/performance.md)):", "",
+             "| What is timed | Median | Goal | |", "|---|---:|---|---|"]
+    table += [f"| {a} | {b} | {d} | {e} |" for a, b, c, d, e in summary]
+    table += [""]
+    with open(readme, "w", encoding="utf-8") as f:
+        f.write(text[:begin] + "\n".join(table) + "\n" + text[end:])
+
+
 def main():
     json_dir, out, build_dir, repetitions, load_before, load_after = sys.argv[1:7]
+    readme = sys.argv[7] if len(sys.argv) > 7 else None
     rows = []
     context = {}
     for program in PROGRAMS:
         path = os.path.join(json_dir, program + ".json")
         if not os.path.exists(path):
-            rows.append((f"{program}: no results", "—", "—", "", "not run"))
+            rows.append((f"{program}: no results", "—", "—", "", "not run", None))
             continue
         with open(path, encoding="utf-8") as f:
             data = json.load(f)
@@ -147,7 +183,8 @@ def main():
             if b.get("error_occurred"):
                 if name not in seen:
                     seen.add(name)
-                    rows.append((label, "—", "—", goal_text, "failed: " + b.get("error_message", "")))
+                    rows.append((label, "—", "—", goal_text,
+                                 "failed: " + b.get("error_message", ""), None))
                 continue
             if b.get("aggregate_name") != "median":
                 continue
@@ -163,7 +200,7 @@ def main():
             if goal is not None:
                 result = "met" if wall < goal else "**missed**"
             cpu_text = "—" if cpu is None or name in CHILD_PROCESS else fmt(cpu)
-            rows.append((label, fmt(wall), cpu_text, goal_text, result))
+            rows.append((label, fmt(wall), cpu_text, goal_text, result, wall))
 
     notes_path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "performance-notes.md")
     notes = open(notes_path, encoding="utf-8").read() if os.path.exists(notes_path) else ""
@@ -197,7 +234,7 @@ def main():
         "| What is timed | Median | CPU time | Goal | |",
         "|---|---:|---:|---|---|",
     ]
-    lines += [f"| {a} | {b} | {c} | {d} | {e} |" for a, b, c, d, e in rows]
+    lines += [f"| {r[0]} | {r[1]} | {r[2]} | {r[3]} | {r[4]} |" for r in rows]
     lines += [""]
     if missed:
         lines.append("Goals missed in this run: " + "; ".join(r[0] for r in missed) + ".")
@@ -218,6 +255,8 @@ def main():
         lines.append(notes.rstrip() + "\n")
     with open(out, "w", encoding="utf-8") as f:
         f.write("\n".join(lines))
+    if readme:
+        write_readme_summary(readme, rows, today)
 
 
 if __name__ == "__main__":
