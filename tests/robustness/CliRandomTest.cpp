@@ -19,6 +19,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -629,6 +630,11 @@ struct CommandCase {
     const char* name;
     std::function<std::vector<std::string>(Gen&, const std::string& outputDir)> make;
 };
+
+// Names the case in test listings (instead of its bytes).
+void PrintTo(const CommandCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 std::string CaseName(const testing::TestParamInfo<CommandCase>& info) {
     return info.param.name;
