@@ -4,7 +4,8 @@
 #   ./quillora.sh test    build and run every test
 #   ./quillora.sh build   install what is missing and build
 #   ./quillora.sh cli ... build and run quillora-cli with the given arguments
-# Environment: BUILD_DIR (default build), SANITIZE=1 for ASan+UBSan.
+# Environment: BUILD_DIR (default build), SANITIZE=1 for ASan+UBSan,
+# CMAKE_ARGS for further configure options (e.g. -DQUILLORA_BUILD_BENCH=OFF).
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -32,6 +33,8 @@ build() {
   install_packages
   local extra=()
   [ "${SANITIZE:-0}" = 1 ] && extra+=(-DQUILLORA_SANITIZE=ON)
+  # shellcheck disable=SC2206
+  [ -n "${CMAKE_ARGS:-}" ] && extra+=(${CMAKE_ARGS})
   if [ ! -f "$BUILD_DIR/CMakeCache.txt" ] || [ ${#extra[@]} -gt 0 ]; then
     cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${extra[@]}"
   fi
@@ -53,6 +56,13 @@ case "${1:-run}" in
     exec "$BUILD_DIR/bin/quillora" ;;
   test)
     build
+    if [ "${SANITIZE:-0}" = 1 ]; then
+      # Any report fails its test: UBSan stops at the first finding (the build
+      # also compiles it without recovery), ASan and LeakSanitizer end the
+      # program with a non-zero status. Programs the tests start inherit this.
+      export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:halt_on_error=1:check_initialization_order=1:strict_init_order=1:detect_stack_use_after_return=1}
+      export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
+    fi
     cd "$BUILD_DIR" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$JOBS" ;;
   cli)
     shift

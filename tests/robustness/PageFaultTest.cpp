@@ -46,6 +46,17 @@ using namespace quillora::robustness;
 
 namespace {
 
+#if defined(__SANITIZE_ADDRESS__)
+// A command's exception travels from the page's handler through Qt's click
+// handling to QuilloraApplication::notify. Qt is built without exception
+// support, so the guard QAbstractButton holds during a click is never
+// released on that road: one 16-byte reference block per failed command.
+// Only this leak is let pass here; every other one still fails the test.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:QtSharedPointer::ExternalRefCountData::getAndRef\n";
+}
+#endif
+
 std::vector<InfoMessage>& Messages() {
     static std::vector<InfoMessage> messages;
     return messages;
