@@ -4,8 +4,7 @@
 #   ./quillora.sh test    build and run every test
 #   ./quillora.sh build   install what is missing and build
 #   ./quillora.sh cli ... build and run quillora-cli with the given arguments
-# Environment: BUILD_DIR (default build), SANITIZE=1 for ASan+UBSan,
-# CMAKE_ARGS for further configure options (e.g. -DQUILLORA_BUILD_BENCH=OFF).
+# Environment: BUILD_DIR (default build), SANITIZE=1 for ASan+UBSan.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -33,8 +32,6 @@ build() {
   install_packages
   local extra=()
   [ "${SANITIZE:-0}" = 1 ] && extra+=(-DQUILLORA_SANITIZE=ON)
-  # shellcheck disable=SC2206
-  [ -n "${CMAKE_ARGS:-}" ] && extra+=(${CMAKE_ARGS})
   if [ ! -f "$BUILD_DIR/CMakeCache.txt" ] || [ ${#extra[@]} -gt 0 ]; then
     cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${extra[@]}"
   fi

@@ -32,7 +32,7 @@ using namespace quillora::robustness;
 namespace {
 
 #ifdef QUILLORA_SANITIZED_BUILD
-constexpr long long kDefaultRuns = 120;
+constexpr long long kDefaultRuns = 400;
 constexpr double kRunLimitSeconds = 120;
 #else
 constexpr long long kDefaultRuns = 800;
@@ -346,7 +346,7 @@ class Gen {
         return s;
     }
     // An edge value now and then: rarely on plausible lines, often else.
-    bool Edge() { return Chance(hostile_ == 0 ? 3 : 30); }
+    bool Edge() { return Chance(hostile_ == 0 ? 3 : hostile_ < 10 ? 8 : 30); }
 
     std::string Year() {
         if (Edge())
@@ -482,32 +482,36 @@ class Gen {
         std::vector<std::string> args{"generate"};
         Birth(args, false);
         Option(args, "length", [this] {
-            return Pick(std::vector<std::string>{"2", "3", "4", "2", "3", "4", "1", "5", "0"});
+            return Edge() ? Pick(std::vector<std::string>{"1", "5", "0", " 3", "３", "2 "})
+                          : Pick(std::vector<std::string>{"2", "3", "4"});
         });
         for (int i = 1; i <= 4; ++i) {
             Option(
                 args, "fixed" + std::to_string(i),
-                [this] { return Chance(70) ? Pick(kChineseChars) : std::string(" "); }, 75);
+                [this] { return Chance(85) ? Pick(kChineseChars) : std::string(" "); }, 75);
         }
         Option(
             args, "suffix", [this] { return Pick(kSuffixes); }, 40);
         Option(
             args, "prefix", [this] { return Name(); }, 70);
         Option(
-            args, "seed", [this] { return Pick(kNumbers); }, 30);
+            args, "seed",
+            [this] { return Edge() ? Pick(kNumbers) : std::to_string(Range(0, 1000000)); }, 30);
         // Pages stay few: every page is 200 more rows, and a run of many
         // thousands of pages is a long run, not a fault.
         Option(
             args, "pages",
             [this] {
-                return Pick(std::vector<std::string>{"1", "2", "3", "0", "-1", "", "x", "2.5",
-                                                     "99999999999999999999"});
+                return Edge() ? Pick(std::vector<std::string>{"0", "-1", "", "x", "2.5",
+                                                              "99999999999999999999"})
+                              : std::to_string(Range(1, 3));
             },
             60);
         Option(
             args, "format",
             [this] {
-                return Pick(std::vector<std::string>{"tsv", "csv", "xlsx", "TSV", "pdf"});
+                return Edge() ? Pick(std::vector<std::string>{"TSV", "pdf", ""})
+                              : Pick(std::vector<std::string>{"tsv", "csv", "xlsx"});
             },
             50);
         // Files only ever go to the test's own folder.
