@@ -29,7 +29,8 @@ void BM_FourPillarsReport(benchmark::State& state) {
     e.minute = "30";
     for (auto _ : state) {
         const BirthReadResult read = ReadBirthRecord(e);
-        if (!read) state.SkipWithError("the checks failed");
+        if (!read)
+            state.SkipWithError("the checks failed");
         benchmark::DoNotOptimize(BaziReportLines(*read.record));
     }
 }

@@ -8,12 +8,14 @@
 
 namespace quillora::refdata {
 
-void BuildFailure(const std::string& message) { throw std::runtime_error(message); }
+void BuildFailure(const std::string& message) {
+    throw std::runtime_error(message);
+}
 
 BuildDb::BuildDb(const std::filesystem::path& file) {
     std::filesystem::remove(file);
-    if (sqlite3_open_v2(file.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                        nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(file.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+        SQLITE_OK) {
         BuildFailure("cannot create " + file.string());
     }
     Exec("pragma journal_mode = off");
@@ -21,7 +23,9 @@ BuildDb::BuildDb(const std::filesystem::path& file) {
     Exec("pragma page_size = 4096");
 }
 
-BuildDb::~BuildDb() { sqlite3_close_v2(db_); }
+BuildDb::~BuildDb() {
+    sqlite3_close_v2(db_);
+}
 
 void BuildDb::Exec(const std::string& sql) {
     char* err = nullptr;
@@ -38,7 +42,9 @@ BuildDb::Inserter::Inserter(BuildDb& db, const std::string& sql) : db_(db) {
     }
 }
 
-BuildDb::Inserter::~Inserter() { sqlite3_finalize(stmt_); }
+BuildDb::Inserter::~Inserter() {
+    sqlite3_finalize(stmt_);
+}
 
 void BuildDb::Inserter::Row(const std::vector<Value>& values) {
     sqlite3_reset(stmt_);
@@ -86,26 +92,31 @@ long long BuildDb::Count(const std::string& table) {
 
 int Tsv::Column(const std::string& name) const {
     for (std::size_t i = 0; i < header.size(); ++i) {
-        if (header[i] == name) return static_cast<int>(i);
+        if (header[i] == name)
+            return static_cast<int>(i);
     }
     BuildFailure("TSV column '" + name + "' missing");
 }
 
 Tsv ReadTsv(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
-    if (!in) BuildFailure("cannot read " + file.string());
+    if (!in)
+        BuildFailure("cannot read " + file.string());
     Tsv tsv;
     std::string line;
     bool first = true;
     while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.empty() || line[0] == '#') continue;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.empty() || line[0] == '#')
+            continue;
         std::vector<std::string> cells;
         std::size_t start = 0;
         while (true) {
             const auto tab = line.find('\t', start);
             cells.push_back(line.substr(start, tab - start));
-            if (tab == std::string::npos) break;
+            if (tab == std::string::npos)
+                break;
             start = tab + 1;
         }
         if (first) {

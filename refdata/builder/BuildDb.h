@@ -16,7 +16,7 @@ namespace quillora::refdata {
 using Value = std::variant<std::nullptr_t, long long, double, std::string>;
 
 class BuildDb {
-public:
+  public:
     explicit BuildDb(const std::filesystem::path& file);  // creates a new file
     ~BuildDb();
     BuildDb(const BuildDb&) = delete;
@@ -25,14 +25,14 @@ public:
     void Exec(const std::string& sql);
     // Prepared insert reused for many rows: Insert(sql) then Row(values...)
     class Inserter {
-    public:
+      public:
         Inserter(BuildDb& db, const std::string& sql);
         ~Inserter();
         Inserter(const Inserter&) = delete;
         Inserter& operator=(const Inserter&) = delete;
         void Row(const std::vector<Value>& values);
 
-    private:
+      private:
         BuildDb& db_;
         sqlite3_stmt* stmt_ = nullptr;
     };
@@ -41,7 +41,7 @@ public:
     long long Count(const std::string& table);
     sqlite3* Handle() { return db_; }
 
-private:
+  private:
     sqlite3* db_ = nullptr;
 };
 

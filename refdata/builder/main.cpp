@@ -33,9 +33,8 @@ void BuildFile(const std::filesystem::path& out, const std::string& name, int wh
         db.Exec("vacuum");
     }
     std::filesystem::rename(tmp, out / name);
-    const double ms = std::chrono::duration<double, std::milli>(
-                          std::chrono::steady_clock::now() - start)
-                          .count();
+    const double ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     std::printf("%s built in %.0f ms\n", name.c_str(), ms);
 }
 

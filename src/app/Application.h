@@ -9,7 +9,7 @@ namespace quillora::gui {
 // A QApplication whose notify() catches every exception that escapes an
 // event handler and shows it through ReportError; the window keeps running.
 class QuilloraApplication : public QApplication {
-public:
+  public:
     QuilloraApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };

@@ -23,7 +23,9 @@ void ShowBox(const InfoMessage& m, QMessageBox::Icon icon) {
 
 }  // namespace
 
-void SetInfoSink(InfoSink sink) { Sink() = std::move(sink); }
+void SetInfoSink(InfoSink sink) {
+    Sink() = std::move(sink);
+}
 
 void ShowInfo(const QString& text) {
     ShowBox({QString::fromUtf8(kInfoCaption), text}, QMessageBox::Information);

@@ -1,4 +1,6 @@
 // The desktop program's entry.
 #include "app/Application.h"
 
-int main(int argc, char** argv) { return quillora::gui::RunApplication(argc, argv); }
+int main(int argc, char** argv) {
+    return quillora::gui::RunApplication(argc, argv);
+}

@@ -7,12 +7,15 @@ std::string Args::Get(const std::string& name, const std::string& fallback) cons
     return it == options.end() ? fallback : it->second;
 }
 
-bool IsFlag(const std::string& name) { return name == "leap" || name == "help"; }
+bool IsFlag(const std::string& name) {
+    return name == "leap" || name == "help";
+}
 
 Args ParseArgs(int argc, char** argv) {
     Args args;
     int i = 1;
-    if (i < argc) args.command = argv[i++];
+    if (i < argc)
+        args.command = argv[i++];
     for (; i < argc; ++i) {
         const std::string a = argv[i];
         if (a.size() > 2 && a.compare(0, 2, "--") == 0) {
@@ -33,7 +36,8 @@ Args ParseArgs(int argc, char** argv) {
 
 std::string Require(const Args& args, const std::string& name) {
     const auto it = args.options.find(name);
-    if (it == args.options.end()) throw InputError{"missing option --" + name};
+    if (it == args.options.end())
+        throw InputError{"missing option --" + name};
     return it->second;
 }
 

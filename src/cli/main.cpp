@@ -39,9 +39,9 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"bazi", RunBazi},   {"analyse", RunAnalyse}, {"generate", RunGenerate},
-    {"almanac", RunAlmanac}, {"lunar", RunLunar}, {"solar", RunSolar},
-    {"month", RunMonth}, {"terms", RunTerms},
+    {"bazi", RunBazi},       {"analyse", RunAnalyse}, {"generate", RunGenerate},
+    {"almanac", RunAlmanac}, {"lunar", RunLunar},     {"solar", RunSolar},
+    {"month", RunMonth},     {"terms", RunTerms},
 };
 
 }  // namespace

@@ -17,10 +17,13 @@ constexpr long kDeltaEpoch = 693594;
 
 }  // namespace
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int DaysInMonth(int year, int month) {
-    if (month < 1 || month > 12) return 0;
+    if (month < 1 || month > 12)
+        return 0;
     const int leap = IsLeapYear(year) ? 1 : 0;
     return kCumulativeDays[leap][month] - kCumulativeDays[leap][month - 1];
 }
@@ -31,7 +34,8 @@ bool IsValidDate(int year, int month, int day) {
 }
 
 bool TryEncodeDate(int year, int month, int day, DateValue& out) {
-    if (!IsValidDate(year, month, day)) return false;
+    if (!IsValidDate(year, month, day))
+        return false;
     const long y = year - 1;
     const long days = y * 365 + y / 4 - y / 100 + y / 400 +
                       kCumulativeDays[IsLeapYear(year) ? 1 : 0][month - 1] + day;
@@ -57,7 +61,9 @@ DateValue EncodeDateTime(int year, int month, int day, int hour, int minute, int
     return EncodeDate(year, month, day) + EncodeTime(hour, minute, second);
 }
 
-DateValue DateOf(DateValue value) { return std::floor(value); }
+DateValue DateOf(DateValue value) {
+    return std::floor(value);
+}
 
 DateParts DecodeDate(DateValue value) {
     // Days since 0001-01-01 (day 0).
@@ -68,20 +74,23 @@ DateParts DecodeDate(DateValue value) {
     n %= 146097;
     y += n400 * 400;
     long n100 = n / 36524;
-    if (n100 == 4) n100 = 3;
+    if (n100 == 4)
+        n100 = 3;
     n -= n100 * 36524;
     y += n100 * 100;
     const long n4 = n / 1461;
     n %= 1461;
     y += n4 * 4;
     long n1 = n / 365;
-    if (n1 == 4) n1 = 3;
+    if (n1 == 4)
+        n1 = 3;
     n -= n1 * 365;
     y += n1;
     p.year = static_cast<int>(y);
     const int leap = IsLeapYear(p.year) ? 1 : 0;
     int m = 1;
-    while (m < 12 && n >= kCumulativeDays[leap][m]) ++m;
+    while (m < 12 && n >= kCumulativeDays[leap][m])
+        ++m;
     p.month = m;
     p.day = static_cast<int>(n - kCumulativeDays[leap][m - 1]) + 1;
     return p;
@@ -90,7 +99,8 @@ DateParts DecodeDate(DateValue value) {
 TimeParts DecodeTime(DateValue value) {
     const double frac = value - std::floor(value);
     long long ms = std::llround(frac * 86400000.0);
-    if (ms >= 86400000) ms = 86399999;
+    if (ms >= 86400000)
+        ms = 86399999;
     TimeParts t;
     t.hour = static_cast<int>(ms / 3600000);
     t.minute = static_cast<int>(ms / 60000 % 60);
@@ -113,7 +123,9 @@ DateValue Now() {
            EncodeTime(local.tm_hour, local.tm_min, local.tm_sec);
 }
 
-DateValue Today() { return DateOf(Now()); }
+DateValue Today() {
+    return DateOf(Now());
+}
 
 std::string FormatDate(DateValue value) {
     const DateParts p = DecodeDate(value);
@@ -142,11 +154,13 @@ bool ReadNumber(std::string_view s, std::size_t& pos, int maxDigits, int& out) {
     const std::size_t start = pos;
     long v = 0;
     while (pos < s.size() && s[pos] >= '0' && s[pos] <= '9') {
-        if (static_cast<int>(pos - start) >= maxDigits) return false;
+        if (static_cast<int>(pos - start) >= maxDigits)
+            return false;
         v = v * 10 + (s[pos] - '0');
         ++pos;
     }
-    if (pos == start) return false;
+    if (pos == start)
+        return false;
     out = static_cast<int>(v);
     return true;
 }
@@ -156,16 +170,21 @@ bool ReadNumber(std::string_view s, std::size_t& pos, int maxDigits, int& out) {
 bool TryParseDate(std::string_view text, DateValue& out) {
     std::size_t b = 0;
     std::size_t e = text.size();
-    while (b < e && static_cast<unsigned char>(text[b]) <= 32) ++b;
-    while (e > b && static_cast<unsigned char>(text[e - 1]) <= 32) --e;
+    while (b < e && static_cast<unsigned char>(text[b]) <= 32)
+        ++b;
+    while (e > b && static_cast<unsigned char>(text[e - 1]) <= 32)
+        --e;
     const std::string_view s = text.substr(b, e - b);
     std::size_t pos = 0;
     int y = 0;
     int m = 0;
     int d = 0;
-    if (!ReadNumber(s, pos, 4, y) || pos >= s.size() || s[pos++] != '-') return false;
-    if (!ReadNumber(s, pos, 2, m) || pos >= s.size() || s[pos++] != '-') return false;
-    if (!ReadNumber(s, pos, 2, d) || pos != s.size()) return false;
+    if (!ReadNumber(s, pos, 4, y) || pos >= s.size() || s[pos++] != '-')
+        return false;
+    if (!ReadNumber(s, pos, 2, m) || pos >= s.size() || s[pos++] != '-')
+        return false;
+    if (!ReadNumber(s, pos, 2, d) || pos != s.size())
+        return false;
     return TryEncodeDate(y, m, d, out);
 }
 
@@ -179,7 +198,8 @@ DateValue ParseDate(std::string_view text) {
 
 bool TryParseInt(std::string_view text, int& out) {
     std::size_t pos = 0;
-    while (pos < text.size() && text[pos] == ' ') ++pos;
+    while (pos < text.size() && text[pos] == ' ')
+        ++pos;
     bool negative = false;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
         negative = text[pos] == '-';
@@ -189,12 +209,16 @@ bool TryParseInt(std::string_view text, int& out) {
     long long v = 0;
     while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
         v = v * 10 + (text[pos] - '0');
-        if (v > 2147483648LL) return false;
+        if (v > 2147483648LL)
+            return false;
         ++pos;
     }
-    if (pos == start || pos != text.size()) return false;
-    if (negative) v = -v;
-    if (v > 2147483647LL || v < -2147483648LL) return false;
+    if (pos == start || pos != text.size())
+        return false;
+    if (negative)
+        v = -v;
+    if (v > 2147483647LL || v < -2147483648LL)
+        return false;
     out = static_cast<int>(v);
     return true;
 }

@@ -17,7 +17,7 @@ using DateValue = double;
 // A failed conversion of typed text (integer, date). Its message is the one
 // the user sees.
 class ConvertError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

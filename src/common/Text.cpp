@@ -11,8 +11,10 @@ namespace quillora {
 std::string Trim(std::string_view text) {
     std::size_t b = 0;
     std::size_t e = text.size();
-    while (b < e && static_cast<unsigned char>(text[b]) <= 32) ++b;
-    while (e > b && static_cast<unsigned char>(text[e - 1]) <= 32) --e;
+    while (b < e && static_cast<unsigned char>(text[b]) <= 32)
+        ++b;
+    while (e > b && static_cast<unsigned char>(text[e - 1]) <= 32)
+        --e;
     return std::string(text.substr(b, e - b));
 }
 
@@ -119,7 +121,8 @@ std::size_t CharCount(std::string_view text) {
 
 std::string LeftChars(std::string_view text, std::size_t n) {
     std::size_t pos = 0;
-    for (std::size_t i = 0; i < n && pos < text.size(); ++i) NextCodePoint(text, pos);
+    for (std::size_t i = 0; i < n && pos < text.size(); ++i)
+        NextCodePoint(text, pos);
     return std::string(text.substr(0, pos));
 }
 
@@ -133,7 +136,7 @@ namespace {
 // iconv descriptors are not thread-safe; one pair guarded by a mutex serves
 // the whole program (conversions are short and rare).
 class GbkCodec {
-public:
+  public:
     GbkCodec() {
         toGbk_ = iconv_open("GBK", "UTF-8");
         fromGbk_ = iconv_open("UTF-8", "GBK");
@@ -156,14 +159,15 @@ public:
         char* outPtr = buffer.data();
         std::size_t outLeft = buffer.size();
         const std::size_t r = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-        if (r == static_cast<std::size_t>(-1)) return false;
+        if (r == static_cast<std::size_t>(-1))
+            return false;
         // Flush any shift state (none for GBK, but keep the contract).
         iconv(cd, nullptr, nullptr, &outPtr, &outLeft);
         out.assign(buffer.data(), buffer.size() - outLeft);
         return true;
     }
 
-private:
+  private:
     std::mutex mutex_;
     iconv_t toGbk_;
     iconv_t fromGbk_;
@@ -187,13 +191,16 @@ int GbkByteLength(std::string_view utf8) {
             total += 1;
             continue;
         }
-        if (!Codec().Convert(true, utf8.substr(start, pos - start), out) || out.empty()) return -1;
+        if (!Codec().Convert(true, utf8.substr(start, pos - start), out) || out.empty())
+            return -1;
         total += static_cast<int>(out.size());
     }
     return total;
 }
 
-bool IsGbkEncodable(std::string_view utf8) { return GbkByteLength(utf8) >= 0; }
+bool IsGbkEncodable(std::string_view utf8) {
+    return GbkByteLength(utf8) >= 0;
+}
 
 std::string Utf8ToGbk(std::string_view utf8) {
     std::string out;
@@ -216,8 +223,8 @@ std::string PercentEncode(std::string_view bytes) {
     std::string out;
     for (const char ch : bytes) {
         const auto c = static_cast<unsigned char>(ch);
-        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
-            c == '_' || c == '.' || c == '~') {
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+            c == '-' || c == '_' || c == '.' || c == '~') {
             out += static_cast<char>(c);
         } else {
             out += '%';
@@ -232,7 +239,8 @@ std::string ToCrlf(std::string_view text) {
     std::string out;
     out.reserve(text.size() + text.size() / 16);
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out += '\r';
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
+            out += '\r';
         out += text[i];
     }
     return out;

@@ -26,7 +26,8 @@ std::string& DirOverride() {
 }
 
 std::string WithSlash(std::string dir) {
-    if (dir.empty() || dir.back() != '/') dir += '/';
+    if (dir.empty() || dir.back() != '/')
+        dir += '/';
     return dir;
 }
 
@@ -36,7 +37,8 @@ std::string ExecutableDirectory() {
     static const std::string dir = [] {
         std::error_code ec;
         const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-        if (ec) return std::string("./");
+        if (ec)
+            return std::string("./");
         return WithSlash(exe.parent_path().string());
     }();
     return dir;
@@ -102,10 +104,13 @@ bool DatabaseFileIsSound(const std::string& file, std::initializer_list<const ch
 std::string DbFileNameOf(const std::string& connectionString) {
     std::string s = connectionString;
     const auto q = s.find('?');
-    if (q != std::string::npos) s.resize(q);
+    if (q != std::string::npos)
+        s.resize(q);
     const auto slash = s.rfind('/');
-    if (slash != std::string::npos) s = s.substr(slash + 1);
-    if (s.rfind("file:", 0) == 0) s = s.substr(5);
+    if (slash != std::string::npos)
+        s = s.substr(slash + 1);
+    if (s.rfind("file:", 0) == 0)
+        s = s.substr(5);
     return s;
 }
 
@@ -125,8 +130,8 @@ std::mutex& RandomMutex() {
 }
 
 std::mt19937_64& Generator() {
-    static std::mt19937_64 gen(static_cast<std::uint64_t>(
-        std::chrono::steady_clock::now().time_since_epoch().count()));
+    static std::mt19937_64 gen(
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
     return gen;
 }
 
@@ -143,7 +148,8 @@ double NextRandom() {
 }
 
 std::uint64_t NextRandomBelow(std::uint64_t bound) {
-    if (bound == 0) return 0;
+    if (bound == 0)
+        return 0;
     std::lock_guard<std::mutex> lock(RandomMutex());
     // Rejection sampling keeps the draw uniform.
     const std::uint64_t limit = UINT64_MAX - UINT64_MAX % bound;

@@ -14,7 +14,7 @@ namespace quillora {
 // A database error: the file could not be opened, a statement failed or ran
 // past its time-out. The message names the file and carries the engine's text.
 class DbError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -59,7 +59,7 @@ void RemoveLockFiles();
 // the generation statements to draw rows in random order. Seeded from the
 // clock at start-up; the command line's --seed makes draws repeatable.
 void SeedRandom(std::uint64_t seed);
-double NextRandom();            // uniform in [0, 1)
+double NextRandom();                                 // uniform in [0, 1)
 std::uint64_t NextRandomBelow(std::uint64_t bound);  // uniform in [0, bound)
 
 }  // namespace quillora

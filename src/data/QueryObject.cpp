@@ -60,7 +60,9 @@ QueryObject::QueryObject(int timeoutSeconds) : timeoutSeconds_(timeoutSeconds) {
 QueryObject::QueryObject(std::string connectionString, int timeoutSeconds)
     : connection_(std::move(connectionString)), timeoutSeconds_(timeoutSeconds) {}
 
-QueryObject::~QueryObject() { Close(); }
+QueryObject::~QueryObject() {
+    Close();
+}
 
 void QueryObject::SetConnection(std::string connectionString) {
     Close();
@@ -95,8 +97,10 @@ void QueryObject::Fail(const std::string& what) const {
 }
 
 void QueryObject::Connect() {
-    if (db_ != nullptr) return;
-    if (connection_.empty()) Fail("no connection string");
+    if (db_ != nullptr)
+        return;
+    if (connection_.empty())
+        Fail("no connection string");
     if (tScope != nullptr) {
         for (const auto& [connection, shared] : tScope->connections_) {
             if (connection == connection_) {
@@ -107,16 +111,16 @@ void QueryObject::Connect() {
         }
     }
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(connection_.c_str(), &db,
-                                   SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
-                                   nullptr);
+    const int rc =
+        sqlite3_open_v2(connection_.c_str(), &db,
+                        SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const std::string msg = db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
         sqlite3_close_v2(db);
         Fail(msg);
     }
-    sqlite3_create_function_v2(db, "rnd", -1, SQLITE_UTF8, nullptr, RndFunction, nullptr,
-                               nullptr, nullptr);
+    sqlite3_create_function_v2(db, "rnd", -1, SQLITE_UTF8, nullptr, RndFunction, nullptr, nullptr,
+                               nullptr);
     db_ = db;
     if (tScope != nullptr) {
         shared_ = std::make_shared<SharedConnection>(db);
@@ -138,7 +142,8 @@ void QueryObject::Open() {
         sqlite3_finalize(stmt);
         Fail(msg);
     }
-    if (stmt == nullptr) Fail("empty statement");
+    if (stmt == nullptr)
+        Fail("empty statement");
     for (std::size_t i = 0; i < params_.size(); ++i) {
         const int idx = static_cast<int>(i) + 1;
         std::visit(
@@ -179,10 +184,9 @@ void QueryObject::Open() {
     }
     sqlite3_progress_handler(db_, 0, nullptr, nullptr);
     if (rc != SQLITE_DONE) {
-        const std::string msg = deadline.expired
-                                    ? "statement ran past its time-out of " +
-                                          std::to_string(timeoutSeconds_) + " s"
-                                    : std::string(sqlite3_errmsg(db_));
+        const std::string msg = deadline.expired ? "statement ran past its time-out of " +
+                                                       std::to_string(timeoutSeconds_) + " s"
+                                                 : std::string(sqlite3_errmsg(db_));
         sqlite3_finalize(stmt);
         rows_.clear();
         Fail(msg);
@@ -193,8 +197,10 @@ void QueryObject::Open() {
 }
 
 void QueryObject::MoveTo(int row) {
-    if (row < 0) row = 0;
-    if (row > RecordCount() + 1) row = RecordCount() + 1;
+    if (row < 0)
+        row = 0;
+    if (row > RecordCount() + 1)
+        row = RecordCount() + 1;
     current_ = row;
 }
 
@@ -209,8 +215,10 @@ int QueryObject::IndexOf(std::string_view name) const {
 
 const QueryObject::Cell& QueryObject::CellAt(int index) const {
     static const Cell kEmpty;
-    if (index < 0 || index >= FieldCount()) Fail("field index out of range");
-    if (current_ < 1 || current_ > RecordCount()) return kEmpty;
+    if (index < 0 || index >= FieldCount())
+        Fail("field index out of range");
+    if (current_ < 1 || current_ > RecordCount())
+        return kEmpty;
     return rows_[current_ - 1][index];
 }
 
@@ -225,7 +233,9 @@ long long QueryObject::FieldInt(int index) const {
     const std::string t = FieldText(index);
     return t.empty() ? 0 : std::llround(std::strtod(t.c_str(), nullptr));
 }
-long long QueryObject::FieldInt(std::string_view name) const { return FieldInt(IndexOf(name)); }
+long long QueryObject::FieldInt(std::string_view name) const {
+    return FieldInt(IndexOf(name));
+}
 double QueryObject::FieldDouble(int index) const {
     const std::string t = FieldText(index);
     return t.empty() ? 0.0 : std::strtod(t.c_str(), nullptr);
@@ -242,7 +252,8 @@ std::optional<std::string> QueryFirstText(const std::string& file, const std::st
     QueryObject q(DbConnectionString(file), timeoutSeconds);
     q.SetStatement(sql, std::move(params));
     q.Open();
-    if (q.RecordCount() == 0 || q.FieldCount() == 0) return std::nullopt;
+    if (q.RecordCount() == 0 || q.FieldCount() == 0)
+        return std::nullopt;
     return q.FieldText(0);
 }
 

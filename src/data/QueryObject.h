@@ -21,7 +21,7 @@ struct SharedConnection;
 using SqlParam = std::variant<std::nullptr_t, long long, double, std::string>;
 
 class QueryObject {
-public:
+  public:
     explicit QueryObject(int timeoutSeconds = kDefaultTimeout);
     QueryObject(std::string connectionString, int timeoutSeconds);
     ~QueryObject();
@@ -68,7 +68,7 @@ public:
     double FieldDouble(int index) const;
     bool FieldIsNull(std::string_view name) const;
 
-private:
+  private:
     struct Cell {
         std::optional<std::string> text;
     };
@@ -102,13 +102,13 @@ private:
 // afresh. A connection that fails to open is not kept: the next query object
 // tries again and fails the same way. An inner scope defers to the outer one.
 class ConnectionScope {
-public:
+  public:
     ConnectionScope();
     ~ConnectionScope();
     ConnectionScope(const ConnectionScope&) = delete;
     ConnectionScope& operator=(const ConnectionScope&) = delete;
 
-private:
+  private:
     friend class QueryObject;
     bool active_ = false;
     std::vector<std::pair<std::string, std::shared_ptr<SharedConnection>>> connections_;

@@ -211,8 +211,7 @@ inline constexpr const char* kBoneReading =
 // ---- Gantrel.dll --------------------------------------------------------
 
 // Element of a character: any group whose text holds the character.
-inline constexpr const char* kCharElement =
-    "select wh from hzwh where instr(hz, ?) > 0 limit 1";
+inline constexpr const char* kCharElement = "select wh from hzwh where instr(hz, ?) > 0 limit 1";
 // Ten god of day stem + judged stem.
 inline constexpr const char* kTenGod = "select ShiShen from Shishen where jiazi = ? limit 1";
 // Sound element of a stem-branch pair.

@@ -25,17 +25,17 @@ TEST(Text, CharactersAreNeverCutThrough) {
     EXPECT_EQ(LeftChars("九", 5), "九");
     // Invalid bytes become one element each and iteration ends.
     EXPECT_EQ(SplitChars("\xE4\xB9").size(), 2u);
-    EXPECT_FALSE(IsValidUtf8("\xC0\x80"));  // overlong
+    EXPECT_FALSE(IsValidUtf8("\xC0\x80"));      // overlong
     EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));  // surrogate
-    EXPECT_TRUE(IsValidUtf8("\xEF\xBF\xBD"));  // a real U+FFFD
+    EXPECT_TRUE(IsValidUtf8("\xEF\xBF\xBD"));   // a real U+FFFD
 }
 
 TEST(Text, GbkByteLengthCountsTwoPerChineseCharacter) {
     EXPECT_EQ(GbkByteLength("abc"), 3);
     EXPECT_EQ(GbkByteLength("九万"), 4);
     EXPECT_EQ(GbkByteLength("a九"), 3);
-    EXPECT_EQ(GbkByteLength("鑫"), 2);        // GBK, outside GB2312
-    EXPECT_EQ(GbkByteLength("😀"), -1);       // emoji
+    EXPECT_EQ(GbkByteLength("鑫"), 2);                 // GBK, outside GB2312
+    EXPECT_EQ(GbkByteLength("😀"), -1);                 // emoji
     EXPECT_EQ(GbkByteLength("\xF0\xA0\x80\x80"), -1);  // U+20000, extension B
     EXPECT_FALSE(IsGbkEncodable("九😀"));
 }

@@ -17,7 +17,7 @@ namespace {
 // A scratch folder whose path holds a blank and Chinese characters, with a
 // small database in it; the data directory points there for the test.
 class QueryObjectTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir_ = fs::temp_directory_path() /
                ("quillora 测试 " + std::to_string(::getpid()) + "_" +
@@ -47,8 +47,8 @@ protected:
 
 TEST_F(QueryObjectTest, BoundKeysFindTheirRowsWhateverTheyHold) {
     QueryObject q(DbConnectionString("Parvello.dll"), kCharLookupTimeout);
-    for (const auto& [key, bh] : std::vector<std::pair<std::string, int>>{
-             {"九", 9}, {"万", 15}, {"'", 1}, {"%", 2}}) {
+    for (const auto& [key, bh] :
+         std::vector<std::pair<std::string, int>>{{"九", 9}, {"万", 15}, {"'", 1}, {"%", 2}}) {
         q.Close();
         q.SetStatement("select bh from word where zi = ?", {key});
         q.Open();
@@ -104,7 +104,7 @@ TEST_F(QueryObjectTest, BadFilesFailWithTheFileNamed) {
             EXPECT_NE(std::string(e.what()).find(file), std::string::npos) << e.what();
         }
     };
-    expectNamed("Somnette.dll");  // missing
+    expectNamed("Somnette.dll");                  // missing
     std::ofstream(dir_ / "Gantrel.dll").close();  // 0 bytes
     expectNamed("Gantrel.dll");
     std::ofstream(dir_ / "Garbage.dll") << std::string(8192, 'x');
@@ -127,7 +127,8 @@ TEST(Database, ConnectionStringsAndLockFiles) {
     EXPECT_NE(DbConnectionString("Somnette.dll"), cs);
 
     const std::string dir = ExecutableDirectory();
-    for (const char* n : {"Parvello.ldb", "Gantrel.ldb"}) std::ofstream(dir + n) << "lock";
+    for (const char* n : {"Parvello.ldb", "Gantrel.ldb"})
+        std::ofstream(dir + n) << "lock";
     RemoveLockFiles();  // two present, two absent: no error either way
     EXPECT_FALSE(fs::exists(dir + "Parvello.ldb"));
     EXPECT_FALSE(fs::exists(dir + "Gantrel.ldb"));
