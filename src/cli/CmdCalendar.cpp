@@ -28,7 +28,7 @@ const std::string& Positional(const Args& args, const char* what) {
 int ReadInt(const std::string& text) {
     int value = 0;
     if (!TryParseInt(text, value))
-        throw InputError{"'" + text + "' is not a valid integer value"};
+        throw InputError{Quoted(text) + " is not a valid integer value"};
     return value;
 }
 
@@ -68,8 +68,10 @@ int RunLunar(const Args& args) {
     const std::string& text = Positional(args, "date (YYYY-MM-DD)");
     DateValue date = 0;
     if (!TryParseDate(text, date))
-        throw InputError{"'" + text + "' is not a valid date"};
+        throw InputError{Quoted(text) + " is not a date: give it as YYYY-MM-DD"};
     const LunarDate lunar = SolarToLunar(date);
+    if (lunar.IsNone())
+        throw InputError{"the lunar calendar covers 1900-01-31 to 2100-12-31"};
     std::printf("%d %d %d %d\n", lunar.year, lunar.month, lunar.day, lunar.isLeap ? 1 : 0);
     PrintLine(LunarDateText(lunar));
     return 0;
@@ -81,17 +83,54 @@ int RunSolar(const Args& args) {
     lunar.month = ReadInt(Require(args, "month"));
     lunar.day = ReadInt(Require(args, "day"));
     lunar.isLeap = args.Has("leap");
+    // Lunar years 1900 and 2100 run past the ends of the calendar's table.
+    if (lunar.year <= kLunarFirstYear || lunar.year >= kLunarLastYear)
+        throw InputError{"the lunar year must lie between 1901 and 2099"};
+    if (lunar.month < 1 || lunar.month > 12)
+        throw InputError{"the lunar month must lie between 1 and 12"};
+    if (lunar.isLeap && LeapMonthOf(lunar.year) != lunar.month) {
+        const int leap = LeapMonthOf(lunar.year);
+        throw InputError{leap == 0 ? "lunar year " + std::to_string(lunar.year) +
+                                         " has no leap month (--leap)"
+                                   : "the leap month of lunar year " + std::to_string(lunar.year) +
+                                         " follows month " + std::to_string(leap) + " (--leap)"};
+    }
+    const int days =
+        lunar.isLeap ? LeapMonthDays(lunar.year) : LunarMonthDays(lunar.year, lunar.month);
+    if (lunar.day < 1 || lunar.day > days) {
+        const std::string month = (lunar.isLeap ? "the leap month after month " : "month ") +
+                                  std::to_string(lunar.month) + " of lunar year " +
+                                  std::to_string(lunar.year);
+        throw InputError{"the day must lie between 1 and " + std::to_string(days) + " (" + month +
+                         " has " + std::to_string(days) + " days)"};
+    }
     PrintLine(FormatDate(LunarToSolar(lunar)));
     return 0;
 }
 
+namespace {
+
+// month YYYY-MM: four digits, a dash, one or two digits.
+void ReadMonthText(const std::string& text, int& year, int& month) {
+    const auto digits = [](const std::string& s) {
+        return !s.empty() && s.find_first_not_of("0123456789") == std::string::npos;
+    };
+    const std::size_t dash = text.find('-');
+    const std::string y = dash == std::string::npos ? text : text.substr(0, dash);
+    const std::string m = dash == std::string::npos ? "" : text.substr(dash + 1);
+    if (y.size() != 4 || !digits(y) || m.size() > 2 || !digits(m))
+        throw InputError{Quoted(text) + " is not a month: give it as YYYY-MM (e.g. 2021-02)"};
+    year = std::stoi(y);
+    month = std::stoi(m);
+}
+
+}  // namespace
+
 int RunMonth(const Args& args) {
     const std::string& text = Positional(args, "month (YYYY-MM)");
-    const std::size_t dash = text.find('-');
-    if (dash == std::string::npos)
-        throw InputError{"'" + text + "' is not a month (YYYY-MM)"};
-    const int year = ReadInt(text.substr(0, dash));
-    const int month = ReadInt(text.substr(dash + 1));
+    int year = 0;
+    int month = 0;
+    ReadMonthText(text, year, month);
     if (month < 1 || month > 12)
         throw InputError{"the month must lie between 1 and 12"};
     if (year < kCnFirstYear || year > kCnLastYear)

@@ -3,19 +3,22 @@
 // would show (only when the result holds more than 200 rows, as in the
 // window). --seed N makes the random samples and draws repeatable.
 //
-// Output: tab-separated UTF-8 on stdout by default, or CSV with --format csv.
-// With --output FILE the rows go to a file instead: --format xlsx writes the
-// spreadsheet of "导出EXCEL", tsv the GBK/CRLF text of "文本方式导出", csv
-// UTF-8 CSV.
+// Output: tab-separated UTF-8 on stdout by default, or CSV with --format csv,
+// written page by page as drawn. With --output FILE the rows go to a file
+// instead, which is replaced whole once every page is written: --format xlsx
+// writes the spreadsheet of "导出EXCEL" (at most kMaxXlsxPages pages), tsv the
+// GBK/CRLF text of "文本方式导出", csv UTF-8 CSV.
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "bazi/BirthRecord.h"
 #include "cli/Commands.h"
 #include "common/Text.h"
+#include "common/TextFile.h"
 #include "data/Database.h"
 #include "naming/Export.h"
 #include "naming/GenerationRun.h"
@@ -32,6 +35,10 @@ int CalendarIndexOf(const std::string& text) {
     }
     throw InputError{"--calendar takes 公历 or 农历"};
 }
+
+// The most pages a spreadsheet export holds: every page is up to 200 rows
+// kept in memory until the workbook is written.
+constexpr long long kMaxXlsxPages = 500;
 
 long long PositiveNumber(const Args& args, const std::string& name, long long fallback) {
     if (!args.Has(name))
@@ -80,10 +87,6 @@ GenerationRequest RequestOf(const Args& args) {
     return r;
 }
 
-void Print(const std::string& text) {
-    std::fwrite(text.data(), 1, text.size(), stdout);
-}
-
 }  // namespace
 
 int RunGenerate(const Args& args) {
@@ -99,6 +102,11 @@ int RunGenerate(const Args& args) {
     if (format == "xlsx" && output.empty()) {
         throw InputError{"--format xlsx needs --output FILE"};
     }
+    // A spreadsheet is written whole, so its pages are held until the end.
+    if (format == "xlsx" && pages > kMaxXlsxPages) {
+        throw InputError{"--format xlsx takes at most " + std::to_string(kMaxXlsxPages) +
+                         " pages (--pages)"};
+    }
     if (args.Has("seed")) {
         SeedRandom(static_cast<std::uint64_t>(PositiveNumber(args, "seed", 0)));
     }
@@ -112,30 +120,47 @@ int RunGenerate(const Args& args) {
     if (prepared.stop == GenerationStop::FixedCharacters)
         throw InputError{prepared.notice};
 
+    // The file is looked at (and its temporary file made) before the run.
+    std::optional<FileSave> save;
+    if (!output.empty())
+        save.emplace(output);
+
     const bool more = OpenGeneration(prepared, adoComDS);
     const std::string prefix = Trim(request.prefix);
     const std::string suffix = Trim(request.suffix);
     ResultGrid grid;
     ShowCandidates(adoComDS, state, prefix, suffix, grid);
     ExportTable table = GridExportTable(grid);
-    for (long long page = 2; more && page <= pages; ++page) {
-        ShowCandidates(adoComDS, state, prefix, suffix, grid);
-        AppendGridRows(grid, table);
+    if (format == "xlsx") {
+        for (long long page = 2; more && page <= pages; ++page) {
+            ShowCandidates(adoComDS, state, prefix, suffix, grid);
+            AppendGridRows(grid, table);
+        }
+        WriteXlsx(*save, table);
+        return 0;
     }
 
-    if (format == "xlsx") {
-        ExportXlsx(output, table);
-    } else if (format == "csv") {
-        if (output.empty()) {
-            Print(FormatCsv(table));
-        } else {
-            ExportCsv(output, table);
-        }
-    } else if (output.empty()) {
-        Print(FormatTsv(table));
-    } else {
-        ExportTsv(output, table);
+    // Text goes out page by page as it is drawn, so that no number of pages
+    // piles up in memory.
+    const auto emit = [&](const std::vector<std::vector<std::string>>& rows) {
+        const std::string text = format == "csv" ? FormatCsvRows(rows) : FormatTsvRows(rows);
+        if (!save)
+            WriteOut(text);
+        else if (format == "csv")
+            save->Write(text);
+        else
+            save->Write(GbkFileBytes(output, text));
+    };
+    emit({table.header});
+    emit(table.rows);
+    for (long long page = 2; more && page <= pages; ++page) {
+        ShowCandidates(adoComDS, state, prefix, suffix, grid);
+        ExportTable next;
+        AppendGridRows(grid, next);
+        emit(next.rows);
     }
+    if (save)
+        save->Commit();
     return 0;
 }
 

@@ -3,6 +3,8 @@
 // check failed (message on stderr), 1 any other error.
 #pragma once
 
+#include <string_view>
+
 #include "cli/Args.h"
 
 namespace quillora::cli {
@@ -18,5 +20,13 @@ int RunTerms(const Args& args);     // CmdCalendar.cpp
 
 // Prints "<command> is not built yet" on stderr and returns 1.
 int NotBuilt(const char* command);
+
+// Standard output failed (a full disk, a closed file): exit status 1, the
+// cause printed once when the program ends.
+struct OutputError {};
+
+// Writes the text on standard output; throws OutputError when the stream has
+// failed, so that a long run stops at the first failed page.
+void WriteOut(std::string_view text);
 
 }  // namespace quillora::cli

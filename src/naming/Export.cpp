@@ -2,11 +2,9 @@
 
 #include <xlsxwriter.h>
 
-#include <cerrno>
 #include <cstdlib>
-#include <cstring>
-#include <fstream>
 
+#include "common/TextFile.h"
 #include "naming/Shortlist.h"
 
 namespace quillora {
@@ -56,23 +54,38 @@ bool AsNumber(const std::string& text, double& value) {
 }  // namespace
 
 void ExportXlsx(const std::string& path, const ExportTable& table) {
-    Workbook wb{workbook_new(path.c_str())};
+    FileSave save(path);
+    WriteXlsx(save, table);
+}
+
+void WriteXlsx(FileSave& save, const ExportTable& table) {
+    // The library writes the workbook under the temporary name; only a
+    // whole workbook replaces the file.
+    Workbook wb{workbook_new(save.TemporaryPath().c_str())};
     if (wb.book == nullptr)
-        throw FileWriteError("文件 " + path + " 无法创建。");
+        save.Fail("无法创建工作簿。");
     lxw_worksheet* sheet = workbook_add_worksheet(wb.book, "起名结果");
     lxw_format* bold = workbook_add_format(wb.book);
     format_set_bold(bold);
     format_set_align(bold, LXW_ALIGN_CENTER);
+    const auto check = [&](lxw_error err) {
+        if (err != LXW_NO_ERROR)
+            save.Fail(lxw_strerror(err));
+    };
 
     for (std::size_t c = 0; c < table.header.size(); ++c) {
         // Grid widths are pixels; a spreadsheet column counts characters of
         // about 7 pixels.
         const double width = c < table.widths.size() ? table.widths[c] / 7.0 + 1.0 : 10.0;
-        worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), width,
-                             nullptr);
-        worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c), table.header[c].c_str(), bold);
+        check(worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
+                                   width, nullptr));
+        check(worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c), table.header[c].c_str(),
+                                     bold));
     }
     worksheet_freeze_panes(sheet, 1, 0);
+    // A sheet holds a fixed number of rows: rows past it would be lost.
+    if (table.rows.size() >= LXW_ROW_MAX)
+        save.Fail("行数超出了工作表的容量（" + std::to_string(LXW_ROW_MAX) + " 行）。");
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
         const auto row = static_cast<lxw_row_t>(r + 1);
         for (std::size_t c = 0; c < table.rows[r].size(); ++c) {
@@ -80,37 +93,36 @@ void ExportXlsx(const std::string& path, const ExportTable& table) {
             const auto col = static_cast<lxw_col_t>(c);
             double value = 0;
             if (c < table.numeric.size() && table.numeric[c] && AsNumber(text, value)) {
-                worksheet_write_number(sheet, row, col, value, nullptr);
+                check(worksheet_write_number(sheet, row, col, value, nullptr));
             } else if (!text.empty()) {
-                worksheet_write_string(sheet, row, col, text.c_str(), nullptr);
+                check(worksheet_write_string(sheet, row, col, text.c_str(), nullptr));
             }
         }
     }
     lxw_workbook* book = wb.book;
     wb.book = nullptr;
-    const lxw_error err = workbook_close(book);
-    if (err != LXW_NO_ERROR) {
-        throw FileWriteError("文件 " + path + " 无法保存：" + lxw_strerror(err));
-    }
+    check(workbook_close(book));
+    save.Commit();
 }
 
-std::string FormatTsv(const ExportTable& table) {
+std::string FormatTsvRows(const std::vector<std::vector<std::string>>& rows) {
     std::string out;
-    auto line = [&](const std::vector<std::string>& cells) {
+    for (const auto& cells : rows) {
         for (std::size_t i = 0; i < cells.size(); ++i) {
             if (i > 0)
                 out += '\t';
             out += cells[i];
         }
         out += '\n';
-    };
-    line(table.header);
-    for (const auto& row : table.rows)
-        line(row);
+    }
     return out;
 }
 
-std::string FormatCsv(const ExportTable& table) {
+std::string FormatTsv(const ExportTable& table) {
+    return FormatTsvRows({table.header}) + FormatTsvRows(table.rows);
+}
+
+std::string FormatCsvRows(const std::vector<std::vector<std::string>>& rows) {
     std::string out;
     auto cell = [&](const std::string& text) {
         if (text.find_first_of(",\"\r\n") == std::string::npos) {
@@ -133,10 +145,13 @@ std::string FormatCsv(const ExportTable& table) {
         }
         out += "\r\n";
     };
-    line(table.header);
-    for (const auto& row : table.rows)
+    for (const auto& row : rows)
         line(row);
     return out;
+}
+
+std::string FormatCsv(const ExportTable& table) {
+    return FormatCsvRows({table.header}) + FormatCsvRows(table.rows);
 }
 
 void ExportTsv(const std::string& path, const ExportTable& table) {
@@ -144,14 +159,7 @@ void ExportTsv(const std::string& path, const ExportTable& table) {
 }
 
 void ExportCsv(const std::string& path, const ExportTable& table) {
-    const std::string text = FormatCsv(table);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
-        throw FileWriteError("文件 " + path + " 无法保存：" + std::strerror(errno));
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    if (!out)
-        throw FileWriteError("文件 " + path + " 写入失败。");
+    WriteFileAtomically(path, FormatCsv(table));
 }
 
 }  // namespace quillora

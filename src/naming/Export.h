@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/TextFile.h"
 #include "naming/ResultsGrid.h"
 
 namespace quillora {
@@ -26,19 +27,24 @@ void AppendGridRows(const ResultGrid& grid, ExportTable& table);
 
 // Writes an .xlsx workbook with one sheet "起名结果": the header row in bold
 // and frozen, the widths of the grid's columns, number columns as numbers.
-// Throws FileWriteError (naming the file) when it cannot be written.
+// The workbook replaces the file whole (FileSave). Throws FileWriteError
+// (naming the file) when it cannot be written or the rows do not fit a sheet.
 void ExportXlsx(const std::string& path, const ExportTable& table);
+void WriteXlsx(FileSave& save, const ExportTable& table);  // and commits the save
 
 // Tab-separated lines, header first, each line ending in "\n" (UTF-8).
 std::string FormatTsv(const ExportTable& table);
+std::string FormatTsvRows(const std::vector<std::vector<std::string>>& rows);  // no header
 
 // Comma-separated lines (RFC 4180 quoting), header first, each ending in "\r\n".
 std::string FormatCsv(const ExportTable& table);
+std::string FormatCsvRows(const std::vector<std::vector<std::string>>& rows);  // no header
 
-// Writes FormatTsv as GBK with CRLF line ends. Throws FileWriteError.
+// Writes FormatTsv as GBK with CRLF line ends, replacing the file whole.
+// Throws FileWriteError.
 void ExportTsv(const std::string& path, const ExportTable& table);
 
-// Writes FormatCsv as UTF-8. Throws FileWriteError.
+// Writes FormatCsv as UTF-8, replacing the file whole. Throws FileWriteError.
 void ExportCsv(const std::string& path, const ExportTable& table);
 
 }  // namespace quillora

@@ -40,16 +40,34 @@ TEST(CalendarCli, LunarAndSolar) {
     EXPECT_EQ(r.lines, (std::vector<std::string>{"1980 1 1 0", "庚申(猴年)一月初一"}));
     r = RunCli("lunar 2020-5-23");
     EXPECT_EQ(r.lines, (std::vector<std::string>{"2020 4 1 1", "庚子(鼠年)闰四月初一"}));
-    r = RunCli("lunar 1900-01-30");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.lines, (std::vector<std::string>{"0 0 0 0", ""}));
+    // Days outside the calendar's table have no lunar date.
+    for (const char* day : {"1900-01-30", "2101-01-01", "0001-01-01"}) {
+        r = RunCli(std::string("lunar ") + day);
+        EXPECT_EQ(r.status, 2) << day;
+        EXPECT_TRUE(r.lines.empty()) << day;
+    }
+    EXPECT_EQ(RunCli("lunar 1900-01-31").lines.at(0), "1900 1 1 0");
+    EXPECT_EQ(RunCli("lunar 2100-12-31").status, 0);
     EXPECT_EQ(RunCli("lunar 2021-02-30").status, 2);
     EXPECT_EQ(RunCli("lunar").status, 2);
 
     r = RunCli("solar --year 2020 --month 4 --day 1 --leap");
     EXPECT_EQ(r.lines, std::vector<std::string>{"2020-05-23"});
-    r = RunCli("solar --year 2020 --month 5 --day 1 --leap");
-    EXPECT_EQ(r.lines, std::vector<std::string>{"0001-01-01"});
+    // Lunar dates that do not exist are refused, never answered.
+    for (const char* bad :
+         {"--year 2020 --month 5 --day 1 --leap", "--year 2024 --month 1 --day 1 --leap",
+          "--year 2020 --month 13 --day 1", "--year 2020 --month 0 --day 1",
+          "--year 2020 --month 1 --day 30", "--year 2020 --month 1 --day 0",
+          "--year 2020 --month 4 --day 30 --leap", "--year 1900 --month 1 --day 1",
+          "--year 2100 --month 1 --day 1", "--year 2020 --month 1 --day -2147483648"}) {
+        r = RunCli(std::string("solar ") + bad);
+        EXPECT_EQ(r.status, 2) << bad;
+        EXPECT_TRUE(r.lines.empty()) << bad;
+    }
+    EXPECT_EQ(RunCli("solar --year 1901 --month 1 --day 1").lines,
+              std::vector<std::string>{"1901-02-19"});
+    EXPECT_EQ(RunCli("solar --year 2020 --month 4 --day 30").lines,
+              std::vector<std::string>{"2020-05-22"});
     EXPECT_EQ(RunCli("solar --year 2020 --month 5").status, 2);
     EXPECT_EQ(RunCli("solar --year 2020 --month five --day 1").status, 2);
 }

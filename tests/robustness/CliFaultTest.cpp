@@ -52,7 +52,7 @@ const std::vector<Command>& Commands() {
          {"Somnette.dll"}},
         {"terms", {"terms", "2024"}, {"Gantrel.dll"}},
         {"lunar", {"lunar", "2024-02-10"}, {}},
-        {"solar", {"solar", "--year", "2023", "--month", "2", "--day", "30", "--leap"}, {}},
+        {"solar", {"solar", "--year", "2023", "--month", "2", "--day", "29", "--leap"}, {}},
         {"month", {"month", "2024-02", "--day", "10"}, {}},
     };
     return commands;
