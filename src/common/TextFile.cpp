@@ -17,11 +17,9 @@
 
 namespace quillora {
 
-namespace {
-
 namespace fs = std::filesystem;
 
-std::string Cause(int error) {
+std::string FileErrorCause(int error) {
     switch (error) {
         case ENOSPC:
             return std::string("磁盘空间不足（") + std::strerror(error) + "）。";
@@ -33,6 +31,8 @@ std::string Cause(int error) {
             return std::string(std::strerror(error)) + "。";
     }
 }
+
+namespace {
 
 // The folder of a path ("." for a bare name).
 std::string FolderOf(const std::string& path) {
@@ -103,11 +103,11 @@ FileSave::FileSave(std::string path) : path_(std::move(path)), target_(path_) {
                 std::error_code ec;
                 target_ = fs::canonical(path_, ec).string();
                 if (ec)
-                    Fail(Cause(ec.value()));
+                    Fail(FileErrorCause(ec.value()));
             }
         }
     } else if (errno != ENOENT) {
-        Fail(Cause(errno));
+        Fail(FileErrorCause(errno));
     }
     if (!existed_ && !device_)
         mode_ = NewFileMode();
@@ -126,7 +126,7 @@ FileSave::FileSave(std::string path) : path_(std::move(path)), target_(path_) {
             Fail("文件夹 " + folder + " 不存在。");
         if (e == EACCES || e == EPERM || e == EROFS)
             Fail("文件夹 " + folder + " 不允许写入（" + std::strerror(e) + "）。");
-        Fail(Cause(e));
+        Fail(FileErrorCause(e));
     }
     temp_ = buffer.data();
 }
@@ -148,7 +148,7 @@ void FileSave::Write(std::string_view bytes) {
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
-            Fail(Cause(n < 0 ? errno : ENOSPC));
+            Fail(FileErrorCause(n < 0 ? errno : ENOSPC));
         bytes.remove_prefix(static_cast<std::size_t>(n));
     }
 }
@@ -156,7 +156,7 @@ void FileSave::Write(std::string_view bytes) {
 void FileSave::CopyToDevice() {
     const int out = ::open(path_.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
     if (out < 0)
-        Fail(Cause(errno));
+        Fail(FileErrorCause(errno));
     char buffer[65536];
     int error = ::lseek(fd_, 0, SEEK_SET) < 0 ? errno : 0;
     while (error == 0) {
@@ -180,7 +180,7 @@ void FileSave::CopyToDevice() {
     if (::close(out) != 0 && error == 0 && errno != EINTR)
         error = errno;
     if (error != 0)
-        Fail(Cause(error));
+        Fail(FileErrorCause(error));
 }
 
 void FileSave::Commit() {
@@ -201,18 +201,18 @@ void FileSave::Commit() {
         [[maybe_unused]] const int ignored = ::fchown(fd_, owner_, group_);
     }
     if (::fchmod(fd_, mode_) != 0 || ::fsync(fd_) != 0)
-        Fail(Cause(errno));
+        Fail(FileErrorCause(errno));
     const int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0 && errno != EINTR) {
         const int e = errno;
         ::unlink(temp_.c_str());
-        Fail(Cause(e));
+        Fail(FileErrorCause(e));
     }
     if (std::rename(temp_.c_str(), target_.c_str()) != 0) {
         const int e = errno;
         ::unlink(temp_.c_str());
-        Fail(Cause(e));
+        Fail(FileErrorCause(e));
     }
     // The rename itself reaches the disk with the folder.
     const int dir = ::open(FolderOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

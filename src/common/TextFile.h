@@ -69,6 +69,10 @@ class FileSave {
     bool existed_ = false;  // the target is an existing regular file
 };
 
+// What an errno of a failed write means, in the program's words (a full
+// disk, a quota, a file too large, else the system's text).
+std::string FileErrorCause(int error);
+
 // Writes the bytes to path as one FileSave.
 void WriteFileAtomically(const std::string& path, std::string_view bytes);
 

@@ -2,6 +2,7 @@
 
 #include <xlsxwriter.h>
 
+#include <cerrno>
 #include <cstdlib>
 
 #include "common/TextFile.h"
@@ -101,7 +102,13 @@ void WriteXlsx(FileSave& save, const ExportTable& table) {
     }
     lxw_workbook* book = wb.book;
     wb.book = nullptr;
-    check(workbook_close(book));
+    // The library reports a failed write of the file as a zip error; the
+    // system's error says what went wrong (a full disk).
+    errno = 0;
+    const lxw_error closed = workbook_close(book);
+    if (closed != LXW_NO_ERROR && errno != 0)
+        save.Fail(FileErrorCause(errno));
+    check(closed);
     save.Commit();
 }
 

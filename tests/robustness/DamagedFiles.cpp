@@ -42,6 +42,8 @@ const char* DamageName(Damage damage) {
             return "garbage";
         case Damage::Scrambled:
             return "scrambled";
+        case Damage::None:
+            return "sound";
     }
     return "?";
 }
@@ -61,6 +63,9 @@ DamagedFolder::DamagedFolder(const std::string& file, Damage damage, const std::
     std::mt19937 rng(static_cast<unsigned>(file.size() * 7 + static_cast<int>(damage)));
     switch (damage) {
         case Damage::Missing:
+            break;
+        case Damage::None:
+            fs::copy_file(bin / file, target);
             break;
         case Damage::Empty:
             WriteAll(target, "");

@@ -15,6 +15,7 @@ enum class Damage {
     Truncated,  // only its first 32 KiB
     Garbage,    // 64 KiB of random bytes
     Scrambled,  // its own header, every 61st byte after the first page changed
+    None,       // a sound copy (not in AllDamages): a test may write to it safely
 };
 
 inline const char* const kDatabaseFileNames[] = {"Parvello.dll", "Somnette.dll", "Gantrel.dll"};
@@ -23,7 +24,8 @@ std::vector<Damage> AllDamages();
 const char* DamageName(Damage damage);
 
 // A folder with the undamaged files linked (symbolically) to those of the
-// build and `file` damaged as asked. Removed with the object.
+// build and `file` damaged as asked (or copied whole for Damage::None).
+// Removed with the object.
 class DamagedFolder {
   public:
     DamagedFolder(const std::string& file, Damage damage, const std::string& tag);

@@ -3,8 +3,11 @@
 #include <fcntl.h>
 #include <linux/capability.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
+
+#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -54,7 +57,9 @@ const char* WriteFaultName(WriteFault fault) {
     return "?";
 }
 
-WriteFaultScope::WriteFaultScope(WriteFault fault, const std::string& tag) : fault_(fault) {
+WriteFaultScope::WriteFaultScope(WriteFault fault, const std::string& tag,
+                                 const std::string& earlier)
+    : fault_(fault) {
     base_ =
         fs::temp_directory_path() / ("quillora-write-" + tag + "-" + std::to_string(::getpid()));
     fs::remove_all(base_);
@@ -67,6 +72,8 @@ WriteFaultScope::WriteFaultScope(WriteFault fault, const std::string& tag) : fau
         case WriteFault::ReadOnlyFolder: {
             target_ = base_ / "read-only";
             fs::create_directories(target_);
+            if (!earlier.empty())
+                std::ofstream(target_ / earlier, std::ios::binary) << kEarlierContent;
             fs::permissions(target_, fs::perms::owner_read | fs::perms::owner_exec |
                                          fs::perms::group_read | fs::perms::group_exec |
                                          fs::perms::others_read | fs::perms::others_exec);
@@ -83,6 +90,8 @@ WriteFaultScope::WriteFaultScope(WriteFault fault, const std::string& tag) : fau
         }
         case WriteFault::Full: {
             target_ = base_;
+            if (!earlier.empty())
+                std::ofstream(target_ / earlier, std::ios::binary) << kEarlierContent;
             ::getrlimit(RLIMIT_FSIZE, &savedLimit_);
             savedSignal_ = ::signal(SIGXFSZ, SIG_IGN);
             rlimit small = savedLimit_;
@@ -121,6 +130,60 @@ WriteFaultScope::~WriteFaultScope() {
 
 std::string WriteFaultScope::PathFor(const std::string& name) const {
     return (target_ / name).string();
+}
+
+std::vector<Occupant> AllOccupants() {
+    return {Occupant::Folder, Occupant::NullDevice, Occupant::FullDevice, Occupant::DatabaseFile};
+}
+
+const char* OccupantName(Occupant occupant) {
+    switch (occupant) {
+        case Occupant::Folder:
+            return "folder";
+        case Occupant::NullDevice:
+            return "link to /dev/null";
+        case Occupant::FullDevice:
+            return "link to /dev/full";
+        case Occupant::DatabaseFile:
+            return "link to a database file";
+    }
+    return "?";
+}
+
+namespace {
+
+const char* LinkTarget(Occupant occupant) {
+    return occupant == Occupant::NullDevice ? "/dev/null" : "/dev/full";
+}
+
+}  // namespace
+
+void PlaceOccupant(Occupant occupant, const fs::path& path, const fs::path& databaseFile) {
+    switch (occupant) {
+        case Occupant::Folder:
+            fs::create_directories(path);
+            break;
+        case Occupant::NullDevice:
+        case Occupant::FullDevice:
+            fs::create_symlink(LinkTarget(occupant), path);
+            break;
+        case Occupant::DatabaseFile:
+            fs::create_symlink(databaseFile, path);
+            break;
+    }
+}
+
+bool OccupantIntact(Occupant occupant, const fs::path& path) {
+    std::error_code ec;
+    if (occupant == Occupant::Folder)
+        return fs::is_directory(fs::symlink_status(path, ec));
+    if (!fs::is_symlink(fs::symlink_status(path, ec)))
+        return false;
+    if (occupant == Occupant::DatabaseFile)
+        return fs::is_regular_file(fs::status(path, ec));
+    struct stat st {};
+    return fs::read_symlink(path, ec) == LinkTarget(occupant) &&
+           ::stat(LinkTarget(occupant), &st) == 0 && S_ISCHR(st.st_mode);
 }
 
 }  // namespace quillora::robustness

@@ -1,6 +1,8 @@
 // Target folders a save or an export cannot write to: a folder that does not
 // exist, a read-only folder, and a full disk (simulated by a file size limit
-// of a few bytes, which makes writes fail as they do on a full disk).
+// of a few bytes, which makes writes fail as they do on a full disk). And
+// paths that hold something a save must never replace: a folder, a device, a
+// database file of the program.
 #pragma once
 
 #include <sys/resource.h>
@@ -12,6 +14,8 @@ namespace quillora::robustness {
 
 enum class WriteFault { MissingFolder, ReadOnlyFolder, Full };
 
+inline constexpr const char* kEarlierContent = "earlier file";
+
 std::vector<WriteFault> AllWriteFaults();
 const char* WriteFaultName(WriteFault fault);
 
@@ -20,7 +24,9 @@ const char* WriteFaultName(WriteFault fault);
 // that override them are set aside meanwhile (and restored afterwards).
 class WriteFaultScope {
   public:
-    WriteFaultScope(WriteFault fault, const std::string& tag);
+    // earlier: a file of that name put in the target folder before the fault
+    // is made (holding kEarlierContent), "" for none.
+    WriteFaultScope(WriteFault fault, const std::string& tag, const std::string& earlier = "");
     ~WriteFaultScope();
     WriteFaultScope(const WriteFaultScope&) = delete;
     WriteFaultScope& operator=(const WriteFaultScope&) = delete;
@@ -46,5 +52,23 @@ class WriteFaultScope {
     void (*savedSignal_)(int) = nullptr;
     bool limited_ = false;
 };
+
+// What lies at the path a save is given, other than a file or nothing: a
+// folder, a link to /dev/null (written to, never replaced), a link to
+// /dev/full (a device that fails every write) and a link to a database file
+// of the program (refused).
+enum class Occupant { Folder, NullDevice, FullDevice, DatabaseFile };
+
+std::vector<Occupant> AllOccupants();
+const char* OccupantName(Occupant occupant);
+
+// Puts the occupant at path; the database file is the one of that name in
+// databaseFolder.
+void PlaceOccupant(Occupant occupant, const std::filesystem::path& path,
+                   const std::filesystem::path& databaseFile);
+
+// True when path holds the occupant as placed: still a folder, still a link to
+// the device (which is still a device) or to the database file.
+bool OccupantIntact(Occupant occupant, const std::filesystem::path& path);
 
 }  // namespace quillora::robustness
