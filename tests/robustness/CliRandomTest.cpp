@@ -5,8 +5,13 @@
 //
 // Every run must end by exit() with status 0, 1 or 2 inside its time limit,
 // without a sanitizer report; a status of 1 or 2 must come with a message on
-// stderr (and a failed check, status 2, prints nothing on stdout); and the
-// database files beside the executable stay byte-identical.
+// stderr (and a failed check, status 2, prints nothing on stdout) that holds
+// no raw control character; and the database files beside the executable
+// stay byte-identical. A quarter of the lines are plausible ones with one
+// fault put in (an unknown, stray or repeated option, a bad --sex, invalid
+// UTF-8, an impossible lunar date, a day outside the lunar table, a month not
+// written YYYY-MM): each must be refused with status 2 and a message naming
+// the fault.
 //
 // Repeatable: the draws come from QUILLORA_ROBUSTNESS_SEED (default below);
 // QUILLORA_ROBUSTNESS_RUNS sets the number of runs per command. A failure
@@ -314,20 +319,84 @@ class Gen {
         }
     }
 
-    // How hostile the next command line is: a third of the lines hold only
+    // How hostile the next command line is: a quarter of the lines hold only
     // plausible values (most of them pass every check and run the command to
-    // its end), a third a rare hostile value, a third many.
+    // its end), a quarter a rare hostile value, a quarter many; the last
+    // quarter are plausible lines with one fault the command must refuse
+    // (Refuse).
     void NextLine() {
-        switch (Below(3)) {
+        refuse_ = false;
+        switch (Below(4)) {
             case 0:
                 hostile_ = 0, omit_ = 0, noise_ = false;
                 break;
             case 1:
                 hostile_ = 4, omit_ = 2, noise_ = false;
                 break;
-            default:
+            case 2:
                 hostile_ = 25, omit_ = 8, noise_ = true;
                 break;
+            default:
+                hostile_ = 0, omit_ = 0, noise_ = false, refuse_ = true;
+                break;
+        }
+    }
+    bool RefusalLine() const { return refuse_; }
+
+    // Puts one fault into a plausible line of the command and returns what
+    // the message must say, or "" when the command has no such fault.
+    std::string Refuse(std::vector<std::string>& args, const std::string& command) {
+        if (command == "unknown" || args.empty())
+            return "";
+        const bool birth = command == "bazi" || command == "analyse" || command == "generate";
+        switch (Below(birth ? 5 : 7)) {
+            case 0:
+                args.push_back("--" + Pick(std::vector<std::string>{"yaer", "Year", "名字", "\xff",
+                                                                    "year ", "-year", "x"}));
+                args.push_back(Pick(kNumbers));
+                return "unknown option '--";
+            case 1:
+                // Two: a command taking one positional value may lack it.
+                args.push_back(Pick(std::vector<std::string>{"stray", "1999-01-01", "-", "--"}));
+                args.push_back(Pick(kChineseChars));
+                return "unexpected argument";
+            case 2: {
+                const std::size_t at = OptionAt(args);
+                if (at == 0)
+                    return Refuse(args, command);
+                args.push_back(args[at]);
+                if (args[at] != "--leap")
+                    args.push_back(args[at + 1]);
+                return "is given twice";
+            }
+            case 3: {
+                static const std::vector<std::string> kInvalid = {"\xff",
+                                                                  "张\xff三",
+                                                                  "\xc3",
+                                                                  "\xe4\xb8",
+                                                                  "\xed\xa0\x80",
+                                                                  "\xc0\x80",
+                                                                  "\xf8\x88\x80\x80\x80",
+                                                                  "金\x80"};
+                std::size_t at = OptionAt(args);
+                if (at != 0 && args[at] != "--leap" && args[at] != "--output")
+                    args[at + 1] = Pick(kInvalid);
+                else if (args.size() > 1 && args[1].rfind("--", 0) != 0)
+                    args[1] = Pick(kInvalid) + args[1];
+                else
+                    return Refuse(args, command);
+                return "not valid UTF-8";
+            }
+            case 4:
+                if (birth) {
+                    SetOption(args, "--sex",
+                              Pick(std::vector<std::string>{"male", "M", "", "男女", "Female",
+                                                            " 男 ", "女 ", "nan"}));
+                    return "--sex takes 男 or 女";
+                }
+                [[fallthrough]];
+            default:
+                return RefuseValue(args, command);
         }
     }
 
@@ -346,7 +415,7 @@ class Gen {
         return s;
     }
     // An edge value now and then: rarely on plausible lines, often else.
-    bool Edge() { return Chance(hostile_ == 0 ? 3 : hostile_ < 10 ? 8 : 30); }
+    bool Edge() { return !refuse_ && Chance(hostile_ == 0 ? 3 : hostile_ < 10 ? 8 : 30); }
 
     std::string Year() {
         if (Edge())
@@ -604,6 +673,81 @@ class Gen {
     }
 
   private:
+    // The index of a random option of the line ("--name"), or 0 for none.
+    std::size_t OptionAt(const std::vector<std::string>& args) {
+        std::vector<std::size_t> at;
+        for (std::size_t i = 1; i < args.size(); ++i) {
+            if (args[i].rfind("--", 0) == 0 && (args[i] == "--leap" || i + 1 < args.size()))
+                at.push_back(i);
+        }
+        return at.empty() ? 0 : at[Below(at.size())];
+    }
+
+    // Sets an option's value, adding the option when the line lacks it.
+    static void SetOption(std::vector<std::string>& args, const std::string& option,
+                          const std::string& value) {
+        for (std::size_t i = 1; i + 1 < args.size(); ++i) {
+            if (args[i] == option) {
+                args[i + 1] = value;
+                return;
+            }
+        }
+        args.push_back(option);
+        args.push_back(value);
+    }
+
+    // A value the calendar commands cannot answer: a lunar date that does not
+    // exist, a day outside the lunar table, a month not in the form YYYY-MM.
+    std::string RefuseValue(std::vector<std::string>& args, const std::string& command) {
+        if (command == "solar") {
+            args = {"solar",
+                    "--year",
+                    std::to_string(Range(1901, 2099)),
+                    "--month",
+                    std::to_string(Range(1, 12)),
+                    "--day",
+                    std::to_string(Range(1, 29))};
+            switch (Below(4)) {
+                case 0:
+                    args[2] = Pick(std::vector<std::string>{"1900", "2100", "1899", "2101", "0",
+                                                            "-2147483648", "2147483647"});
+                    return "the lunar year must lie between 1901 and 2099";
+                case 1:
+                    args[4] = Pick(std::vector<std::string>{"0", "13", "-1", "-2147483648"});
+                    return "the lunar month must lie between 1 and 12";
+                case 2:
+                    args[6] = Pick(std::vector<std::string>{"0", "31", "32", "-1", "-2147483648",
+                                                            "2147483647"});
+                    return "the day must lie between 1 and";
+                default:
+                    // No year of 1901 to 2099 has a leap month after
+                    // month 1 or month 12.
+                    args.push_back("--leap");
+                    args[4] = Chance(50) ? "12" : "1";
+                    return "leap month";
+            }
+        }
+        if (command == "lunar") {
+            args = {"lunar",
+                    Chance(50)
+                        ? Pick(std::vector<std::string>{"1900-01-30", "1899-12-31", "2101-01-01",
+                                                        "0001-01-01", "9999-12-31", "1900-01-01"})
+                        : std::to_string(Chance(50) ? Range(1000, 1899) : Range(2101, 9999)) +
+                              "-0" + std::to_string(Range(1, 9)) + "-1" +
+                              std::to_string(Range(0, 9))};
+            return "the lunar calendar covers 1900-01-31 to 2100-12-31";
+        }
+        if (command == "month") {
+            args = {"month", Pick(std::vector<std::string>{"2020-02-01", "2020", "2020/02",
+                                                           "+2020-02", "2020-002", "20-02",
+                                                           "2020-02-", "-2020-02", "2020-+2"})};
+            return "give it as YYYY-MM";
+        }
+        args.push_back("--" + Pick(std::vector<std::string>{"bogus", "Leap", "yr"}));
+        args.push_back(Pick(kNumbers));
+        return "unknown option '--";
+    }
+
     static void Utf8(std::string& s, char32_t cp) {
         if (cp < 0x80) {
             s += static_cast<char>(cp);
@@ -626,6 +770,7 @@ class Gen {
     int hostile_ = 25;
     int omit_ = 8;
     bool noise_ = true;
+    bool refuse_ = false;
 };
 
 // ---------------------------------------------------------------------------
@@ -689,11 +834,13 @@ TEST_P(CliRandom, EveryRunEndsWithAKnownStatusAndLeavesTheDatabasesAlone) {
 
     const auto before = Fingerprints();
     std::map<int, int> statuses;
+    int refused[2] = {0, 0};  // lines without and with a fault put in
     double slowest = 0;
     int failures = 0;
     for (long long i = 0; i < runs && failures < 10; ++i) {
         gen.NextLine();
-        const std::vector<std::string> args = c.make(gen, outputDir.string());
+        std::vector<std::string> args = c.make(gen, outputDir.string());
+        const std::string refusal = gen.RefusalLine() ? gen.Refuse(args, c.name) : "";
         const CliResult r = RunProgram(cli, args, kRunLimitSeconds);
         const std::string line = ShellLine(cli, args);
         slowest = std::max(slowest, r.seconds);
@@ -722,6 +869,17 @@ TEST_P(CliRandom, EveryRunEndsWithAKnownStatusAndLeavesTheDatabasesAlone) {
             fail("a failed check also printed on stdout");
         if (r.status == 0 && r.err.find_first_not_of(" \t\r\n") != std::string::npos)
             fail("status 0 with a message on stderr");
+        if (!refusal.empty() && (r.status != 2 || r.err.find(refusal) == std::string::npos))
+            fail("not refused with a message saying \"" + refusal + "\"");
+        // Messages quote input with its control characters escaped.
+        for (const char ch : r.err) {
+            const auto b = static_cast<unsigned char>(ch);
+            if ((b < 0x20 && b != '\n' && b != '\t') || b == 0x7f) {
+                fail("a raw control character (" + std::to_string(b) + ") on stderr");
+                break;
+            }
+        }
+        ++refused[refusal.empty() ? 0 : 1];
     }
     std::error_code ec;
     fs::remove_all(outputDir, ec);
@@ -732,8 +890,8 @@ TEST_P(CliRandom, EveryRunEndsWithAKnownStatusAndLeavesTheDatabasesAlone) {
     std::string summary;
     for (const auto& [status, count] : statuses)
         summary += " status " + std::to_string(status) + ": " + std::to_string(count);
-    std::printf("%s: %lld runs (seed %llu):%s; slowest %.2f s\n", c.name, runs, baseSeed,
-                summary.c_str(), slowest);
+    std::printf("%s: %lld runs (seed %llu):%s; %d with a fault to refuse; slowest %.2f s\n", c.name,
+                runs, baseSeed, summary.c_str(), refused[1], slowest);
 }
 
 const CommandCase kCases[] = {
