@@ -6,7 +6,8 @@
 // truncated, garbage or scrambled, the error that names the file reaches the
 // error report, the window keeps running and its command works again once
 // the file is back. Saves and exports into a missing folder, a read-only
-// folder or a full disk say so in a message naming the file.
+// folder or a full disk say so in a message naming the file; a folder, a
+// device or a database file at the chosen name is never replaced.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -327,6 +328,32 @@ TEST_F(PageFaults, EverySaveAndExportReportsATargetItCannotWrite) {
                 << where << "\n"
                 << Joined(Messages());
             EXPECT_TRUE(window->isVisible());
+        }
+    }
+    // A folder, a device or a database file where the file would go: written
+    // to (/dev/null) or refused with a message, never replaced.
+    const DamagedFolder databases(kDatabaseFileNames[0], Damage::None, "pages-save");
+    SetDatabaseDirectory(databases.Path().string());
+    for (const Occupant occupant : AllOccupants()) {
+        for (const Save& s : saves) {
+            const std::string where = std::string(s.name) + ", " + OccupantName(occupant);
+            const ScratchFolder scratch("pages-occupant");
+            const std::string answer = (scratch.Path() / s.file).string();
+            // The shortlist's save adds ".txt" to the name chosen.
+            const fs::path written = fs::path(answer).has_extension() ? answer : answer + ".txt";
+            PlaceOccupant(occupant, written, databases.Path() / kDatabaseFileNames[0]);
+            SetSaveFileChooser([answer](QWidget*, const QString&, const QString&, const QString&) {
+                return QString::fromStdString(answer);
+            });
+            Messages().clear();
+            Press(s.control);
+            if (occupant == Occupant::NullDevice) {
+                EXPECT_TRUE(Messages().empty()) << where << "\n" << Joined(Messages());
+            } else {
+                ASSERT_EQ(Messages().size(), 1u) << where << "\n" << Joined(Messages());
+                EXPECT_TRUE(Messages()[0].text.contains(QString::fromUtf8(s.file))) << where;
+            }
+            EXPECT_TRUE(OccupantIntact(occupant, written)) << where;
         }
     }
     nameWindow->close();

@@ -102,25 +102,6 @@ fs::perms PermsOf(const fs::path& p) {
     return fs::status(p).permissions() & fs::perms::mask;
 }
 
-// A scratch folder for one test, removed afterwards.
-class Scratch {
-  public:
-    explicit Scratch(const std::string& tag)
-        : dir_(fs::temp_directory_path() /
-               ("quillora-save-" + tag + "-" + std::to_string(::getpid()))) {
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    ~Scratch() {
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
-    const fs::path& Path() const { return dir_; }
-
-  private:
-    fs::path dir_;
-};
-
 TEST(SaveFaults, EveryWriterReportsAFolderItCannotWriteNamingTheFile) {
     for (const WriteFault fault : AllWriteFaults()) {
         for (const Writer& w : Writers()) {
@@ -169,7 +150,7 @@ TEST(SaveFaults, EveryWriterWritesARegularFileOrADeviceAndNeverReplacesAnythingE
     for (const Occupant occupant : AllOccupants()) {
         for (const Writer& w : Writers()) {
             const std::string where = std::string(w.name) + ", " + OccupantName(occupant);
-            const Scratch scratch("occupant");
+            const ScratchFolder scratch("occupant");
             const fs::path target = scratch.Path() / w.file;
             PlaceOccupant(occupant, target, databases.Path() / kDatabaseFileNames[0]);
             const std::optional<std::string> refusal = Refusal(w, target);
@@ -193,7 +174,7 @@ TEST(SaveFaults, EveryWriterKeepsTheFilesModeFollowsALinkAndNeverOpensAPlantedNa
     const mode_t mask = ::umask(022);
     ::umask(mask);
     for (const Writer& w : Writers()) {
-        const Scratch scratch("mode");
+        const ScratchFolder scratch("mode");
         const fs::path target = scratch.Path() / w.file;
         // A new file gets the mode the file-creation mask leaves.
         w.write(target.string());
@@ -272,7 +253,7 @@ TEST(SaveFaults, GenerateOutputNeverReplacesAFolderADeviceOrADatabaseFile) {
     const std::string before = FileFingerprint(database);
     for (const char* format : {"tsv", "csv", "xlsx"}) {
         for (const Occupant occupant : AllOccupants()) {
-            const Scratch scratch("cli-occupant");
+            const ScratchFolder scratch("cli-occupant");
             const fs::path target = scratch.Path() / (std::string("起名结果.") + format);
             PlaceOccupant(occupant, target, folder.Path() / kDatabaseFileNames[0]);
             std::vector<std::string> args = kGenerate;
@@ -316,7 +297,7 @@ TEST(SaveFaults, StandardOutputThatCannotBeWrittenEndsWithStatusOne) {
     std::vector<std::string> csv = kGenerate;
     csv.insert(csv.end(), {"--format", "csv", "--pages", "3"});
     commands.push_back(csv);
-    const Scratch scratch("stdout");
+    const ScratchFolder scratch("stdout");
     const std::string file = (scratch.Path() / "out").string();
     for (const auto& command : commands) {
         // sh runs the program with its standard output redirected; a write
