@@ -20,20 +20,27 @@ The collections taken from the package (its dist/ folder), in this order:
                                               王维, 李商隐, 孟浩然)
   宋词  songci/宋词三百首.json                the 300 Song ci
 
-One row per sentence: a text is cut after 。！？ (and the closing quotes that
-follow), so a row of regular verse is one couplet. Quotation marks, notes in
-brackets （一作…） and blanks are dropped; a sentence holding a character the
-package could not encode (□, {…}) or the rest of a note is left out. A sentence already written by
-an earlier collection (same text) is not repeated, so the anthologies come
-first and the complete works only add what they lack.
+One row per sentence: a text is cut after 。！？； (and the closing quotes
+that follow), so a row of regular verse is one couplet. Quotation marks,
+notes in brackets （一作…） and blanks are dropped; a sentence holding a
+character the package could not encode (□, {…}) or the rest of a note is
+left out. The complete works carry editors' notes among the lines: from them
+only sentences that read as verse are kept (clauses of at most 11
+characters, no book titles). A sentence already written by an earlier
+collection (same text) is not repeated, so the anthologies come first and
+the complete works only add what they lack.
 
 The Tang texts of the package are traditional. Every text goes through the
-same character map to simplified: a character of the 2013 general standard
-list (kTGH) stays as it is (著, 乾, 覆, 藉 are standard characters of their
-own); any other character takes the first kSimplifiedVariant of Unihan;
-ts-overrides.tsv beside this script decides first (variants that Unihan does
-not link, such as 爲 → 为, and 於 → 于). Titles and authors are converted
-the same way.
+same character map to simplified, titles and authors too:
+  - ts-overrides.tsv beside this script decides first (variants that Unihan
+    links to no simplified form or a wrong one, 爲 → 为, 遊 → 游; 於 → 于);
+  - a character of the 2013 general standard list (kTGH) stays as it is
+    (著, 覆, 藉 are standard characters of their own);
+  - any other character takes its kSimplifiedVariant if that is standard,
+    else the standard one among its kSemanticVariant and kZVariant forms and
+    their simplified forms (羣 → 群, 劒 → 剑), else a simplified form of the
+    basic plane, else it stays;
+  - 乾 becomes 干 (dry, 泪始干) except before 坤 元 象 知 符 道 德.
 
 Output columns:
   line    the sentence in simplified characters, with its punctuation
