@@ -68,31 +68,27 @@ UNIHAN = "/usr/share/unicode"
 # the 300 Tang poems (李白 51, 杜甫 41, 王維 29, 李商隱 25, 孟浩然 16 rows of
 # the package's selection). The next ones would take the table past 3 MB.
 COMPLETE_WORKS = ["李白", "杜甫", "王維", "李商隱", "孟浩然"]
+# Lines every collection must yield; a change of the package or of the
+# sentence cut that loses one stops the run.
+KNOWN_LINES = {
+    "诗经": "关关雎鸠，在河之洲。",
+    "楚辞": "路漫漫其修远兮，吾将上下而求索。",
+    "论语": "子曰：学而时习之，不亦说乎？",
+    "唐诗": "床前明月光，疑是地上霜。",
+    "宋词": "明月几时有，把酒问青天。",
+}
 
 SENTENCE = re.compile(r"[^。！？；]*[。！？；]+[”’」』]*|[^。！？；]+$")
 NOTE = re.compile(r"（[^（）]*）|\([^()]*\)|【[^【】]*】|〖[^〖〗]*〗|\[[^\[\]]*\]")
 CLAUSE = re.compile(r"[^，、：。！？；]+")
 # 乾 is a standard character (乾坤), but in verse it mostly means dry (泪始干).
 DRY = re.compile(r"乾(?![坤元象知符道德])")
-DROPPED = str.maketrans({"<": "《", ">": "》", ",": "，", ";": "；", ":": "：", "?": "？", "!": "！", **{c: None for c in "“”‘’「」『』 \u3000\t"}})
+# Quotation marks and blanks go; ASCII punctuation becomes the full-width one.
+DROPPED = str.maketrans({"<": "《", ">": "》", ",": "，", ";": "；", ":": "：", "?": "？",
+                         "!": "！", **{c: None for c in "“”‘’「」『』 \u3000\t"}})
 # A character the package could not encode, or the rest of a note that
 # spans lines.
 UNENCODED = re.compile(r"[□■{}｛｝（）()〖〗]")
-
-
-def read_tsv(path):
-    rows, header = [], None
-    with open(path, encoding="utf-8") as f:
-        for line in f:
-            line = line.rstrip("\n")
-            if not line or line.startswith("#"):
-                continue
-            cells = line.split("\t")
-            if header is None:
-                header = cells
-            else:
-                rows.append(dict(zip(header, cells)))
-    return rows
 
 
 def unihan_field(filename, field):
@@ -117,8 +113,9 @@ def simplifier():
     simplified = unihan_field("Unihan_Variants", "kSimplifiedVariant")
     semantic = unihan_field("Unihan_Variants", "kSemanticVariant")
     z = unihan_field("Unihan_Variants", "kZVariant")
-    overrides = {r["traditional"]: r["simplified"]
-                 for r in read_tsv(os.path.join(HERE, "ts-overrides.tsv"))}
+    with open(os.path.join(HERE, "ts-overrides.tsv"), encoding="utf-8") as f:
+        pairs = [line.rstrip("\n").split("\t") for line in f if not line.startswith("#")]
+    overrides = dict(pairs[1:])  # after the header row
 
     def resolve(c):
         if c in overrides:
@@ -235,6 +232,11 @@ def main():
 
     for ci in load(package, "songci/宋词三百首.json"):
         table.add(ci["paragraphs"], ci["rhythmic"], ci["author"], "宋词", "宋词三百首")
+
+    found = {(row[3], row[0]) for row in table.rows}
+    missing = [line for source, line in KNOWN_LINES.items() if (source, line) not in found]
+    if missing:
+        sys.exit("known lines missing: " + " ".join(missing))
 
     out_path = os.path.join(HERE, "verse.tsv")
     with open(out_path, "w", encoding="utf-8", newline="\n") as out:
