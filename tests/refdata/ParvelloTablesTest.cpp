@@ -194,12 +194,15 @@ TEST(WordTable, ElementOrderListThenRadicalThenInitial) {
     EXPECT_EQ(Element("准"), "土");
     EXPECT_EQ(Element("净"), "金");
     EXPECT_EQ(Element("凌"), "火");
-    // Not in the list, radical decides: 垙 土 (not g 木), 坰 土 (not j 木),
-    // 凓 水 (冫; not l 火).
+    // Not in the list, a radical with a clear majority in the list decides:
+    // 垙 土 (not g 木), 坰 土 (not j 木), 氻 水 (氵; not l 火).
     EXPECT_EQ(Element("垙"), "土");
     EXPECT_EQ(Element("坰"), "土");
-    EXPECT_EQ(Element("凓"), "水");
-    // Neither: the initial of the reading.
+    EXPECT_EQ(Element("氻"), "水");
+    // Neither, or a radical without a clear majority (冫): the majority
+    // element of the initial of the reading.
+    EXPECT_EQ(Element("凓"), "火");  // l
+    EXPECT_EQ(Element("哲"), "火");  // zh
     EXPECT_EQ(Element("们"), "水");  // m
     EXPECT_EQ(Element("例"), "火");  // l
     EXPECT_EQ(Element("伋"), "木");  // j
