@@ -5,7 +5,6 @@
 #include "bazi/ChartSummary.h"
 #include "common/Text.h"
 #include "data/Database.h"
-#include "data/Lookups.h"
 #include "naming/NameAnalysis.h"
 #include "naming/ResultsGrid.h"
 

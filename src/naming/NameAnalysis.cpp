@@ -6,7 +6,6 @@
 #include "bazi/ChartSummary.h"
 #include "bazi/FavourableElement.h"
 #include "common/Text.h"
-#include "data/Lookups.h"
 #include "data/QueryObject.h"
 #include "data/Statements.h"
 #include "naming/Numerology.h"
