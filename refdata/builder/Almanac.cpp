@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "AlmanacRules.h"
 #include "Builder.h"
 #include "JieInstants.h"
-#include "almanac/AlmanacRules.h"
 #include "calendar/LunarCalendar.h"
 
 namespace quillora::refdata {

@@ -89,8 +89,8 @@ inline constexpr const char* kGen2_3 =
     "where b.zi = ? and c.lx = 2 and c.bh11 = a.bh and c.bh12 = b.bh";
 
 // Three characters. G3-1: three samples of 50, at most 50000 rows. G3-2 to
-// G3-4: one fixed position (every word row of the character), two samples of
-// 200. G3-5 to G3-7: two fixed positions, the whole of CYZI.
+// G3-4: one fixed position (every word row of the character), two samples
+// of 200. G3-5 to G3-7: two fixed positions, the whole of CYZI.
 inline constexpr const char* kGen3_1 =
     "with " QL_SAMPLE("a", 50) ", " QL_SAMPLE("b", 50) ", " QL_SAMPLE("c", 50)
     QL_PATTERNS_THREE("a", "b", "c", " limit 50000");

@@ -209,7 +209,15 @@ TEST(BaziReport, CommandLinePrintsTheMemoLines) {
     EXPECT_EQ(out, "农历日期无效，请重新选择!\n");
     EXPECT_EQ(RunCli("bazi --year 1900 --month 1 --day 30 --hour 0", out), 2);
     EXPECT_EQ(out, "出生日期超出范围(1900年1月31日至2100年12月31日)!\n");
-    EXPECT_EQ(RunCli("bazi --year 1980 --month 1 --day 1 --hour 24", out), 2);
+    // The commands that take birth options read and refuse them alike.
+    for (const std::string command : {"bazi", "analyse --main 九万", "generate --name 张三"}) {
+        EXPECT_EQ(RunCli(command + " --year 1980 --month 1 --day 1 --hour 24", out), 2);
+        EXPECT_EQ(out, "--hour takes the clock hour 0-23 or an hour item such as \"子 0\"\n")
+            << command;
+        EXPECT_EQ(RunCli(command + " --calendar 阴历 --year 1980 --month 1 --day 1 --hour 0", out),
+                  2);
+        EXPECT_EQ(out, "--calendar takes 公历 or 农历\n") << command;
+    }
     // Conversion errors are not input checks: status 1 with the message.
     EXPECT_EQ(RunCli("bazi --year 1980 --month 2 --day 30 --hour 0", out), 1);
     EXPECT_EQ(out, "'1980-2-30' is not a valid date\n");

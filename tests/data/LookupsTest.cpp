@@ -114,7 +114,7 @@ TEST(ElementCountText, AMissingElementShiftsTheRest) {
 
 TEST(BoneWeightKey, LiangDigitThenQianDigit) {
     EXPECT_EQ(BoneWeightKey(4.3), "43");
-    EXPECT_EQ(BoneWeightKey(1.2 + 0.5 + 1.0 + 1.6), "43");  // 4.300000000000001
+    EXPECT_EQ(BoneWeightKey(1.2 + 0.5 + 1.0 + 1.6), "43");  // sums to 4.300000000000001
     EXPECT_EQ(BoneWeightKey(4.0), "40");
     EXPECT_EQ(BoneWeightKey(5), "50");
     EXPECT_EQ(BoneWeightKey(0.6 + 0.7 + 0.5 + 0.6), "24");

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "almanac/AlmanacRules.h"
+#include "AlmanacRules.h"
 #include "calendar/LunarCalendar.h"
 #include "calendar/TrueSolarTerm.h"
 #include "data/Database.h"
@@ -25,6 +25,7 @@
 #include "data/Statements.h"
 
 using namespace quillora;
+using namespace quillora::refdata;  // the almanac rules of the builder
 
 namespace {
 
