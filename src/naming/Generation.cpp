@@ -126,7 +126,7 @@ ElementFilterResult ElementFilter(const std::string& missingWuhang, int length) 
     r.kept = Trim(LeftChars(missingWuhang, static_cast<std::size_t>(FieldsRead(length))));
     for (const char* e : kElementNames) {
         if (r.kept.find(e) != std::string::npos) {
-            r.filter += std::string(" and (wuhang like '%") + e + "%')";
+            r.filter += std::string(sql::kGenElementHead) + e + sql::kGenElementTail;
         }
     }
     return r;
