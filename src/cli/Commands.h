@@ -18,9 +18,6 @@ int RunSolar(const Args& args);     // CmdCalendar.cpp
 int RunMonth(const Args& args);     // CmdCalendar.cpp
 int RunTerms(const Args& args);     // CmdCalendar.cpp
 
-// Prints "<command> is not built yet" on stderr and returns 1.
-int NotBuilt(const char* command);
-
 // Standard output failed (a full disk, a closed file): exit status 1, the
 // cause printed once when the program ends.
 struct OutputError {};

@@ -112,11 +112,6 @@ int Run(int argc, char** argv) {
 }  // namespace
 
 namespace quillora::cli {
-int NotBuilt(const char* command) {
-    std::fprintf(stderr, "quillora-cli: the command '%s' is not built yet\n", command);
-    return 1;
-}
-
 void WriteOut(std::string_view text) {
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::ferror(stdout))
         throw OutputError{};

@@ -29,10 +29,11 @@
 #include <string>
 #include <vector>
 
-#include "CliProcess.h"
+#include "support/CliProcess.h"
+#include "support/Files.h"
 
 namespace fs = std::filesystem;
-using namespace quillora::robustness;
+using namespace quillora::test;
 
 namespace {
 
@@ -814,7 +815,7 @@ class CliRandom : public testing::TestWithParam<CommandCase> {
 
 TEST_P(CliRandom, EveryRunEndsWithAKnownStatusAndLeavesTheDatabasesAlone) {
     const CommandCase& c = GetParam();
-    const std::string cli = BinDirectory() + "quillora-cli";
+    const std::string cli = CliPath();
     ASSERT_TRUE(fs::exists(cli)) << cli;
 
     const unsigned long long baseSeed =

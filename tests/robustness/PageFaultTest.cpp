@@ -25,7 +25,6 @@
 #include <string>
 #include <vector>
 
-#include "CliProcess.h"
 #include "DamagedFiles.h"
 #include "WriteFaults.h"
 #include "almanac/AlmanacPage.h"
@@ -39,11 +38,14 @@
 #include "naming/AnalysisPage.h"
 #include "naming/GenerationPage.h"
 #include "naming/NameMain.h"
+#include "support/CliProcess.h"
+#include "support/ScratchData.h"
 
 namespace fs = std::filesystem;
 using namespace quillora;
 using namespace quillora::gui;
 using namespace quillora::robustness;
+using namespace quillora::test;
 
 namespace {
 

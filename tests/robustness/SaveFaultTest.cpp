@@ -18,17 +18,20 @@
 #include <string>
 #include <vector>
 
-#include "CliProcess.h"
 #include "DamagedFiles.h"
 #include "WriteFaults.h"
 #include "common/TextFile.h"
 #include "data/Database.h"
 #include "naming/Export.h"
 #include "naming/Shortlist.h"
+#include "support/CliProcess.h"
+#include "support/Files.h"
+#include "support/ScratchData.h"
 
 namespace fs = std::filesystem;
 using namespace quillora;
 using namespace quillora::robustness;
+using namespace quillora::test;
 
 namespace {
 
@@ -45,11 +48,6 @@ ExportTable SmallTable() {
     t.numeric = {true, false, true};
     t.rows = {{"1", "金源珠宝", "95"}, {"2", "鑫泰珠宝", "88"}};
     return t;
-}
-
-std::string ReadAll(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 struct Writer {
@@ -131,7 +129,7 @@ TEST(SaveFaults, EveryWriterReportsAFolderItCannotWriteNamingTheFile) {
             }
             if (earlier) {
                 // Replaced whole or not at all, and no temporary file left.
-                EXPECT_EQ(ReadAll(target), kEarlierContent) << where;
+                EXPECT_EQ(ReadFileBytes(target), kEarlierContent) << where;
                 EXPECT_EQ(Strays(scope.Folder(), {w.file}), std::vector<std::string>{}) << where;
             } else {
                 EXPECT_FALSE(fs::exists(target)) << where;
@@ -185,7 +183,7 @@ TEST(SaveFaults, EveryWriterKeepsTheFilesModeFollowsALinkAndNeverOpensAPlantedNa
         std::ofstream(target, std::ios::binary | std::ios::trunc) << kEarlierContent;
         w.write(target.string());
         EXPECT_EQ(PermsOf(target), fs::perms::owner_read | fs::perms::owner_write) << w.name;
-        EXPECT_NE(ReadAll(target), kEarlierContent) << w.name;
+        EXPECT_NE(ReadFileBytes(target), kEarlierContent) << w.name;
 
         // A link to a file: the file it points to is written, the link stays.
         const fs::path real = scratch.Path() / ("real-" + std::string(w.file));
@@ -194,7 +192,7 @@ TEST(SaveFaults, EveryWriterKeepsTheFilesModeFollowsALinkAndNeverOpensAPlantedNa
         std::ofstream(real, std::ios::binary | std::ios::trunc) << kEarlierContent;
         w.write(target.string());
         EXPECT_TRUE(fs::is_symlink(target)) << w.name;
-        EXPECT_NE(ReadAll(real), kEarlierContent) << w.name;
+        EXPECT_NE(ReadFileBytes(real), kEarlierContent) << w.name;
         EXPECT_EQ(PermsOf(real), fs::perms::owner_read | fs::perms::owner_write) << w.name;
 
         // A link planted at the name a temporary file used to get
@@ -206,7 +204,7 @@ TEST(SaveFaults, EveryWriterKeepsTheFilesModeFollowsALinkAndNeverOpensAPlantedNa
         const fs::path planted = target.string() + ".part" + std::to_string(::getpid());
         fs::create_symlink(victim, planted);
         w.write(target.string());
-        EXPECT_EQ(ReadAll(victim), kEarlierContent) << w.name;
+        EXPECT_EQ(ReadFileBytes(victim), kEarlierContent) << w.name;
         EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(target))) << w.name;
         EXPECT_EQ(Strays(scratch.Path(),
                          {w.file, real.filename().string(), "victim", planted.filename().string()}),

@@ -132,18 +132,6 @@ std::string WriteFaultScope::PathFor(const std::string& name) const {
     return (target_ / name).string();
 }
 
-ScratchFolder::ScratchFolder(const std::string& tag)
-    : dir_(fs::temp_directory_path() /
-           ("quillora-scratch-" + tag + "-" + std::to_string(::getpid()))) {
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-}
-
-ScratchFolder::~ScratchFolder() {
-    std::error_code ec;
-    fs::remove_all(dir_, ec);
-}
-
 std::vector<Occupant> AllOccupants() {
     return {Occupant::Folder, Occupant::NullDevice, Occupant::FullDevice, Occupant::DatabaseFile};
 }

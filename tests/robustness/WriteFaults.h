@@ -53,19 +53,6 @@ class WriteFaultScope {
     bool limited_ = false;
 };
 
-// A fresh folder under the temporary folder, removed with the object.
-class ScratchFolder {
-  public:
-    explicit ScratchFolder(const std::string& tag);
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const std::filesystem::path& Path() const { return dir_; }
-
-  private:
-    std::filesystem::path dir_;
-};
-
 // What lies at the path a save is given, other than a file or nothing: a
 // folder, a link to /dev/null (written to, never replaced), a link to
 // /dev/full (a device that fails every write) and a link to a database file
