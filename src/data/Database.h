@@ -1,9 +1,9 @@
 // The three reference database files and what every reader of them shares:
 // their names and the command time-outs, the folder they are read from (the
 // executable's, or one a test chooses), the read-only connection string of
-// each, the check that a file is sound, the removal of lock files at exit,
-// the DbError that reports a failure, and the program's seedable random
-// generator behind the statements' rnd(x).
+// each, the check that a file is sound and what is wrong with it, the removal of lock files at
+// exit, the DbError that reports a failure, and the program's seedable random generator behind the
+// statements' rnd(x).
 //
 // Connections are opened by the query objects (data/QueryObject.h), each on
 // its own connection string; inside a ConnectionScope the query objects of
@@ -11,7 +11,6 @@
 #pragma once
 
 #include <cstdint>
-#include <initializer_list>
 #include <stdexcept>
 #include <string>
 
@@ -48,11 +47,27 @@ void SetDatabaseDirectory(const std::string& dir);  // "" restores the default
 // percent-encoded so the URI names the right file.
 std::string DbConnectionString(const std::string& file);
 
-// True when the database file opens, passes SQLite's quick check and holds
-// every named table. Lookups that swallow the error of a statement ask this
-// first, so that a missing or damaged file is reported, never read as an
-// empty answer.
-bool DatabaseFileIsSound(const std::string& file, std::initializer_list<const char*> tables);
+// The file path a connection string points at.
+std::string DbFilePathOf(const std::string& connectionString);
+
+// What is wrong with the database file at path, in the program's words, or ""
+// when it is sound: a journal of an unfinished write lies beside it
+// (UnfinishedJournalOf), it is missing, empty, not a database, fails SQLite's
+// quick check, or lacks a table or column the program reads from it (the
+// statement catalogue lists them for each of the three files). The answer
+// for a file is kept until the file is replaced or rewritten, so a file is
+// read for this once per run. Engine texts are kept in parentheses.
+std::string DatabaseFileFault(const std::string& path);
+
+// True when the file of that name in DatabaseDirectory() has no fault.
+// Lookups that swallow the error of a statement ask this first, so that a
+// missing or damaged file is reported, never read as an empty answer.
+bool DatabaseFileIsSound(const std::string& file);
+
+// A non-empty "-journal" or "-wal" file beside the database file at path
+// (left by a writer that stopped before it finished): its path, or "".
+// Opened immutable, the file would be read without the journal's changes.
+std::string UnfinishedJournalOf(const std::string& path);
 
 // The file name a connection string points at (for error messages).
 std::string DbFileNameOf(const std::string& connectionString);

@@ -31,7 +31,7 @@ std::string GantrelText(const char* sql, std::string key) {
 }  // namespace
 
 bool GantrelFileIsSound() {
-    return DatabaseFileIsSound(kGantrelFile, {"hzwh", "Shishen", "jiazi", "JQ"});
+    return DatabaseFileIsSound(kGantrelFile);
 }
 
 std::string ConstellationOf(DateValue date) {

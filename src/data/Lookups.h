@@ -16,7 +16,9 @@
 namespace quillora {
 
 // Whether "Gantrel.dll" can serve its lookups: it opens, passes SQLite's
-// quick check and holds hzwh, Shishen, jiazi and JQ. The lookups below and the
+// quick check and holds every table and column the program reads from it
+// (hzwh, Shishen, jiazi and JQ), with no journal of an unfinished write beside
+// it. The lookups below and the
 // jie lookups of the chart answer empty for a statement that fails on a sound
 // file; when the file is missing or damaged they throw the DbError that names
 // it, so a report is never written from an unreadable file.

@@ -111,6 +111,34 @@ void QueryObject::Fail(const std::string& what) const {
     throw DbError("数据库文件 " + DbFileNameOf(connection_) + " 出错: " + what);
 }
 
+void QueryObject::FailOnFile(const std::string& engine) {
+    // The next Open connects afresh: a file put back after this failure is
+    // read as it now is, not through a connection to the damaged one.
+    DropConnection();
+    const std::string fault = DatabaseFileFault(DbFilePathOf(connection_));
+    if (fault.empty())
+        Fail(engine);
+    // A fault the engine found carries its text; the statement's own text is
+    // added when it names something else (a missing file, an empty one, a
+    // journal beside it say all there is).
+    const bool fromEngine = fault.find("（") != std::string::npos;
+    Fail(!fromEngine || fault.find(engine) != std::string::npos ? fault
+                                                                : fault + "（" + engine + "）");
+}
+
+void QueryObject::DropConnection() {
+    if (shared_ && tScope != nullptr) {
+        auto& connections = tScope->connections_;
+        for (auto it = connections.begin(); it != connections.end(); ++it) {
+            if (it->second == shared_) {
+                connections.erase(it);
+                break;
+            }
+        }
+    }
+    Close();
+}
+
 void QueryObject::Connect() {
     if (db_ != nullptr)
         return;
@@ -125,6 +153,10 @@ void QueryObject::Connect() {
             }
         }
     }
+    // Opened immutable, the file would be read without a journal's changes.
+    const std::string journal = UnfinishedJournalOf(DbFilePathOf(connection_));
+    if (!journal.empty())
+        Fail(DatabaseFileFault(DbFilePathOf(connection_)));
     sqlite3* db = nullptr;
     const int rc =
         sqlite3_open_v2(connection_.c_str(), &db,
@@ -132,7 +164,7 @@ void QueryObject::Connect() {
     if (rc != SQLITE_OK) {
         const std::string msg = db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
         sqlite3_close_v2(db);
-        Fail(msg);
+        FailOnFile(msg);
     }
     sqlite3_create_function_v2(db, "rnd", -1, SQLITE_UTF8, nullptr, RndFunction, nullptr, nullptr,
                                nullptr);
@@ -152,27 +184,37 @@ void QueryObject::Open() {
 
     // The time-out interrupts the statement through SQLite's progress
     // handler, installed while this statement runs and removed however it
-    // ends.
-    Deadline deadline{std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds_)};
-    const ProgressHandlerScope progress(db_, &deadline);
-    try {
-        quillora::Statement statement(db_, sql_);
-        statement.Bind(params_);
-        const int n = statement.ColumnCount();
-        for (int c = 0; c < n; ++c)
-            columns_.push_back(statement.ColumnName(c));
-        while (statement.Step()) {
-            std::vector<Cell> row(n);
+    // ends (before a failure drops the connection).
+    std::optional<std::string> failure;
+    bool timedOut = false;
+    {
+        Deadline deadline{std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds_)};
+        const ProgressHandlerScope progress(db_, &deadline);
+        try {
+            quillora::Statement statement(db_, sql_);
+            statement.Bind(params_);
+            const int n = statement.ColumnCount();
             for (int c = 0; c < n; ++c)
-                row[c].text = statement.Value(c);
-            rows_.push_back(std::move(row));
+                columns_.push_back(statement.ColumnName(c));
+            while (statement.Step()) {
+                std::vector<Cell> row(n);
+                for (int c = 0; c < n; ++c)
+                    row[c].text = statement.Value(c);
+                rows_.push_back(std::move(row));
+            }
+        } catch (const DbError& e) {
+            failure = e.what();
+            timedOut = deadline.expired;
         }
-    } catch (const DbError& e) {
+    }
+    if (failure) {
         rows_.clear();
         columns_.clear();
-        Fail(deadline.expired
-                 ? "statement ran past its time-out of " + std::to_string(timeoutSeconds_) + " s"
-                 : std::string(e.what()));
+        if (timedOut) {
+            DropConnection();
+            Fail("statement ran past its time-out of " + std::to_string(timeoutSeconds_) + " s");
+        }
+        FailOnFile(*failure);
     }
     open_ = true;
     current_ = rows_.empty() ? 0 : 1;

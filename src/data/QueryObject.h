@@ -73,6 +73,11 @@ class QueryObject {
     const Cell& CellAt(int index) const;
     void Connect();
     [[noreturn]] void Fail(const std::string& what) const;
+    // A statement or the connection failed: drops the connection and throws
+    // DbError saying what is wrong with the file (DatabaseFileFault), with
+    // the engine's text.
+    [[noreturn]] void FailOnFile(const std::string& engine);
+    void DropConnection();
 
     std::string connection_;
     int timeoutSeconds_;

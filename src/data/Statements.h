@@ -236,11 +236,33 @@ inline constexpr const char* kJieOfYears =
 
 // ---- Any file --------------------------------------------------------------
 
-// The soundness check of a file: SQLite's quick check answers "ok", and each
-// table the file must hold is there (key: the table's name, any case).
+// The soundness check of a file: SQLite's quick check answers "ok", and every
+// table and column the program reads from the file is there. Each statement
+// of the file's list is compiled against it (never run): one that does not
+// compile names the table or column that is missing. A statement above that
+// reads another table or column of a file adds it to the file's list.
 inline constexpr const char* kQuickCheck = "pragma quick_check(1)";
-inline constexpr const char* kTableExists =
-    "select 'ok' from sqlite_master where type = 'table' and name = ? collate nocase";
+inline constexpr const char* kParvelloReads[] = {
+    "select zi, bh, ft, wuhang from word",
+    "select ID, zi, wuhang, ft, bh from CYZI",
+    "select ID, zi, wuhang, ft, bh, bh1, bh2 from MZ",
+    "select lx, bh11, bh12, bh21, bh22, zf from gz",
+};
+inline constexpr const char* kSomnetteReads[] = {
+    "select num, nr from namefx",
+    "select gn, nn, suici, tszf, wuhang, cong, pzbj, jsyq, yi, xsyq, ji from huangdao",
+    "select year, weight from chenggu1",
+    "select month2, weight from chenggu2",
+    "select day2, weight from chenggu3",
+    "select time, weight from chenggu4",
+    "select weight, content, content2 from chenggu",
+};
+inline constexpr const char* kGantrelReads[] = {
+    "select hz, wh from hzwh",
+    "select jiazi, ShiShen from Shishen",
+    "select jiazi, layin from jiazi",
+    "select YearA, JQ, SJ from JQ",
+};
 
 }  // namespace quillora::sql
 

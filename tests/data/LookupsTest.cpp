@@ -3,9 +3,13 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "data/Database.h"
 #include "data/Lookups.h"
+#include "data/QueryObject.h"
+#include "support/CliProcess.h"
 #include "support/ScratchData.h"
 
 using namespace quillora;
@@ -157,7 +161,7 @@ TEST_F(ScratchData, BoneWeightTableThatFailsIsReportedNamingTheFile) {
 TEST_F(ScratchData, GantrelLookupsReportAMissingOrDamagedFile) {
     // A missing file, a file without the tables and one that is no database
     // are reported naming the file: an empty answer would read as "no element".
-    const auto expectReported = [](const char* what) {
+    const auto expectReported = [](const char* what, const char* says) {
         for (int lookup = 0; lookup < 3; ++lookup) {
             try {
                 if (lookup == 0)
@@ -168,17 +172,20 @@ TEST_F(ScratchData, GantrelLookupsReportAMissingOrDamagedFile) {
                     SoundElementOf("甲子");
                 ADD_FAILURE() << what << ": lookup " << lookup << " reported nothing";
             } catch (const DbError& e) {
+                // The message names the file and says what is wrong with it.
                 EXPECT_NE(std::string(e.what()).find("Gantrel.dll"), std::string::npos)
+                    << what << ": " << e.what();
+                EXPECT_NE(std::string(e.what()).find(says), std::string::npos)
                     << what << ": " << e.what();
             }
         }
         EXPECT_FALSE(GantrelFileIsSound()) << what;
     };
-    expectReported("missing");
+    expectReported("missing", "文件不存在");
     dir_.MakeDatabase("Gantrel.dll", "create table other (x text);");
-    expectReported("no tables");
+    expectReported("no tables", "缺少程序要读取的表或列（no such table: hzwh）");
     fs::resize_file(dir_ / "Gantrel.dll", 0);
-    expectReported("empty");
+    expectReported("empty", "文件是空的");
     {
         std::FILE* f = std::fopen((dir_ / "Gantrel.dll").c_str(), "wb");
         ASSERT_NE(f, nullptr);
@@ -186,7 +193,70 @@ TEST_F(ScratchData, GantrelLookupsReportAMissingOrDamagedFile) {
             std::fputc((i * 131 + 7) & 255, f);
         std::fclose(f);
     }
-    expectReported("garbage");
+    expectReported("garbage", "这不是数据库文件");
+}
+
+// The soundness check knows every table and column the program reads: a
+// copy of each file's schema (no rows) is sound, also with a column added;
+// with any one of its tables or columns renamed, or beside a journal of an
+// unfinished write, it is not, and the fault names what is missing.
+TEST_F(ScratchData, EveryTableAndColumnTheProgramReadsIsChecked) {
+    for (const char* file : {kParvelloFile, kSomnetteFile, kGantrelFile}) {
+        // The schema of the build's file, and its tables' columns.
+        std::string schema;
+        std::vector<std::pair<std::string, std::vector<std::string>>> tables;
+        {
+            SetDatabaseDirectory(test::BinDirectory());
+            QueryObject q(DbConnectionString(file), kDefaultTimeout);
+            SetDatabaseDirectory(dir_.Path().string());
+            q.SetStatement(
+                "select type, name, sql from sqlite_master where name not like 'sqlite%'");
+            q.Open();
+            for (int row = 1; row <= q.RecordCount(); ++row) {
+                q.MoveTo(row);
+                schema += q.FieldText("sql") + ";";
+                if (q.FieldText("type") == "table")
+                    tables.push_back({q.FieldText("name"), {}});
+            }
+            for (auto& [table, columns] : tables) {
+                q.SetStatement("select name from pragma_table_info(?)", {table});
+                q.Open();
+                for (int row = 1; row <= q.RecordCount(); ++row) {
+                    q.MoveTo(row);
+                    columns.push_back(q.FieldText(0));
+                }
+            }
+        }
+        const std::string path = (dir_ / file).string();
+        dir_.MakeDatabase(file, schema + "alter table " + tables[0].first + " add column x text;");
+        EXPECT_EQ(DatabaseFileFault(path), "") << file;
+        for (const auto& [table, columns] : tables) {
+            dir_.MakeDatabase(file,
+                              schema + "alter table " + table + " rename to " + table + "_x;");
+            EXPECT_NE(DatabaseFileFault(path).find("no such table: " + table), std::string::npos)
+                << file << " " << table << ": " << DatabaseFileFault(path);
+            for (const std::string& column : columns) {
+                dir_.MakeDatabase(file, schema + "alter table " + table + " rename column " +
+                                            column + " to " + column + "_x;");
+                EXPECT_NE(DatabaseFileFault(path).find("no such column: " + column),
+                          std::string::npos)
+                    << file << " " << table << "." << column << ": " << DatabaseFileFault(path);
+            }
+        }
+        // A journal beside the file: empty it holds nothing to replay.
+        dir_.MakeDatabase(file, schema);
+        for (const char* tail : {"-journal", "-wal"}) {
+            std::FILE* f = std::fopen((path + tail).c_str(), "wb");
+            ASSERT_NE(f, nullptr);
+            EXPECT_EQ(DatabaseFileFault(path), "") << file << tail << " empty";
+            std::fputs("unfinished", f);
+            std::fclose(f);
+            EXPECT_NE(DatabaseFileFault(path).find(std::string(file) + tail), std::string::npos)
+                << file << tail;
+            fs::remove(path + tail);
+        }
+        EXPECT_EQ(DatabaseFileFault(path), "") << file;
+    }
 }
 
 TEST_F(ScratchData, GantrelLookupsAnswerEmptyWhenNothingIsFound) {
