@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "almanac/AlmanacGlossary.h"
-#include "almanac/AlmanacPage.h"
+#include "almanac/gui/AlmanacPage.h"
 #include "app/Chrome.h"
 #include "app/MemoFile.h"
 #include "app/ShowInfo.h"

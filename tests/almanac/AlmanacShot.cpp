@@ -7,7 +7,7 @@
 #include <QComboBox>
 #include <cstdio>
 
-#include "almanac/AlmanacPage.h"
+#include "almanac/gui/AlmanacPage.h"
 #include "app/Formats.h"
 #include "app/UntIndex.h"
 #include "common/DateValue.h"

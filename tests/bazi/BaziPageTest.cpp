@@ -20,8 +20,8 @@
 #include "app/MemoFile.h"
 #include "app/ShowInfo.h"
 #include "app/UntIndex.h"
-#include "bazi/BaziPage.h"
 #include "bazi/BaziReport.h"
+#include "bazi/gui/BaziPage.h"
 #include "common/Text.h"
 #include "support/GuiTestEnvironment.h"
 

@@ -13,7 +13,7 @@
 #include "app/BirthInputGroup.h"
 #include "app/Formats.h"
 #include "app/UntIndex.h"
-#include "bazi/BaziPage.h"
+#include "bazi/gui/BaziPage.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

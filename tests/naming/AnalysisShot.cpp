@@ -14,8 +14,8 @@
 #include "app/Chrome.h"
 #include "app/Formats.h"
 #include "app/UntIndex.h"
-#include "naming/AnalysisPage.h"
-#include "naming/NameMain.h"
+#include "naming/gui/AnalysisPage.h"
+#include "naming/gui/NameMain.h"
 
 using namespace quillora::gui;
 

@@ -29,8 +29,8 @@
 #include "app/UntIndex.h"
 #include "common/Text.h"
 #include "data/Database.h"
-#include "naming/GenerationPage.h"
-#include "naming/NameMain.h"
+#include "naming/gui/GenerationPage.h"
+#include "naming/gui/NameMain.h"
 #include "support/GuiTestEnvironment.h"
 
 using namespace quillora;

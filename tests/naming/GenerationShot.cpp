@@ -16,7 +16,7 @@
 #include "app/ShowInfo.h"
 #include "app/UntIndex.h"
 #include "data/Database.h"
-#include "naming/GenerationPage.h"
+#include "naming/gui/GenerationPage.h"
 
 using namespace quillora::gui;
 

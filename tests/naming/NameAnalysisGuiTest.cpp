@@ -23,9 +23,9 @@
 #include "common/DateValue.h"
 #include "common/Text.h"
 #include "data/Database.h"
-#include "naming/AnalysisPage.h"
 #include "naming/NameAnalysis.h"
-#include "naming/NameMain.h"
+#include "naming/gui/AnalysisPage.h"
+#include "naming/gui/NameMain.h"
 #include "support/GuiTestEnvironment.h"
 
 using namespace quillora;

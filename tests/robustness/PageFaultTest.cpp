@@ -27,17 +27,17 @@
 #include "CliProcess.h"
 #include "DamagedFiles.h"
 #include "WriteFaults.h"
-#include "almanac/AlmanacPage.h"
+#include "almanac/gui/AlmanacPage.h"
 #include "app/Application.h"
 #include "app/BirthInputGroup.h"
 #include "app/MemoFile.h"
 #include "app/ShowInfo.h"
 #include "app/UntIndex.h"
-#include "bazi/BaziPage.h"
+#include "bazi/gui/BaziPage.h"
 #include "data/Database.h"
-#include "naming/AnalysisPage.h"
-#include "naming/GenerationPage.h"
-#include "naming/NameMain.h"
+#include "naming/gui/AnalysisPage.h"
+#include "naming/gui/GenerationPage.h"
+#include "naming/gui/NameMain.h"
 
 namespace fs = std::filesystem;
 using namespace quillora;

@@ -1,4 +1,4 @@
-#include "naming/BrandInputPanel.h"
+#include "naming/gui/BrandInputPanel.h"
 
 #include <QComboBox>
 #include <QGridLayout>

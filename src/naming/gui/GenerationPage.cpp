@@ -1,4 +1,4 @@
-#include "naming/GenerationPage.h"
+#include "naming/gui/GenerationPage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,8 +27,8 @@
 #include "app/UntIndex.h"
 #include "common/Text.h"
 #include "naming/Export.h"
-#include "naming/NameMain.h"
 #include "naming/Shortlist.h"
+#include "naming/gui/NameMain.h"
 
 namespace quillora::gui {
 

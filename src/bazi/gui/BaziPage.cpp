@@ -1,4 +1,4 @@
-#include "bazi/BaziPage.h"
+#include "bazi/gui/BaziPage.h"
 
 #include <QFont>
 #include <QFrame>

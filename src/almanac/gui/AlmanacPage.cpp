@@ -1,4 +1,4 @@
-#include "almanac/AlmanacPage.h"
+#include "almanac/gui/AlmanacPage.h"
 
 #include <QComboBox>
 #include <QGroupBox>

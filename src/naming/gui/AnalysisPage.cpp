@@ -1,4 +1,4 @@
-#include "naming/AnalysisPage.h"
+#include "naming/gui/AnalysisPage.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -8,7 +8,7 @@
 #include "app/MemoFile.h"
 #include "app/Pages.h"
 #include "app/UntIndex.h"
-#include "naming/BrandInputPanel.h"
+#include "naming/gui/BrandInputPanel.h"
 
 namespace quillora::gui {
 

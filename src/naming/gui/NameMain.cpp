@@ -1,4 +1,4 @@
-#include "naming/NameMain.h"
+#include "naming/gui/NameMain.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
@@ -14,7 +14,7 @@
 #include "app/MemoFile.h"
 #include "common/Text.h"
 #include "data/Database.h"
-#include "naming/BrandInputPanel.h"
+#include "naming/gui/BrandInputPanel.h"
 
 namespace quillora::gui {
 
