@@ -1,12 +1,11 @@
 #include "app/Application.h"
 
 #include <QToolTip>
-#include <exception>
 
 #include "app/Artwork.h"
 #include "app/Chrome.h"
+#include "app/CommandGuard.h"
 #include "app/Formats.h"
-#include "app/ShowInfo.h"
 #include "app/UntIndex.h"
 
 namespace quillora::gui {
@@ -14,14 +13,9 @@ namespace quillora::gui {
 QuilloraApplication::QuilloraApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
 bool QuilloraApplication::notify(QObject* receiver, QEvent* event) {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const std::exception& e) {
-        ReportError(QString::fromUtf8(e.what()));
-    } catch (...) {
-        ReportError(QStringLiteral("未知错误"));
-    }
-    return false;
+    bool handled = false;
+    RunCommand([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
 }
 
 int RunApplication(int argc, char** argv) {

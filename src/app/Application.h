@@ -6,8 +6,10 @@
 
 namespace quillora::gui {
 
-// A QApplication whose notify() catches every exception that escapes an
-// event handler and shows it through ReportError; the window keeps running.
+// A QApplication whose notify() is the last resort for errors: commands stop
+// theirs at the slot (app/CommandGuard.h), and an exception that escapes any
+// other event handler is shown through the same error report here; the
+// window keeps running.
 class QuilloraApplication : public QApplication {
   public:
     QuilloraApplication(int& argc, char** argv);

@@ -14,8 +14,10 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <memory>
+#include <stdexcept>
 
 #include "app/Chrome.h"
+#include "app/CommandGuard.h"
 #include "app/Formats.h"
 #include "app/ServersWin.h"
 #include "app/ShowInfo.h"
@@ -256,6 +258,29 @@ TEST(MainWindow, DateFormatsFollowTheStartUpOrder) {
     EXPECT_EQ(shown, 1);
     EXPECT_EQ(FormatLongDate(day), QStringLiteral("2024-02-10"));
     EXPECT_EQ(FormatShortDate(QDate(1980, 1, 1)), QStringLiteral("1980-01-01"));
+}
+
+// A command's error stops at its guard: shown by the error report, never
+// thrown on into Qt (here a plain QApplication, which would not catch it).
+TEST(MainWindow, ShowStepsRunOnceAndACommandsErrorStopsAtItsGuard) {
+    using quillora::gui::RunCommand;
+    Messages().clear();
+    TFrmIndex w;
+    int shown = 0;
+    w.AddShowStep([&shown] { ++shown; });
+    w.AddShowStep([] { throw std::runtime_error("Somnette.dll: file is not a database"); });
+    w.show();
+    EXPECT_EQ(shown, 1);
+    EXPECT_TRUE(w.isVisible());
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].caption, QStringLiteral("错误"));
+    EXPECT_EQ(Messages()[0].text, QStringLiteral("Somnette.dll: file is not a database"));
+
+    EXPECT_FALSE(RunCommand([] { throw 7; }));
+    ASSERT_EQ(Messages().size(), 2u);
+    EXPECT_EQ(Messages()[1].text, QStringLiteral("未知错误"));
+    EXPECT_TRUE(RunCommand([] {}));
+    EXPECT_EQ(Messages().size(), 2u);
 }
 
 TEST(SecondaryWindows, EachOpeningReplacesTheEarlierWindow) {

@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QTextCursor>
 #include <QVBoxLayout>
-#include <exception>
 
 #include "almanac/AlmanacGlossary.h"
 #include "almanac/AlmanacLookup.h"
+#include "app/CommandGuard.h"
 #include "app/MemoFile.h"
 #include "app/Pages.h"
 #include "app/ShowInfo.h"
@@ -120,23 +120,18 @@ AlmanacPage::AlmanacPage(TFrmIndex& window, QWidget* page) : QObject(page), wind
     glossaryLayout->addWidget(Memo3);
     layout->addWidget(glossary, 2);
 
-    connect(BtnHuangli, &QPushButton::clicked, this, &AlmanacPage::BtnHuangliClick);
-    connect(BtnPrint, &QPushButton::clicked, this, &AlmanacPage::BtnPrintClick);
+    connect(BtnHuangli, &QPushButton::clicked, this,
+            CommandSlot(this, &AlmanacPage::BtnHuangliClick));
+    connect(BtnPrint, &QPushButton::clicked, this, CommandSlot(this, &AlmanacPage::BtnPrintClick));
 }
 
 void AlmanacPage::BtnHuangliClick() {
     const AlmanacInput input{SlYear->currentText().toStdString(),
                              SlMonth->currentText().toStdString(),
                              Slday->currentText().toStdString()};
-    AlmanacOutcome out;
-    try {
-        out = LookupAlmanac(window_.ADOQuery1, input);
-    } catch (const std::exception& e) {
-        // A missing or unreadable database: the error names the file and the
-        // memo keeps what it showed.
-        ReportError(QString::fromUtf8(e.what()));
-        return;
-    }
+    // A missing or unreadable database throws an error that names the file;
+    // the memo keeps what it showed.
+    const AlmanacOutcome out = LookupAlmanac(window_.ADOQuery1, input);
     switch (out.kind) {
         case AlmanacOutcome::Kind::Rejected: {
             ShowInfo(QString::fromUtf8(out.check.message));

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/BirthInputGroup.h"
+#include "app/CommandGuard.h"
 #include "app/MemoFile.h"
 #include "app/Pages.h"
 #include "app/ShowInfo.h"
@@ -82,9 +83,9 @@ BaziPage::BaziPage(TFrmIndex& window, QWidget* page) : QObject(page), window_(wi
     Memo1->setFont(ReportFont());
     layout->addWidget(Memo1, 1);
 
-    connect(RzButton2, &QPushButton::clicked, this, &BaziPage::RzButton2Click);
-    connect(RzBitBtn7, &QPushButton::clicked, this, &BaziPage::RzBitBtn7Click);
-    connect(RzBitBtn8, &QPushButton::clicked, this, &BaziPage::RzBitBtn8Click);
+    connect(RzButton2, &QPushButton::clicked, this, CommandSlot(this, &BaziPage::RzButton2Click));
+    connect(RzBitBtn7, &QPushButton::clicked, this, CommandSlot(this, &BaziPage::RzBitBtn7Click));
+    connect(RzBitBtn8, &QPushButton::clicked, this, CommandSlot(this, &BaziPage::RzBitBtn8Click));
 }
 
 void BaziPage::RzButton2Click() {

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/CommandGuard.h"
 #include "app/MemoFile.h"
 #include "app/Pages.h"
 #include "app/UntIndex.h"
@@ -46,10 +47,14 @@ AnalysisPage::AnalysisPage(TFrmIndex& window, QWidget* page) : QObject(page), wi
     RzMemo1->setFont(ReportMemoFont());
     layout->addWidget(RzMemo1, 1);
 
-    connect(ButtonName, &QPushButton::clicked, this, &AnalysisPage::ButtonNameClick);
-    connect(RzBitBtnprint, &QPushButton::clicked, this, &AnalysisPage::RzBitBtnprintClick);
-    connect(BitBtnsave, &QPushButton::clicked, this, &AnalysisPage::BitBtnsaveClick);
-    connect(RzBitBtn6, &QPushButton::clicked, this, &AnalysisPage::RzBitBtn6Click);
+    connect(ButtonName, &QPushButton::clicked, this,
+            CommandSlot(this, &AnalysisPage::ButtonNameClick));
+    connect(RzBitBtnprint, &QPushButton::clicked, this,
+            CommandSlot(this, &AnalysisPage::RzBitBtnprintClick));
+    connect(BitBtnsave, &QPushButton::clicked, this,
+            CommandSlot(this, &AnalysisPage::BitBtnsaveClick));
+    connect(RzBitBtn6, &QPushButton::clicked, this,
+            CommandSlot(this, &AnalysisPage::RzBitBtn6Click));
 }
 
 void AnalysisPage::ButtonNameClick() {

@@ -21,6 +21,7 @@
 #include <algorithm>
 
 #include "app/BirthInputGroup.h"
+#include "app/CommandGuard.h"
 #include "app/MemoFile.h"
 #include "app/Pages.h"
 #include "app/ShowInfo.h"
@@ -292,29 +293,37 @@ GenerationPage::GenerationPage(TFrmIndex& window, QWidget* page) : QObject(page)
     RzGroupBox10->hide();
     new FloatOverRight(RzStringGrid1, RzGroupBox10);
 
-    connect(RzBitBtn5, &QPushButton::clicked, this, &GenerationPage::RzBitBtn5Click);
-    connect(RzBitBtn2, &QPushButton::clicked, this, &GenerationPage::RzBitBtn2Click);
-    connect(RzBitBtn4, &QPushButton::clicked, this, &GenerationPage::RzBitBtn4Click);
-    connect(BtnExcel, &QPushButton::clicked, this, &GenerationPage::ExportExcel);
-    connect(CBZS, &QComboBox::currentIndexChanged, this, &GenerationPage::CBZSChange);
+    connect(RzBitBtn5, &QPushButton::clicked, this,
+            CommandSlot(this, &GenerationPage::RzBitBtn5Click));
+    connect(RzBitBtn2, &QPushButton::clicked, this,
+            CommandSlot(this, &GenerationPage::RzBitBtn2Click));
+    connect(RzBitBtn4, &QPushButton::clicked, this,
+            CommandSlot(this, &GenerationPage::RzBitBtn4Click));
+    connect(BtnExcel, &QPushButton::clicked, this, CommandSlot(this, &GenerationPage::ExportExcel));
+    connect(CBZS, &QComboBox::currentIndexChanged, this,
+            CommandSlot(this, &GenerationPage::CBZSChange));
     connect(RzStringGrid1, &QTableWidget::cellDoubleClicked, this,
-            [this](int, int) { RzBitBtn4Click(); });
+            CommandSlot(this, &GenerationPage::RzBitBtn4Click));
     connect(RzStringGrid1, &QWidget::customContextMenuRequested, this,
-            &GenerationPage::ShowGridMenu);
+            CommandSlot(this, &GenerationPage::ShowGridMenu));
     connect(RzStringGrid1->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            &GenerationPage::SortByColumn);
-    connect(N7, &QAction::triggered, this, &GenerationPage::RzBitBtn4Click);
-    connect(N1, &QAction::triggered, this, &GenerationPage::AddToShortlist);
-    connect(N9, &QAction::triggered, this, &GenerationPage::ShowShortlist);
-    connect(SAC, &QAction::triggered, this, &GenerationPage::SaveShortlistFile);
-    connect(N2, &QAction::triggered, this, &GenerationPage::ClearShortlist);
-    connect(N4, &QAction::triggered, this, &GenerationPage::SearchWeb);
-    connect(EXCEL1, &QAction::triggered, this, &GenerationPage::ExportExcel);
-    connect(N6, &QAction::triggered, this, &GenerationPage::ExportText);
-    connect(BtnCopy, &QPushButton::clicked, this, &GenerationPage::CopyShortlist);
-    connect(BtnSave, &QPushButton::clicked, this, &GenerationPage::SaveShortlistFile);
-    connect(BtnClear, &QPushButton::clicked, this, &GenerationPage::ClearShortlist);
-    connect(BtnClose, &QPushButton::clicked, this, &GenerationPage::CloseShortlist);
+            CommandSlot(this, &GenerationPage::SortByColumn));
+    connect(N7, &QAction::triggered, this, CommandSlot(this, &GenerationPage::RzBitBtn4Click));
+    connect(N1, &QAction::triggered, this, CommandSlot(this, &GenerationPage::AddToShortlist));
+    connect(N9, &QAction::triggered, this, CommandSlot(this, &GenerationPage::ShowShortlist));
+    connect(SAC, &QAction::triggered, this, CommandSlot(this, &GenerationPage::SaveShortlistFile));
+    connect(N2, &QAction::triggered, this, CommandSlot(this, &GenerationPage::ClearShortlist));
+    connect(N4, &QAction::triggered, this, CommandSlot(this, &GenerationPage::SearchWeb));
+    connect(EXCEL1, &QAction::triggered, this, CommandSlot(this, &GenerationPage::ExportExcel));
+    connect(N6, &QAction::triggered, this, CommandSlot(this, &GenerationPage::ExportText));
+    connect(BtnCopy, &QPushButton::clicked, this,
+            CommandSlot(this, &GenerationPage::CopyShortlist));
+    connect(BtnSave, &QPushButton::clicked, this,
+            CommandSlot(this, &GenerationPage::SaveShortlistFile));
+    connect(BtnClear, &QPushButton::clicked, this,
+            CommandSlot(this, &GenerationPage::ClearShortlist));
+    connect(BtnClose, &QPushButton::clicked, this,
+            CommandSlot(this, &GenerationPage::CloseShortlist));
 
     CBZSChange();
     // The header row is written when the main window is shown.

@@ -11,6 +11,7 @@
 
 #include "app/BirthInputGroup.h"
 #include "app/Chrome.h"
+#include "app/CommandGuard.h"
 #include "app/MemoFile.h"
 #include "common/Text.h"
 #include "data/Database.h"
@@ -70,10 +71,14 @@ TFrmNamemain::TFrmNamemain(QWidget* parent)
     RzMemo1->setFont(ReportMemoFont());
     layout->addWidget(RzMemo1, 1);
 
-    connect(RzButton1, &QPushButton::clicked, this, &TFrmNamemain::RzButton1Click);
-    connect(RzBitBtnprint, &QPushButton::clicked, this, &TFrmNamemain::RzBitBtnprintClick);
-    connect(BitBtnsave, &QPushButton::clicked, this, &TFrmNamemain::BitBtnsaveClick);
-    connect(RzBitBtn4, &QPushButton::clicked, this, &TFrmNamemain::RzBitBtn4Click);
+    connect(RzButton1, &QPushButton::clicked, this,
+            CommandSlot(this, &TFrmNamemain::RzButton1Click));
+    connect(RzBitBtnprint, &QPushButton::clicked, this,
+            CommandSlot(this, &TFrmNamemain::RzBitBtnprintClick));
+    connect(BitBtnsave, &QPushButton::clicked, this,
+            CommandSlot(this, &TFrmNamemain::BitBtnsaveClick));
+    connect(RzBitBtn4, &QPushButton::clicked, this,
+            CommandSlot(this, &TFrmNamemain::RzBitBtn4Click));
 }
 
 TFrmNamemain::~TFrmNamemain() {
@@ -114,7 +119,7 @@ void TFrmNamemain::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // A window restored from the task bar is not shown anew.
     if (!event->spontaneous())
-        FormShow();
+        RunCommand([this] { FormShow(); });
 }
 
 void TFrmNamemain::FormShow() {
