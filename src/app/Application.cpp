@@ -5,7 +5,6 @@
 #include "app/Artwork.h"
 #include "app/Chrome.h"
 #include "app/CommandGuard.h"
-#include "app/Formats.h"
 #include "app/UntIndex.h"
 
 namespace quillora::gui {
@@ -28,12 +27,6 @@ int RunApplication(int argc, char** argv) {
     tips.setColor(QPalette::ToolTipText, QColor(110, 14, 18));
     QToolTip::setPalette(tips);
     QToolTip::setFont(ProgramFont());
-    // The program's own formats only; the user's regional settings stay as
-    // they are. A failure here never stops start-up.
-    try {
-        ApplyStartupFormats();
-    } catch (...) {
-    }
     TFrmIndex window;
     window.show();
     return app.exec();

@@ -1,5 +1,5 @@
-// Program entry steps: the application object, its title, the program's own
-// date and time formats, the main window, the message loop.
+// Program entry: the application object, its title, icon and tooltip colours,
+// the main window, the message loop.
 #pragma once
 
 #include <QApplication>

@@ -13,7 +13,6 @@
 #include "app/Artwork.h"
 #include "app/Chrome.h"
 #include "app/CommandGuard.h"
-#include "app/Formats.h"
 #include "app/Pages.h"
 #include "app/ServersWin.h"
 #include "common/DateValue.h"
@@ -226,7 +225,6 @@ void TFrmIndex::showEvent(QShowEvent* event) {
 void TFrmIndex::FormShow() {
     for (const auto& step : showSteps_)
         step();
-    FixProgramDateFormat();
 }
 
 void TFrmIndex::CloseQueries() {

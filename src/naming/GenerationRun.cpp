@@ -32,9 +32,8 @@ bool FindMissingWuhang(const BirthRecord& record, GenerationState& state) {
     return true;
 }
 
-PreparedGeneration PrepareGeneration(
-    const GenerationRequest& request, GenerationState& state, QueryObject& adoTem,
-    const std::function<void(const std::string&)>& storeLunarYear) {
+PreparedGeneration PrepareGeneration(const GenerationRequest& request, GenerationState& state,
+                                     QueryObject& adoTem) {
     PreparedGeneration out;
     const int length = request.Length();
     if (length < kMinNameLength || length > kMaxNameLength) {
@@ -52,8 +51,6 @@ PreparedGeneration PrepareGeneration(
         return out;
     }
     out.record = read.record;
-    if (storeLunarYear)
-        storeLunarYear(out.record->lunarYearText);
 
     // 3. The elements the chart lacks.
     if (!FindMissingWuhang(*out.record, state)) {

@@ -4,7 +4,6 @@
 // query object. The window and the command line both run it.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -58,12 +57,9 @@ bool FindMissingWuhang(const BirthRecord& record, GenerationState& state);
 
 // Steps 1 to 8 of a run, and the statement of steps 10 and 11. The generation
 // state is rewritten once the birth-data checks pass, also when the run then
-// stops at the fixed-character check. storeLunarYear, when given, receives the
-// record's lunar year as soon as the record is read (the main window keeps
-// it). Conversion and database errors throw.
-PreparedGeneration PrepareGeneration(
-    const GenerationRequest& request, GenerationState& state, QueryObject& adoTem,
-    const std::function<void(const std::string&)>& storeLunarYear = {});
+// stops at the fixed-character check. Conversion and database errors throw.
+PreparedGeneration PrepareGeneration(const GenerationRequest& request, GenerationState& state,
+                                     QueryObject& adoTem);
 
 // Steps 9 to 12: closes the generation query object, gives it the connection
 // of "Parvello.dll" again and opens the prepared statement. Returns whether

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDate>
 #include <QDialog>
 #include <QFile>
 #include <QLineEdit>
@@ -18,7 +19,6 @@
 
 #include "app/Chrome.h"
 #include "app/CommandGuard.h"
-#include "app/Formats.h"
 #include "app/ServersWin.h"
 #include "app/ShowInfo.h"
 #include "app/UntIndex.h"
@@ -241,23 +241,6 @@ TEST(MainWindow, AlmanacDateStartsAtToday) {
     EXPECT_EQ(boxes[1]->currentText(), today.toString(QStringLiteral("MM")));
     EXPECT_EQ(boxes[2]->currentText(), today.toString(QStringLiteral("dd")));
     EXPECT_EQ(w.CurrentPage(), w.TabSheet1);
-}
-
-TEST(MainWindow, DateFormatsFollowTheStartUpOrder) {
-    using namespace quillora::gui;
-    ApplyStartupFormats();
-    const QDate day(2024, 2, 10);
-    EXPECT_EQ(FormatLongDate(day), QStringLiteral("2024年2月10日"));
-    EXPECT_EQ(FormatShortDate(day), QStringLiteral("2024-02-10"));
-    EXPECT_EQ(FormatTime(QTime(9, 5, 3)), QStringLiteral("9:05:03"));
-
-    TFrmIndex w;
-    int shown = 0;
-    w.AddShowStep([&shown] { ++shown; });
-    w.show();
-    EXPECT_EQ(shown, 1);
-    EXPECT_EQ(FormatLongDate(day), QStringLiteral("2024-02-10"));
-    EXPECT_EQ(FormatShortDate(QDate(1980, 1, 1)), QStringLiteral("1980-01-01"));
 }
 
 // A command's error stops at its guard: shown by the error report, never

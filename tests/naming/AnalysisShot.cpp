@@ -12,7 +12,6 @@
 
 #include "app/BirthInputGroup.h"
 #include "app/Chrome.h"
-#include "app/Formats.h"
 #include "app/UntIndex.h"
 #include "naming/gui/AnalysisPage.h"
 #include "naming/gui/NameMain.h"
@@ -25,7 +24,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: quillora-analysis-shot page|window OUT.png\n");
         return 2;
     }
-    ApplyStartupFormats();
     const QString out = QString::fromLocal8Bit(argv[2]);
     if (std::strcmp(argv[1], "window") == 0) {
         TFrmNamemain* w = NewNameAnalysisWindow(

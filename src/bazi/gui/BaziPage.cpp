@@ -95,7 +95,6 @@ void BaziPage::RzButton2Click() {
         group->FocusOn(read.issue.focus);
         return;
     }
-    window_.lunarYearText = read.record->lunarYearText;
 
     // The whole report is built before the memo changes, so a lookup that
     // fails on the way leaves the previous report in place.

@@ -61,7 +61,6 @@ void AnalysisPage::ButtonNameClick() {
     BrandNameView view = panel_->View(RzMemo1);
     view.strokes = &window_.ADOTem;
     view.readings = &window_.ADOteam;
-    view.storeLunarYear = [this](const std::string& year) { window_.lunarYearText = year; };
     const AnalysisOutcome outcome = AnalyseBrandName(view);
     if (!outcome) {
         panel_->ShowFault(outcome);

@@ -348,9 +348,7 @@ void GenerationPage::CBZSChange() {
 
 void GenerationPage::RzBitBtn5Click() {
     const GenerationRequest request = Request();
-    const PreparedGeneration prepared =
-        PrepareGeneration(request, state_, window_.ADOTem,
-                          [this](const std::string& year) { window_.lunarYearText = year; });
+    const PreparedGeneration prepared = PrepareGeneration(request, state_, window_.ADOTem);
     if (prepared.stop == GenerationStop::BirthCheck) {
         ShowInfo(Q(prepared.issue.message));
         group->FocusOn(prepared.issue.focus);

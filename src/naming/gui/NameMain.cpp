@@ -90,7 +90,6 @@ void TFrmNamemain::RzButton1Click() {
     BrandNameView view = panel_->View(RzMemo1);
     view.strokes = &ADOQname;
     view.readings = &ADOteam;
-    view.storeLunarYear = [this](const std::string& year) { lunarYearText = year; };
     const AnalysisOutcome outcome = AnalyseBrandName(view);
     if (!outcome) {
         panel_->ShowFault(outcome);

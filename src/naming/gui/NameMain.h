@@ -7,7 +7,6 @@
 
 #include <QDialog>
 #include <QString>
-#include <string>
 
 #include "data/QueryObject.h"
 
@@ -77,9 +76,6 @@ class TFrmNamemain : public QDialog {
     // "Somnette.dll"; both get their connections each time the window shows.
     QueryObject ADOQname;
     QueryObject ADOteam;
-
-    // The lunar year of this window's last analysis; nothing else reads it.
-    std::string lunarYearText;
 
     void RzButton1Click();
     void RzBitBtnprintClick();
