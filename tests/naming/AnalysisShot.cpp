@@ -26,10 +26,17 @@ int main(int argc, char** argv) {
     }
     const QString out = QString::fromLocal8Bit(argv[2]);
     if (std::strcmp(argv[1], "window") == 0) {
-        TFrmNamemain* w = NewNameAnalysisWindow(
-            QStringLiteral("张三"), QStringLiteral("男"), QStringLiteral("1980"),
-            QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("子 0"), QStringLiteral("0"),
-            QString(), QStringLiteral("九万"), QStringLiteral("珠宝"), 0);
+        TFrmNamemain* w =
+            NewNameAnalysisWindow({.name = "张三",
+                                   .givenName = "",
+                                   .sex = "男",
+                                   .calendarIndex = 0,
+                                   .year = "1980",
+                                   .month = "1",
+                                   .day = "1",
+                                   .hour = "子 0",
+                                   .minute = "0"},
+                                  {.prefix = "", .mainName = "九万", .suffix = "珠宝"});
         w->show();
         QApplication::processEvents();
         const bool saved = w->grab().save(out);

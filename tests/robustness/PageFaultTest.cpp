@@ -110,6 +110,21 @@ void FillBirth(BirthInputGroup* g, bool splitName) {
     g->CBFen->setCurrentText(QStringLiteral("30"));
 }
 
+// The name analysis window for the person FillBirth enters and the brand
+// name 金源珠宝, not yet shown.
+TFrmNamemain* NewNameWindow(QWidget* parent) {
+    return NewNameAnalysisWindow({.name = "张三",
+                                  .givenName = "",
+                                  .sex = "男",
+                                  .calendarIndex = 0,
+                                  .year = "1971",
+                                  .month = "12",
+                                  .day = "13",
+                                  .hour = "子 0",
+                                  .minute = "30"},
+                                 {.prefix = "", .mainName = "金源", .suffix = "珠宝"}, parent);
+}
+
 // One command of a page: how to fill the page, the control to press, whether
 // a result stands, and the database files the command reads.
 struct PageCommand {
@@ -244,11 +259,7 @@ TEST_F(PageFaults, NameAnalysisWindowReportsADamagedFileByName) {
             auto window = OpenWindow(folder.Path());
             Messages().clear();
             // Showing the window with a main name runs the analysis at once.
-            TFrmNamemain* w = NewNameAnalysisWindow(
-                QStringLiteral("张三"), QStringLiteral("男"), QStringLiteral("1971"),
-                QStringLiteral("12"), QStringLiteral("13"), QStringLiteral("子 0"),
-                QStringLiteral("30"), QString(), QStringLiteral("金源"), QStringLiteral("珠宝"), 0,
-                window.get());
+            TFrmNamemain* w = NewNameWindow(window.get());
             w->show();
             QApplication::processEvents();
             ASSERT_EQ(Messages().size(), 1u) << where << "\n" << Joined(Messages());
@@ -279,10 +290,7 @@ TEST_F(PageFaults, EverySaveAndExportReportsATargetItCannotWrite) {
     }
     GenerationPage* generation = GenerationPageOf(window->TabSheet1);
     generation->MemoDaixuan->setPlainText(QStringLiteral("金源珠宝\n"));
-    TFrmNamemain* nameWindow = NewNameAnalysisWindow(
-        QStringLiteral("张三"), QStringLiteral("男"), QStringLiteral("1971"), QStringLiteral("12"),
-        QStringLiteral("13"), QStringLiteral("子 0"), QStringLiteral("30"), QString(),
-        QStringLiteral("金源"), QStringLiteral("珠宝"), 0, window.get());
+    TFrmNamemain* nameWindow = NewNameWindow(window.get());
     nameWindow->show();
     QApplication::processEvents();
     ASSERT_FALSE(nameWindow->RzMemo1->toPlainText().isEmpty());

@@ -35,6 +35,11 @@ namespace quillora::gui {
 
 namespace {
 
+// The grid as the page draws it: the pixel width of each column and the
+// height of every row.
+constexpr int kColumnWidths[kGridColumns] = {43, 183, 194, 57, 57, 58, 55, 56, 62};
+constexpr int kRowHeight = 18;
+
 UrlOpener& Opener() {
     static UrlOpener opener;
     return opener;
@@ -225,13 +230,13 @@ GenerationPage::GenerationPage(TFrmIndex& window, QWidget* page) : QObject(page)
     RzStringGrid1->setObjectName(QStringLiteral("RzStringGrid1"));
     RzStringGrid1->verticalHeader()->setVisible(false);
     RzStringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    RzStringGrid1->verticalHeader()->setMinimumSectionSize(kGridRowHeight);
-    RzStringGrid1->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
-    RzStringGrid1->horizontalHeader()->setFixedHeight(kGridRowHeight + 4);
+    RzStringGrid1->verticalHeader()->setMinimumSectionSize(kRowHeight);
+    RzStringGrid1->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    RzStringGrid1->horizontalHeader()->setFixedHeight(kRowHeight + 4);
     RzStringGrid1->horizontalHeader()->setHighlightSections(false);
     RzStringGrid1->horizontalHeader()->setSectionsClickable(true);
     for (int c = 0; c < kGridColumns; ++c) {
-        RzStringGrid1->setColumnWidth(c, kResultColumns[c].width);
+        RzStringGrid1->setColumnWidth(c, kColumnWidths[c]);
         RzStringGrid1->setHorizontalHeaderItem(c, new QTableWidgetItem);
     }
     RzStringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -422,11 +427,10 @@ void GenerationPage::RzBitBtn4Click() {
     const std::string mainName = CurrentCell(kColMainName);
     if (mainName.empty())
         return;
-    ShowNameAnalysis(
-        group->Xing->text().trimmed(), group->CBsex->currentText(), group->SYear->currentText(),
-        group->SMonth->currentText(), group->Sday->currentText(), group->Shour->currentText(),
-        group->CBFen->currentText(), Q(Trim(S(NameBegin->text()))), Q(mainName),
-        Q(Trim(S(NameEnd->text()))), group->ComDate->currentIndex(), RzStringGrid1->window());
+    BirthEntries birth = group->Entries();
+    birth.name = S(group->Xing->text().trimmed());
+    ShowNameAnalysis(birth, TrimmedBrandName(S(NameBegin->text()), mainName, S(NameEnd->text())),
+                     RzStringGrid1->window());
 }
 
 void GenerationPage::ShowGridMenu(const QPoint& pos) {

@@ -129,25 +129,22 @@ void TFrmNamemain::FormShow() {
     Xing->setFocus();
 }
 
-TFrmNamemain* NewNameAnalysisWindow(const QString& name, const QString& sex,
-                                    const QString& yearText, const QString& monthText,
-                                    const QString& dayText, const QString& hourItem,
-                                    const QString& minuteText, const QString& prefix,
-                                    const QString& mainName, const QString& suffix,
-                                    int calendarIndex, QWidget* parent) {
+TFrmNamemain* NewNameAnalysisWindow(const BirthEntries& birth, const BrandName& name,
+                                    QWidget* parent) {
+    const auto q = [](const std::string& text) { return QString::fromStdString(text); };
     auto* w = new TFrmNamemain(parent);
     w->setAttribute(Qt::WA_DeleteOnClose);
-    w->Xing->setText(name);
-    w->CBsex->setCurrentIndex(sex == QStringLiteral("男") ? 0 : 1);
-    w->SYear->setCurrentText(yearText);
-    w->SMonth->setCurrentText(monthText);
-    w->Sday->setCurrentText(dayText);
-    w->Shour->setCurrentText(hourItem);
-    w->CBFen->setCurrentText(minuteText);
-    w->ComDate->setCurrentIndex(calendarIndex);
-    w->NameBegin->setText(prefix);
-    w->Namezhi1->setText(mainName);
-    w->NameEnd->setText(suffix);
+    w->Xing->setText(q(birth.name));
+    w->CBsex->setCurrentIndex(birth.sex == SexItems[0] ? 0 : 1);
+    w->SYear->setCurrentText(q(birth.year));
+    w->SMonth->setCurrentText(q(birth.month));
+    w->Sday->setCurrentText(q(birth.day));
+    w->Shour->setCurrentText(q(birth.hour));
+    w->CBFen->setCurrentText(q(birth.minute));
+    w->ComDate->setCurrentIndex(birth.calendarIndex);
+    w->NameBegin->setText(q(name.prefix));
+    w->Namezhi1->setText(q(name.mainName));
+    w->NameEnd->setText(q(name.suffix));
 
     // Centred on the screen, not on the caller.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -159,14 +156,8 @@ TFrmNamemain* NewNameAnalysisWindow(const QString& name, const QString& sex,
     return w;
 }
 
-void ShowNameAnalysis(const QString& name, const QString& sex, const QString& yearText,
-                      const QString& monthText, const QString& dayText, const QString& hourItem,
-                      const QString& minuteText, const QString& prefix, const QString& mainName,
-                      const QString& suffix, int calendarIndex, QWidget* parent) {
-    TFrmNamemain* w =
-        NewNameAnalysisWindow(name, sex, yearText, monthText, dayText, hourItem, minuteText, prefix,
-                              mainName, suffix, calendarIndex, parent);
-    w->exec();
+void ShowNameAnalysis(const BirthEntries& birth, const BrandName& name, QWidget* parent) {
+    NewNameAnalysisWindow(birth, name, parent)->exec();
 }
 
 }  // namespace quillora::gui
