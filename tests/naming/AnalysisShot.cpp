@@ -16,6 +16,7 @@
 #include "naming/gui/AnalysisPage.h"
 #include "naming/gui/NameMain.h"
 
+using namespace quillora;
 using namespace quillora::gui;
 
 int main(int argc, char** argv) {
@@ -27,16 +28,8 @@ int main(int argc, char** argv) {
     const QString out = QString::fromLocal8Bit(argv[2]);
     if (std::strcmp(argv[1], "window") == 0) {
         TFrmNamemain* w =
-            NewNameAnalysisWindow({.name = "张三",
-                                   .givenName = "",
-                                   .sex = "男",
-                                   .calendarIndex = 0,
-                                   .year = "1980",
-                                   .month = "1",
-                                   .day = "1",
-                                   .hour = "子 0",
-                                   .minute = "0"},
-                                  {.prefix = "", .mainName = "九万", .suffix = "珠宝"});
+            NewNameAnalysisWindow(BirthEntries{"张三", "", "男", 0, "1980", "1", "1", "子 0", "0"},
+                                  BrandName{"", "九万", "珠宝"});
         w->show();
         QApplication::processEvents();
         const bool saved = w->grab().save(out);

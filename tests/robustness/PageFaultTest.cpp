@@ -113,16 +113,9 @@ void FillBirth(BirthInputGroup* g, bool splitName) {
 // The name analysis window for the person FillBirth enters and the brand
 // name 金源珠宝, not yet shown.
 TFrmNamemain* NewNameWindow(QWidget* parent) {
-    return NewNameAnalysisWindow({.name = "张三",
-                                  .givenName = "",
-                                  .sex = "男",
-                                  .calendarIndex = 0,
-                                  .year = "1971",
-                                  .month = "12",
-                                  .day = "13",
-                                  .hour = "子 0",
-                                  .minute = "30"},
-                                 {.prefix = "", .mainName = "金源", .suffix = "珠宝"}, parent);
+    return NewNameAnalysisWindow(
+        BirthEntries{"张三", "", "男", 0, "1971", "12", "13", "子 0", "30"},
+        BrandName{"", "金源", "珠宝"}, parent);
 }
 
 // One command of a page: how to fill the page, the control to press, whether

@@ -7,13 +7,13 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextCursor>
 #include <QVBoxLayout>
 
 #include "almanac/AlmanacGlossary.h"
 #include "almanac/AlmanacLookup.h"
 #include "app/CommandGuard.h"
 #include "app/MemoFile.h"
+#include "app/PageWidgets.h"
 #include "app/Pages.h"
 #include "app/ShowInfo.h"
 #include "app/UntIndex.h"
@@ -53,16 +53,6 @@ QGroupBox* MakeGroup(QWidget* parent, const char* name, const char* caption) {
     return group;
 }
 
-QString JoinLines(const std::vector<std::string>& lines) {
-    QString text;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0)
-            text += QLatin1Char('\n');
-        text += QString::fromStdString(lines[i]);
-    }
-    return text;
-}
-
 }  // namespace
 
 AlmanacPage::AlmanacPage(TFrmIndex& window, QWidget* page) : QObject(page), window_(window) {
@@ -93,14 +83,12 @@ AlmanacPage::AlmanacPage(TFrmIndex& window, QWidget* page) : QObject(page), wind
         row->addSpacing(4);
     }
     row->addStretch(1);
-    BtnHuangli = new QPushButton(QStringLiteral("查看"), choose);
-    BtnHuangli->setObjectName(QStringLiteral("BtnHuangli"));
-    BtnPrint = new QPushButton(QStringLiteral("打印"), choose);
-    BtnPrint->setObjectName(QStringLiteral("BtnPrint"));
-    for (QPushButton* b : {BtnHuangli, BtnPrint}) {
-        b->setFixedSize(60, 25);
-        row->addWidget(b);
-    }
+    BtnHuangli =
+        MakeButton(choose, QStringLiteral("BtnHuangli"), QStringLiteral("查看"), QSize(60, 25));
+    BtnPrint =
+        MakeButton(choose, QStringLiteral("BtnPrint"), QStringLiteral("打印"), QSize(60, 25));
+    row->addWidget(BtnHuangli);
+    row->addWidget(BtnPrint);
     left->addWidget(choose);
 
     QGroupBox* result = MakeGroup(page, "GroupBox2", "测算结果：");
@@ -144,9 +132,7 @@ void AlmanacPage::BtnHuangliClick() {
         case AlmanacOutcome::Kind::NoEntry:
             return;
         case AlmanacOutcome::Kind::Found:
-            MemoHuangli->setPlainText(JoinLines(out.lines));
-            MemoHuangli->moveCursor(QTextCursor::Start);
-            MemoHuangli->ensureCursorVisible();
+            ShowLines(MemoHuangli, out.lines);
             return;
     }
 }

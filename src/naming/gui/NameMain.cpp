@@ -13,6 +13,7 @@
 #include "app/Chrome.h"
 #include "app/CommandGuard.h"
 #include "app/MemoFile.h"
+#include "app/PageWidgets.h"
 #include "common/Text.h"
 #include "data/Database.h"
 #include "naming/gui/BrandInputPanel.h"
@@ -64,11 +65,8 @@ TFrmNamemain::TFrmNamemain(QWidget* parent)
 
     // Unlike the page's memo this one is editable: the user may annotate
     // the report before printing or saving it.
-    RzMemo1 = new QPlainTextEdit(this);
-    RzMemo1->setObjectName(QStringLiteral("RzMemo1"));
-    RzMemo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    RzMemo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    RzMemo1->setFont(ReportMemoFont());
+    RzMemo1 = MakeReportMemo(this, QStringLiteral("RzMemo1"), QPlainTextEdit::WidgetWidth);
+    RzMemo1->setReadOnly(false);
     layout->addWidget(RzMemo1, 1);
 
     connect(RzButton1, &QPushButton::clicked, this,
@@ -87,27 +85,15 @@ TFrmNamemain::~TFrmNamemain() {
 }
 
 void TFrmNamemain::RzButton1Click() {
-    BrandNameView view = panel_->View(RzMemo1);
-    view.strokes = &ADOQname;
-    view.readings = &ADOteam;
-    const AnalysisOutcome outcome = AnalyseBrandName(view);
-    if (!outcome) {
-        panel_->ShowFault(outcome);
-        return;
-    }
-    ScrollMemoToTop(RzMemo1);
+    panel_->Analyse(RzMemo1, ADOQname, ADOteam);
 }
 
 void TFrmNamemain::RzBitBtnprintClick() {
-    if (RzMemo1->toPlainText().trimmed().isEmpty())
-        return;
-    PrintMemoText(this, RzMemo1->toPlainText(), RzMemo1->font());
+    PrintReportMemo(RzMemo1);
 }
 
 void TFrmNamemain::BitBtnsaveClick() {
-    if (RzMemo1->toPlainText().trimmed().isEmpty())
-        return;
-    SaveMemoText(this, RzMemo1->toPlainText(), panel_->SaveProposal());
+    SaveReportMemo(RzMemo1, panel_->SaveProposal());
 }
 
 void TFrmNamemain::RzBitBtn4Click() {
