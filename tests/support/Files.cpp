@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -119,9 +121,27 @@ std::vector<PdfWord> ReadPdfWords(const std::filesystem::path& path) {
         const std::size_t textStart = line.find('>', open) + 1;
         const std::size_t textEnd = line.find("</word>", textStart);
         const std::string tag = line.substr(open, textStart - open);
-        words.push_back({page, pageHeight, line.substr(textStart, textEnd - textStart),
-                         Attribute(tag, "yMin"), Attribute(tag, "yMax")});
+        std::string text = line.substr(textStart, textEnd - textStart);
+        for (const auto& [entity, c] : {std::pair{"&lt;", "<"},
+                                        {"&gt;", ">"},
+                                        {"&quot;", "\""},
+                                        {"&apos;", "'"},
+                                        {"&amp;", "&"}}) {
+            for (std::size_t at = text.find(entity); at != std::string::npos;
+                 at = text.find(entity, at + 1))
+                text.replace(at, std::strlen(entity), c);
+        }
+        words.push_back({page, pageHeight, text, Attribute(tag, "yMin"), Attribute(tag, "yMax"),
+                         Attribute(tag, "xMin")});
     }
+    // Words of one line share their top within a point.
+    std::stable_sort(words.begin(), words.end(), [](const PdfWord& a, const PdfWord& b) {
+        if (a.page != b.page)
+            return a.page < b.page;
+        if (std::abs(a.top - b.top) > 1)
+            return a.top < b.top;
+        return a.left < b.left;
+    });
     return words;
 }
 

@@ -53,6 +53,19 @@ QStringList Lines(const QPlainTextEdit* memo) {
 
 namespace {
 
+// Each test starts without a kept shortlist or a remembered person.
+class UserFolderCleaner : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override {
+        if (UserFolder().startsWith(QStringLiteral("/tmp/quillora-user-"))) {
+            QDir(UserFolder() + QStringLiteral("/data")).removeRecursively();
+            QDir(UserFolder() + QStringLiteral("/config")).removeRecursively();
+        }
+        Questions().clear();
+        QuestionAnswer() = true;
+        Notices().clear();
+    }
+};
+
 class QtEnvironment : public ::testing::Environment {
   public:
     void SetUp() override {
@@ -60,6 +73,7 @@ class QtEnvironment : public ::testing::Environment {
         // folders: a test run keeps them in a scratch folder of its own.
         ::setenv("XDG_DATA_HOME", (UserFolder() + QStringLiteral("/data")).toLocal8Bit(), 1);
         ::setenv("XDG_CONFIG_HOME", (UserFolder() + QStringLiteral("/config")).toLocal8Bit(), 1);
+        ::testing::UnitTest::GetInstance()->listeners().Append(new UserFolderCleaner);
         static int argc = 1;
         static char name[] = "quillora_gui_tests";
         static char* argv[] = {name, nullptr};

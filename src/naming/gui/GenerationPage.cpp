@@ -509,9 +509,8 @@ void GenerationPage::CopyShortlist() {
 }
 
 void GenerationPage::ClearShortlist() {
-    if (Trim(S(MemoDaixuan->toPlainText())).empty())
-        return;
-    if (!AskQuestion(QStringLiteral("清空全部已选名字？清空后不能恢复。")))
+    if (!Trim(S(MemoDaixuan->toPlainText())).empty() &&
+        !AskQuestion(QStringLiteral("清空全部已选名字？清空后不能恢复。")))
         return;
     MemoDaixuan->clear();
     ShowInfoCaption(QString::fromUtf8(kNoticeCaption), QStringLiteral("清空成功！"));
