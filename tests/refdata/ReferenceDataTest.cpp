@@ -4,6 +4,10 @@
 // instants against the solar-term engine and the calendar reference dump, the
 // bone weights against the traditional tables.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
 
 #include <cmath>
 #include <cstdio>
@@ -373,4 +377,22 @@ TEST(AlmanacRules, MonthAndYearTurnOnTheJieDay) {
     EXPECT_EQ(PillarText(cal.PillarsOf(EncodeDate(1984, 3, 5)).month), "丁卯");
     EXPECT_EQ(PillarText(cal.PillarsOf(EncodeDate(1983, 12, 31)).month), "甲子");
     EXPECT_THROW(cal.PillarsOf(EncodeDate(1983, 1, 1)), std::out_of_range);
+}
+
+// A build that fails part-way leaves nothing beside the outputs: not the
+// half-written temporary file, not its journal.
+TEST(Builder, FailedBuildLeavesNoTemporaryFile) {
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                      ("quillora_refdata_fail_" + std::to_string(::getpid()));
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir / "src");
+    const std::string command = std::string("'") + QUILLORA_REFDATA_PATH + "' --src '" +
+                                (dir / "src").string() + "' --out '" + (dir / "out").string() +
+                                "' >/dev/null 2>&1";
+    const int raw = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 1) << raw;
+    ASSERT_TRUE(std::filesystem::exists(dir / "out"));
+    for (const auto& entry : std::filesystem::directory_iterator(dir / "out"))
+        ADD_FAILURE() << "left behind: " << entry.path().filename();
+    std::filesystem::remove_all(dir);
 }
