@@ -18,7 +18,7 @@
 
 #include "almanac/AlmanacGlossary.h"
 #include "almanac/AlmanacLookup.h"
-#include "almanac/AlmanacPage.h"
+#include "almanac/gui/AlmanacPage.h"
 #include "app/Chrome.h"
 #include "app/MemoFile.h"
 #include "app/ShowInfo.h"
@@ -26,6 +26,7 @@
 #include "common/DateValue.h"
 #include "data/Database.h"
 #include "support/GuiTestEnvironment.h"
+#include "support/ScratchData.h"
 
 using namespace quillora;
 using namespace quillora::gui;
@@ -191,10 +192,7 @@ TEST_F(AlmanacPageTest, PrintingNeedsTextAndWritesAPdf) {
 }
 
 TEST(AlmanacPageDatabase, MissingOrUnreadableFileIsReportedAndTheMemoKept) {
-    const fs::path dir =
-        fs::temp_directory_path() / ("quillora_almanac_nodb_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    SetDatabaseDirectory(dir.string());
+    const test::ScratchData dir;
     for (const bool garbage : {false, true}) {
         if (garbage) {
             QFile f(QString::fromStdString((dir / kSomnetteFile).string()));
@@ -206,12 +204,10 @@ TEST(AlmanacPageDatabase, MissingOrUnreadableFileIsReportedAndTheMemoKept) {
         AlmanacPage* page = AlmanacPageOf(window.TabSheet5);
         page->MemoHuangli->setPlainText(QStringLiteral("上一次的结果"));
         page->SlYear->setCurrentText(QStringLiteral("2012"));
-        page->BtnHuangliClick();
+        page->BtnHuangli->click();
         ASSERT_EQ(Messages().size(), 1u) << garbage;
         EXPECT_TRUE(Messages()[0].text.contains(QString::fromLatin1(kSomnetteFile)))
             << Messages()[0].text.toStdString();
         EXPECT_EQ(page->MemoHuangli->toPlainText(), QStringLiteral("上一次的结果"));
     }
-    SetDatabaseDirectory("");
-    fs::remove_all(dir);
 }
