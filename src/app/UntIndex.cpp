@@ -225,8 +225,14 @@ void TFrmIndex::FormCreate() {
     const std::pair<const char*, const QString*> selectors[] = {
         {"SlYear", &startYear}, {"SlMonth", &startMonth}, {"Slday", &startDay}};
     for (const auto& [name, text] : selectors) {
-        if (auto* box = TabSheet5->findChild<QComboBox*>(QString::fromLatin1(name)))
-            box->setCurrentText(*text);
+        if (auto* box = TabSheet5->findChild<QComboBox*>(QString::fromLatin1(name))) {
+            // Select today's item in the list, so the list opens on it.
+            const int index = box->findText(*text);
+            if (index >= 0)
+                box->setCurrentIndex(index);
+            else
+                box->setCurrentText(*text);
+        }
     }
 
     ShowPage(TabSheet1);

@@ -75,7 +75,7 @@ AlmanacPage::AlmanacPage(TFrmIndex& window, QWidget* page) : QObject(page), wind
     row->setSpacing(4);
     row->addWidget(new QLabel(QStringLiteral("选择黄历："), choose));
     row->addSpacing(4);
-    SlYear = MakeDateBox(choose, "SlYear", 2008, 2019, 4, 72);
+    SlYear = MakeDateBox(choose, "SlYear", kAlmanacFirstYear, kAlmanacLastYear, 4, 72);
     SlMonth = MakeDateBox(choose, "SlMonth", 1, 12, 2, 52);
     Slday = MakeDateBox(choose, "Slday", 1, 31, 2, 52);
     const std::pair<QComboBox*, const char*> boxes[] = {
