@@ -231,6 +231,16 @@ inline constexpr const char* kNamefxReading = "select nr from namefx where num =
 // The almanac entry of one day (key: the date as yyyy-mm-dd).
 inline constexpr const char* kAlmanacDay = "select * from huangdao where gn = ? limit 1";
 
+// The days of a range that favour an activity and do not forbid it, in date
+// order (keys: first and last day as yyyy-mm-dd, the activity). The lists are
+// blank-separated terms, so the activity is matched as a whole term; a day
+// whose entry reads 诸事不宜 forbids every activity.
+inline constexpr const char* kAuspiciousDays =
+    "select gn, nn, suici, wuhang, cong from huangdao where gn between ?1 and ?2 "
+    "and instr(' ' || yi || ' ', ' ' || ?3 || ' ') > 0 "
+    "and instr(' ' || ji || ' ', ' ' || ?3 || ' ') = 0 and instr(ji, '诸事不宜') = 0 "
+    "order by gn";
+
 // Bone-weight tables (keys: decimal texts).
 inline constexpr const char* kBoneYear = "select weight from chenggu1 where year = ?";
 inline constexpr const char* kBoneMonth = "select weight from chenggu2 where month2 = ?";
