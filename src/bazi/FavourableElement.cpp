@@ -71,13 +71,6 @@ FiveElement StemElement(int stem) {
     return kByStem[((stem % 10) + 10) % 10];
 }
 
-FiveElement BranchElement(int branch) {
-    static const FiveElement kByBranch[12] = {
-        kElementWater, kElementEarth, kElementWood,  kElementWood,  kElementEarth, kElementFire,
-        kElementFire,  kElementEarth, kElementMetal, kElementMetal, kElementEarth, kElementWater};
-    return kByBranch[((branch % 12) + 12) % 12];
-}
-
 FiveElement GeneratedBy(FiveElement e) {
     switch (e) {
         case kElementMetal:
@@ -162,7 +155,7 @@ std::string FavourableElementLine(const FavourableElement& f) {
     for (std::size_t i = 0; i < f.elements.size(); ++i) {
         if (i > 0)
             line += "、";
-        line += ElementNames[f.elements[i]];
+        line += ElementName(f.elements[i]);
     }
     switch (f.strength) {
         case DayMasterStrength::Weak:

@@ -39,7 +39,8 @@ std::size_t CharCount(std::string_view text);
 std::string LeftChars(std::string_view text, std::size_t n);
 
 // True when the code point is a CJK ideograph (unified, extension or
-// compatibility block).
+// compatibility block): the characters a name, a listed word or a line of
+// verse is compared by.
 bool IsCjkIdeograph(char32_t cp);
 
 // GBK (code page 936) byte length of a text: 1 per ASCII character, 2 per

@@ -2,11 +2,6 @@
 // its fixed shapes, a sweep over the whole date range, and the command line.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,21 +9,16 @@
 #include "bazi/BirthRecord.h"
 #include "common/Text.h"
 #include "data/Database.h"
+#include "support/CliProcess.h"
+#include "support/Files.h"
 
 using namespace quillora;
+using namespace quillora::test;
 
 namespace {
 
 std::vector<std::string> GoldenLines(const char* name) {
-    std::ifstream in(std::string(QUILLORA_SOURCE_DIR) + "/tests/bazi/golden/" + name,
-                     std::ios::binary);
-    std::stringstream all;
-    all << in.rdbuf();
-    std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(all, line))
-        lines.push_back(line);
-    return lines;
+    return ReadFileLines(std::string(QUILLORA_SOURCE_DIR) + "/tests/bazi/golden/" + name);
 }
 
 std::vector<std::string> ReportOf(const BirthEntries& e, int currentYear = 2024) {
@@ -55,37 +45,6 @@ BirthEntries Entries(const char* surname, const char* given, const char* sex, in
     e.hour = hour;
     e.minute = minute;
     return e;
-}
-
-void ExpectSameLines(const std::vector<std::string>& got, const std::vector<std::string>& want) {
-    ASSERT_EQ(got.size(), want.size());
-    for (std::size_t i = 0; i < want.size(); ++i) {
-        EXPECT_EQ(got[i], want[i]) << "line " << i + 1;
-    }
-}
-
-// Runs quillora-cli beside the test executable; returns its exit status.
-int RunCli(const std::string& arguments, std::string& out) {
-    const std::string command = ExecutableDirectory() + "quillora-cli " + arguments + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return -1;
-    out.clear();
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        out.append(buffer, n);
-    const int status = pclose(pipe);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-std::vector<std::string> Split(const std::string& text) {
-    std::vector<std::string> lines;
-    std::stringstream in(text);
-    std::string line;
-    while (std::getline(in, line))
-        lines.push_back(line);
-    return lines;
 }
 
 }  // namespace
@@ -182,37 +141,55 @@ TEST(BaziReport, EveryDateOfTheRangeGetsAFullReport) {
 }
 
 TEST(BaziReport, CommandLinePrintsTheMemoLines) {
-    std::string out;
-    ASSERT_EQ(RunCli("bazi --surname 张 --given 三 --sex 男 --calendar 公历 --year 1986 --month 6 "
-                     "--day 5 --hour 10 --minute 30",
-                     out),
-              0)
-        << out;
+    CliResult r =
+        RunCli(Words("bazi --surname 张 --given 三 --sex 男 --calendar 公历 --year 1986 "
+                     "--month 6 --day 5 --hour 10 --minute 30"));
+    ASSERT_EQ(r.status, 0) << r.err;
     std::vector<std::string> want = GoldenLines("forward-start-1.txt");
     want[1] = "年龄：" + std::to_string(DecodeDate(Today()).year - 1986) + "岁";
-    ExpectSameLines(Split(out), want);
+    ExpectSameLines(SplitLines(r.out), want);
 
     // A whole hour item works as well as the clock hour.
-    ASSERT_EQ(RunCli("bazi --surname 李 --given 梅 --sex 女 --calendar 农历 --year 1986 --month 4 "
-                     "--day 29 --hour '卯 6' --minute 0",
-                     out),
-              0)
-        << out;
-    EXPECT_EQ(Split(out)[2], "您出生公历：1986年06月06日6点0分");
+    r = RunCli({"bazi", "--surname", "李", "--given", "梅", "--sex", "女", "--calendar", "农历",
+                "--year", "1986", "--month", "4", "--day", "29", "--hour", "卯 6", "--minute",
+                "0"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(SplitLines(r.out)[2], "您出生公历：1986年06月06日6点0分");
 
-    // Failed checks: the message on stderr, status 2.
-    EXPECT_EQ(RunCli("bazi --month 1 --day 1 --hour 0", out), 2);
-    EXPECT_EQ(out, "请选择出生年!\n");
-    EXPECT_EQ(RunCli("bazi --year 1980 --month 1 --day 1", out), 2);
-    EXPECT_EQ(out, "请选择出生小时!\n");
-    EXPECT_EQ(RunCli("bazi --calendar 农历 --year 2020 --month 1 --day 30 --hour 0", out), 2);
-    EXPECT_EQ(out, "农历日期无效，请重新选择!\n");
-    EXPECT_EQ(RunCli("bazi --year 1900 --month 1 --day 30 --hour 0", out), 2);
-    EXPECT_EQ(out, "出生日期超出范围(1900年1月31日至2100年12月31日)!\n");
-    EXPECT_EQ(RunCli("bazi --year 1980 --month 1 --day 1 --hour 24", out), 2);
-    // Conversion errors are not input checks: status 1 with the message.
-    EXPECT_EQ(RunCli("bazi --year 1980 --month 2 --day 30 --hour 0", out), 1);
-    EXPECT_EQ(out, "'1980-2-30' is not a valid date\n");
-    EXPECT_EQ(RunCli("bazi --year 1980 --month 1 --day 1 --hour 0 --minute x", out), 1);
-    EXPECT_EQ(out, "'x' is not a valid integer value\n");
+    // Failed checks: the message on stderr, status 2. Conversion errors are
+    // not input checks: status 1 with the message.
+    const struct {
+        const char* line;
+        int status;
+        const char* message;  // nullptr: not compared
+    } refused[] = {
+        {"bazi --month 1 --day 1 --hour 0", 2, "请选择出生年!\n"},
+        {"bazi --year 1980 --month 1 --day 1", 2, "请选择出生小时!\n"},
+        {"bazi --calendar 农历 --year 2020 --month 1 --day 30 --hour 0", 2,
+         "农历日期无效，请重新选择!\n"},
+        {"bazi --year 1900 --month 1 --day 30 --hour 0", 2,
+         "出生日期超出范围(1900年1月31日至2100年12月31日)!\n"},
+        {"bazi --year 1980 --month 1 --day 1 --hour 24", 2, nullptr},
+        {"bazi --year 1980 --month 2 --day 30 --hour 0", 1, "'1980-2-30' is not a valid date\n"},
+        {"bazi --year 1980 --month 1 --day 1 --hour 0 --minute x", 1,
+         "'x' is not a valid integer value\n"},
+    };
+    for (const auto& c : refused) {
+        r = RunCli(Words(c.line));
+        EXPECT_EQ(r.status, c.status) << c.line;
+        if (c.message != nullptr) {
+            EXPECT_EQ(r.err, c.message) << c.line;
+            EXPECT_EQ(r.out, "") << c.line;
+        }
+    }
+    // The commands that take birth options read and refuse them alike.
+    for (const std::string command : {"bazi", "analyse --main 九万", "generate --name 张三"}) {
+        r = RunCli(Words(command + " --year 1980 --month 1 --day 1 --hour 24"));
+        EXPECT_EQ(r.status, 2) << command;
+        EXPECT_EQ(r.err, "--hour takes the clock hour 0-23 or an hour item such as \"子 0\"\n")
+            << command;
+        r = RunCli(Words(command + " --calendar 阴历 --year 1980 --month 1 --day 1 --hour 0"));
+        EXPECT_EQ(r.status, 2) << command;
+        EXPECT_EQ(r.err, "--calendar takes 公历 or 农历\n") << command;
+    }
 }

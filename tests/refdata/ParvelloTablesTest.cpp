@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <map>
 #include <set>
 #include <string>
@@ -16,6 +15,7 @@
 #include "data/Database.h"
 #include "data/QueryObject.h"
 #include "data/Statements.h"
+#include "support/Files.h"
 
 using namespace quillora;
 using quillora::refdata::PatternScore;
@@ -45,27 +45,7 @@ std::string Element(const std::string& zi) {
 
 // Rows of a committed TSV source (comment lines and the header skipped).
 std::vector<std::vector<std::string>> SourceRows(const std::string& relative) {
-    std::ifstream in(std::string(QUILLORA_SOURCE_DIR) + "/refdata/" + relative);
-    std::vector<std::vector<std::string>> rows;
-    std::string line;
-    bool header = true;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#')
-            continue;
-        if (header) {
-            header = false;
-            continue;
-        }
-        std::vector<std::string> cells;
-        std::size_t start = 0, tab;
-        while ((tab = line.find('\t', start)) != std::string::npos) {
-            cells.push_back(line.substr(start, tab - start));
-            start = tab + 1;
-        }
-        cells.push_back(line.substr(start));
-        rows.push_back(cells);
-    }
-    return rows;
+    return test::ReadTsvFile(std::string(QUILLORA_SOURCE_DIR) + "/refdata/" + relative).rows;
 }
 
 struct StrokeCase {
