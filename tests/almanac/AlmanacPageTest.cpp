@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "almanac/AlmanacGlossary.h"
-#include "almanac/AlmanacPage.h"
+#include "almanac/gui/AlmanacPage.h"
 #include "app/Chrome.h"
 #include "app/MemoFile.h"
 #include "app/ShowInfo.h"
@@ -201,7 +201,7 @@ TEST(AlmanacPageDatabase, MissingOrUnreadableFileIsReportedAndTheMemoKept) {
         AlmanacPage* page = AlmanacPageOf(window.TabSheet5);
         page->MemoHuangli->setPlainText(QStringLiteral("上一次的结果"));
         page->SlYear->setCurrentText(QStringLiteral("2012"));
-        page->BtnHuangliClick();
+        page->BtnHuangli->click();
         ASSERT_EQ(Messages().size(), 1u) << garbage;
         EXPECT_TRUE(Messages()[0].text.contains(QString::fromLatin1(kSomnetteFile)))
             << Messages()[0].text.toStdString();
