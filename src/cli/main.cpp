@@ -20,6 +20,8 @@ const char* kUsage =
     "            --year Y --month M --day D --hour H --minute MI\n"
     "  analyse   --name N --sex .. --calendar .. --year .. --month .. --day ..\n"
     "            --hour H --minute MI --main NAME [--suffix S] [--prefix P]\n"
+    "  analyse   --batch FILE --sex .. --calendar .. --year .. --month .. --day ..\n"
+    "            --hour H --minute MI [--format tsv|csv|xlsx] [--output FILE]\n"
     "  generate  --name N --sex .. --calendar .. --year .. --month .. --day ..\n"
     "            --hour H --minute MI --length 2|3|4 [--fixed1 C] .. [--fixed4 C]\n"
     "            [--suffix S] [--prefix P] [--seed N] [--pages K]\n"
