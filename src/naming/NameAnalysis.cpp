@@ -9,6 +9,8 @@
 #include "data/QueryObject.h"
 #include "data/Statements.h"
 #include "naming/Numerology.h"
+#include "naming/Registration.h"
+#include "naming/Verse.h"
 
 namespace quillora {
 
@@ -51,8 +53,8 @@ std::string Join(const std::vector<std::string>& items, const char* separator) {
 }
 
 // The elements of `wanted` that `have` holds, in the order 金 木 水 火 土.
-std::vector<std::string> Supplied(const std::vector<std::string>& wanted,
-                                  const std::vector<std::string>& have) {
+std::vector<std::string> SuppliedIn(const std::vector<std::string>& wanted,
+                                    const std::vector<std::string>& have) {
     std::vector<std::string> out;
     for (const std::string_view e : ElementNames) {
         const bool w = std::find(wanted.begin(), wanted.end(), e) != wanted.end();
@@ -63,7 +65,7 @@ std::vector<std::string> Supplied(const std::vector<std::string>& wanted,
     return out;
 }
 
-const char* LuckName(int number) {
+const char* LuckWord(int number) {
     if (number == 0)
         return "未收录";
     const double luck = GridLuck(number);
@@ -180,8 +182,8 @@ OverallScore ScoreBrandName(const NameGrades& grades, const ChartNeeds& needs) {
     if (!grades.charNumbers.empty())
         chars /= static_cast<double>(grades.charNumbers.size());
 
-    const std::vector<std::string> fills = Supplied(needs.missing, grades.mainElements);
-    const std::vector<std::string> suits = Supplied(needs.favourable, grades.mainElements);
+    const std::vector<std::string> fills = SuppliedIn(needs.missing, grades.mainElements);
+    const std::vector<std::string> suits = SuppliedIn(needs.favourable, grades.mainElements);
     const double missingShare =
         needs.missing.empty()
             ? 1.0
@@ -209,8 +211,8 @@ OverallScore ScoreBrandName(const NameGrades& grades, const ChartNeeds& needs) {
     count(none, "未收录");
 
     std::string& r = score.reason;
-    r = std::string("主体数理") + LuckName(grades.mainNumber) + "，单字数理" + counts +
-        "，全称数理" + LuckName(grades.fullNumber) + "；";
+    r = std::string("主体数理") + LuckWord(grades.mainNumber) + "，单字数理" + counts +
+        "，全称数理" + LuckWord(grades.fullNumber) + "；";
     if (needs.missing.empty()) {
         r += "八字五行俱全";
     } else {
@@ -222,6 +224,23 @@ OverallScore ScoreBrandName(const NameGrades& grades, const ChartNeeds& needs) {
         r += suits.empty() ? std::string("名称未含") : "名称含" + Join(suits, "、");
     }
     return score;
+}
+
+ChartNeeds ChartNeedsOf(const FourPillarsChart& chart) {
+    ChartNeeds needs;
+    needs.missing = SplitChars(MissingElements(ChartElementsText(chart)));
+    for (FiveElement e : FavourableElementOf(chart).elements)
+        needs.favourable.emplace_back(ElementName(e));
+    return needs;
+}
+
+const char* GridLuckName(int number) {
+    return LuckWord(number);
+}
+
+std::vector<std::string> SuppliedElements(const std::vector<std::string>& wanted,
+                                          const std::vector<std::string>& mainElements) {
+    return SuppliedIn(wanted, mainElements);
 }
 
 std::string OverallScoreLine(const OverallScore& score) {
@@ -287,6 +306,14 @@ AnalysisOutcome AnalyseBrandName(const BrandNameView& view) {
     sink(kNameSeparatorLine);
     sink("");
     sink(OverallScoreLine(ScoreBrandName(grades, needs)));
+    sink("");
+    // Beside the numerology: where the name's characters meet in classical
+    // verse, and what may stand in the way of registering it.
+    for (const std::string& line : VerseLines(NameVerses(*view.strokes, name.mainName)))
+        sink(line);
+    sink("");
+    for (const std::string& line : RegistrationLines(CheckRegistration(*view.strokes, name)))
+        sink(line);
     sink("");
     sink(kAdviceLine);
     return {};
