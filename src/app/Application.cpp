@@ -1,6 +1,9 @@
 #include "app/Application.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QToolTip>
+#include <QTranslator>
 
 #include "app/Artwork.h"
 #include "app/Chrome.h"
@@ -17,8 +20,21 @@ bool QuilloraApplication::notify(QObject* receiver, QEvent* event) {
     return handled;
 }
 
+QTranslator* LoadQtChineseTexts(QCoreApplication& app) {
+    auto* translator = new QTranslator(&app);
+    if (!translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                          QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return nullptr;
+    }
+    QCoreApplication::installTranslator(translator);
+    return translator;
+}
+
 int RunApplication(int argc, char** argv) {
     QuilloraApplication app(argc, argv);
+    LoadQtChineseTexts(app);
     QApplication::setApplicationName(QStringLiteral("Quillora"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quillora"));
     QApplication::setWindowIcon(art::ProgramIcon());

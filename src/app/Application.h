@@ -4,6 +4,8 @@
 
 #include <QApplication>
 
+class QTranslator;
+
 namespace quillora::gui {
 
 // A QApplication whose notify() is the last resort for errors: commands stop
@@ -15,6 +17,12 @@ class QuilloraApplication : public QApplication {
     QuilloraApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };
+
+// Installs Qt's own Chinese texts (the buttons of message boxes, the file and
+// print dialogs, the context menus of the edits) from Qt's translations
+// folder. Returns the installed translator (owned by app), or nullptr when
+// the translations are not installed: Qt's English texts then stay.
+QTranslator* LoadQtChineseTexts(QCoreApplication& app);
 
 int RunApplication(int argc, char** argv);
 

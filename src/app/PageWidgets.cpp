@@ -26,8 +26,11 @@ QFrame* MakePanel(QWidget* parent, const QString& name) {
 
 QLabel* MakeCaption(QWidget* parent, const QString& text, int width) {
     auto* label = new QLabel(text, parent);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
+    // A filled caption with a full border: a sunken panel on the white page
+    // showed only two of its edges.
+    label->setStyleSheet(
+        QStringLiteral("QLabel { background: #f3e6d3; color: #5a1414; "
+                       "border: 1px solid #c9a97f; border-radius: 2px; }"));
     label->setAlignment(Qt::AlignCenter);
     label->setFixedSize(width, 22);
     return label;

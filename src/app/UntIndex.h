@@ -12,6 +12,8 @@
 
 #include "data/QueryObject.h"
 
+class QKeySequence;
+class QPushButton;
 class QTabWidget;
 
 namespace quillora::gui {
@@ -19,6 +21,7 @@ namespace quillora::gui {
 class ImageButton;
 class TFRM_Date;
 class TFrm_servers;
+class THelpWin;
 
 class TFrmIndex : public QWidget {
     Q_OBJECT
@@ -29,6 +32,17 @@ class TFrmIndex : public QWidget {
     // Brings one of the five pages to the front and marks its toolbar button.
     void ShowPage(QWidget* page);
     QWidget* CurrentPage() const;
+
+    // Makes the button the page's command: drawn as the default button and
+    // run by Enter or Return anywhere on the page outside its lists.
+    void SetPageCommand(QWidget* page, QPushButton* button);
+
+    // The shortcut of each page's toolbar button, in toolbar order
+    // (Ctrl+1 … Ctrl+5), also named in the buttons' hints.
+    static QKeySequence PageShortcut(int index);
+
+    // Opens the help window (帮助/关于; the "?" of the title strip, F1).
+    void ShowHelp();
 
     // A step run whenever the window is shown (not when it is restored from
     // the task bar).
@@ -69,6 +83,9 @@ class TFrmIndex : public QWidget {
     void BuildToolsPage();
     void FormShow();
     void CloseQueries();
+    // Gives the keyboard focus to the first entry of the page (its first
+    // edit or list box in the focus order), if it has one.
+    void FocusFirstEntry(QWidget* page);
 
     void RzToolButton2Click();
     void RzToolButton1Click();
@@ -88,6 +105,7 @@ class TFrmIndex : public QWidget {
     std::vector<std::function<void()>> showSteps_;
     QPointer<TFRM_Date> FRM_Date;
     QPointer<TFrm_servers> Frm_servers;
+    QPointer<THelpWin> Frm_help;
 };
 
 }  // namespace quillora::gui

@@ -375,7 +375,7 @@ void TFRM_Date::showEvent(QShowEvent* event) {
         return;
     // Every showing opens on today's month, centred on the desktop.
     if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+        move(PlacedTopLeft(screen->availableGeometry(), size()));
     RunCommand([this] { ShowToday(); });
 }
 

@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -125,6 +127,26 @@ TEST_F(AlmanacPageTest, AlmanacButtonOpensOnTodaysEntry) {
         // Every entry of the table carries a value.
         EXPECT_GT(lines[2 * i + 2].size(), QString::fromUtf8(labels[i]).size());
     }
+}
+
+// Typing into the boxes key by key: the values stay as typed, the list does
+// not complete them ("1" is January, not October; "2" the 2nd, not the 20th).
+TEST_F(AlmanacPageTest, TypedValuesAreTakenAsTyped) {
+    window_->show();
+    const std::pair<QComboBox*, QString> typed[] = {{page_->SlYear, QStringLiteral("2012")},
+                                                    {page_->SlMonth, QStringLiteral("1")},
+                                                    {page_->Slday, QStringLiteral("2")}};
+    for (const auto& [box, text] : typed) {
+        box->lineEdit()->clear();
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_0 + c.digitValue(), Qt::NoModifier, c);
+            QApplication::sendEvent(box->lineEdit(), &press);
+        }
+        EXPECT_EQ(box->currentText(), text);
+    }
+    page_->BtnHuangliClick();
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(Memo().startsWith(QStringLiteral("当日统览:2012-01-02  "))) << Memo().toStdString();
 }
 
 // The check order itself is covered by the core tests; here the page shows

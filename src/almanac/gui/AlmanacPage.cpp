@@ -31,6 +31,9 @@ QComboBox* MakeDateBox(QWidget* parent, const char* name, int first, int last, i
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setMaxVisibleItems(12);
+    // What is typed is the value: no completion from the list ("1" is
+    // January, not 10).
+    box->setCompleter(nullptr);
     box->setFixedWidth(width);
     for (int v = first; v <= last; ++v)
         box->addItem(QString::fromStdString(IntToStr(v, digits)));
@@ -140,7 +143,8 @@ void AlmanacPage::BtnHuangliClick() {
 void AlmanacPage::BtnPrintClick() {
     if (Trim(MemoHuangli->toPlainText().toStdString()).empty())
         return;
-    PrintMemoText(MemoHuangli, MemoHuangli->toPlainText(), MemoHuangli->font());
+    PrintMemoText(MemoHuangli, QStringLiteral("黄历"), MemoHuangli->toPlainText(),
+                  MemoHuangli->font());
 }
 
 AlmanacPage* AlmanacPageOf(QWidget* page) {
@@ -148,7 +152,7 @@ AlmanacPage* AlmanacPageOf(QWidget* page) {
 }
 
 void BuildAlmanacPage(TFrmIndex& window, QWidget* page) {
-    new AlmanacPage(window, page);
+    window.SetPageCommand(page, (new AlmanacPage(window, page))->BtnHuangli);
 }
 
 }  // namespace quillora::gui

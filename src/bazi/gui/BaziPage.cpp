@@ -73,14 +73,18 @@ void BaziPage::RzButton2Click() {
     ShowLines(Memo1, *lines);
 }
 
+QString BaziPage::ReportTitle() const {
+    const BirthEntries entries = group->Entries();
+    const std::string name = Trim(entries.name) + Trim(entries.givenName);
+    return QString::fromStdString(name + "八字分析");
+}
+
 void BaziPage::RzBitBtn7Click() {
-    PrintReportMemo(Memo1);
+    PrintReportMemo(Memo1, ReportTitle());
 }
 
 void BaziPage::RzBitBtn8Click() {
-    const BirthEntries entries = group->Entries();
-    const std::string name = Trim(entries.name) + Trim(entries.givenName);
-    SaveReportMemo(Memo1, QString::fromStdString(name + "八字分析"));
+    SaveReportMemo(Memo1, ReportTitle());
 }
 
 BaziPage* BaziPageOf(QWidget* page) {
@@ -88,7 +92,7 @@ BaziPage* BaziPageOf(QWidget* page) {
 }
 
 void BuildBaziPage(TFrmIndex& window, QWidget* page) {
-    new BaziPage(window, page);
+    window.SetPageCommand(page, (new BaziPage(window, page))->RzButton2);
 }
 
 }  // namespace quillora::gui

@@ -56,7 +56,7 @@ void AnalysisPage::ButtonNameClick() {
 }
 
 void AnalysisPage::RzBitBtnprintClick() {
-    PrintReportMemo(RzMemo1);
+    PrintReportMemo(RzMemo1, panel_->SaveProposal());
 }
 
 void AnalysisPage::BitBtnsaveClick() {
@@ -73,7 +73,7 @@ AnalysisPage* AnalysisPageOf(QWidget* page) {
 }
 
 void BuildAnalysisPage(TFrmIndex& window, QWidget* page) {
-    new AnalysisPage(window, page);
+    window.SetPageCommand(page, (new AnalysisPage(window, page))->ButtonName);
 }
 
 }  // namespace quillora::gui

@@ -27,7 +27,9 @@
 #include "app/Pages.h"
 #include "app/ShowInfo.h"
 #include "app/UntIndex.h"
+#include "bazi/RememberedPerson.h"
 #include "common/Text.h"
+#include "common/UserFiles.h"
 #include "naming/Export.h"
 #include "naming/Shortlist.h"
 #include "naming/gui/NameMain.h"
@@ -132,6 +134,9 @@ GenerationPage::GenerationPage(TFrmIndex& window, QWidget* page) : QObject(page)
     CreateShortlistBox();
 
     CBZSChange();
+    LoadKeptShortlist();
+    connect(MemoDaixuan, &QPlainTextEdit::textChanged, this,
+            CommandSlot(this, &GenerationPage::KeepShortlist));
     // The header row is written when the main window is shown.
     window_.AddShowStep([this] { WriteGridHeader(); });
 }
@@ -239,12 +244,19 @@ void GenerationPage::CreateGrid(QWidget* page) {
     RzStringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     RzStringGrid1->setAlternatingRowColors(true);
     RzStringGrid1->setWordWrap(false);
+    // Tab moves on to the next control instead of from cell to cell.
+    RzStringGrid1->setTabKeyNavigation(false);
     RzStringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     RzStringGrid1->setStyleSheet(QStringLiteral(
         "QTableWidget { gridline-color: #e4d6c3; alternate-background-color: #fbf6ee; "
         "selection-background-color: #9c1c1c; selection-color: white; }"
         "QHeaderView::section { background: #f3e6d3; color: #5a1414; border: none; "
-        "border-right: 1px solid #e0cdb4; border-bottom: 1px solid #d8c0a0; padding: 0 2px; }"));
+        "border-right: 1px solid #e0cdb4; border-bottom: 1px solid #d8c0a0; padding: 0 2px; }"
+        // The sort arrow gets a place of its own at the right of the caption.
+        "QHeaderView::section:hover { background: #f7ecdc; }"
+        "QHeaderView::down-arrow, QHeaderView::up-arrow { subcontrol-origin: padding; "
+        "subcontrol-position: center right; width: 7px; height: 5px; right: 1px; }"));
+    header->setStretchLastSection(true);
     RenderGrid();
 
     connect(RzStringGrid1, &QTableWidget::cellDoubleClicked, this,
@@ -285,11 +297,14 @@ void GenerationPage::CreateShortlistBox() {
     RzGroupBox10->setObjectName(QStringLiteral("RzGroupBox10"));
     RzGroupBox10->setAutoFillBackground(true);
     RzGroupBox10->setStyleSheet(QStringLiteral(
+        // The title stands inside the filled frame, so the grid cannot show
+        // through around it.
         "QGroupBox#RzGroupBox10 { background: #fffaf2; border: 1px solid #b88a5a; "
-        "border-radius: 3px; margin-top: 10px; font-weight: bold; color: #7a1f1f; }"
-        "QGroupBox#RzGroupBox10::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }"));
+        "border-radius: 3px; margin-top: 0px; font-weight: bold; color: #7a1f1f; }"
+        "QGroupBox#RzGroupBox10::title { subcontrol-origin: padding; subcontrol-position: top "
+        "left; left: 8px; top: 4px; padding: 0 3px; }"));
     auto* boxLayout = new QVBoxLayout(RzGroupBox10);
-    boxLayout->setContentsMargins(6, 14, 6, 6);
+    boxLayout->setContentsMargins(6, 22, 6, 6);
     boxLayout->setSpacing(5);
     MemoDaixuan = new QPlainTextEdit(RzGroupBox10);
     MemoDaixuan->setObjectName(QStringLiteral("MemoDaixuan"));
@@ -348,10 +363,15 @@ void GenerationPage::RzBitBtn5Click() {
         return;
     }
 
-    RunGuard guard(RzBitBtn5);
-    const bool more = OpenGeneration(prepared, window_.ADOComDS);
-    RzBitBtn2->setEnabled(more);
-    RzBitBtn2Click();
+    {
+        RunGuard guard(RzBitBtn5);
+        const bool more = OpenGeneration(prepared, window_.ADOComDS);
+        RzBitBtn2->setEnabled(more);
+        RzBitBtn2Click();
+    }
+    // The keyboard goes on in the results (the button that had it was
+    // disabled during the run).
+    RzStringGrid1->setFocus(Qt::OtherFocusReason);
 }
 
 void GenerationPage::RzBitBtn2Click() {
@@ -363,6 +383,12 @@ void GenerationPage::RzBitBtn2Click() {
     RzStringGrid1->horizontalHeader()->setSortIndicatorShown(false);
     RenderGrid();
     RzStringGrid1->scrollToTop();
+    // The first candidate is the current row; with none, no row is marked.
+    RzStringGrid1->clearSelection();
+    if (grid_.ShownRows() > 0)
+        RzStringGrid1->setCurrentCell(0, 0);
+    else
+        RzStringGrid1->setCurrentCell(-1, -1);
 }
 
 void GenerationPage::WriteGridHeader() {
@@ -391,7 +417,7 @@ void GenerationPage::RenderGrid() {
 void GenerationPage::SortByColumn(int column) {
     if (column < 0 || column >= kGridColumns)
         return;
-    sortAscending_ = column == sortColumn_ ? !sortAscending_ : true;
+    sortAscending_ = column == sortColumn_ ? !sortAscending_ : column != kColScore;
     sortColumn_ = column;
     grid_.SortShownRows(column, sortAscending_);
     QHeaderView* header = RzStringGrid1->horizontalHeader();
@@ -430,9 +456,39 @@ void GenerationPage::AddToShortlist() {
         return;
     const std::string before = S(MemoDaixuan->toPlainText());
     const std::string after = ShortlistAdd(before, name);
-    if (after != before) {
-        MemoDaixuan->setPlainText(Q(after));
-        MemoDaixuan->moveCursor(QTextCursor::End);
+    if (after == before) {
+        ShowNotice(RzStringGrid1, QStringLiteral("“%1”已在已选名字中").arg(Q(Trim(name))));
+        return;
+    }
+    kept_.push_back({Trim(name), CurrentCell(kColScore), CurrentCell(kColMainElements),
+                     PersonSummary(group->Entries())});
+    MemoDaixuan->setPlainText(Q(after));
+    MemoDaixuan->moveCursor(QTextCursor::End);
+    ShowNotice(RzStringGrid1, QStringLiteral("已加入已选名字：%1").arg(Q(Trim(name))));
+}
+
+void GenerationPage::LoadKeptShortlist() {
+    const std::string path = KeptShortlistFile();
+    if (path.empty())
+        return;
+    if (const std::optional<std::string> text = ReadWholeFile(path)) {
+        kept_ = ParseKeptNames(*text);
+        MemoDaixuan->setPlainText(Q(KeptNamesMemo(kept_)));
+    }
+}
+
+void GenerationPage::KeepShortlist() {
+    kept_ = KeptNamesForMemo(S(MemoDaixuan->toPlainText()), kept_);
+    const std::string path = KeptShortlistFile();
+    if (path.empty())
+        return;
+    try {
+        WriteUserFile(path, FormatKeptNames(kept_));
+        keepFailed_ = false;
+    } catch (const FileWriteError& e) {
+        if (!keepFailed_)
+            ShowInfo(QStringLiteral("已选名字无法保留到下次：") + QString::fromUtf8(e.what()));
+        keepFailed_ = true;
     }
 }
 
@@ -453,6 +509,9 @@ void GenerationPage::CopyShortlist() {
 }
 
 void GenerationPage::ClearShortlist() {
+    if (!Trim(S(MemoDaixuan->toPlainText())).empty() &&
+        !AskQuestion(QStringLiteral("清空全部已选名字？清空后不能恢复。")))
+        return;
     MemoDaixuan->clear();
     ShowInfoCaption(QString::fromUtf8(kNoticeCaption), QStringLiteral("清空成功！"));
 }
@@ -468,6 +527,7 @@ void GenerationPage::SaveShortlistFile() {
         return;
     try {
         SaveShortlist(S(chosen), text);
+        NoteSavedFile(RzStringGrid1, Q(ShortlistFilePath(S(chosen))));
     } catch (const FileWriteError& e) {
         ShowInfo(QString::fromUtf8(e.what()));
     }
@@ -512,6 +572,7 @@ void GenerationPage::ExportExcel() {
         return;
     try {
         ExportXlsx(path, GridExportTable(grid_));
+        NoteSavedFile(RzStringGrid1, Q(path));
     } catch (const FileWriteError& e) {
         ShowInfo(QString::fromUtf8(e.what()));
     }
@@ -526,6 +587,7 @@ void GenerationPage::ExportText() {
         return;
     try {
         ExportTsv(path, GridExportTable(grid_));
+        NoteSavedFile(RzStringGrid1, Q(path));
     } catch (const FileWriteError& e) {
         ShowInfo(QString::fromUtf8(e.what()));
     }
@@ -537,7 +599,7 @@ GenerationPage* GenerationPageOf(QWidget* page) {
 }
 
 void BuildGenerationPage(TFrmIndex& window, QWidget* page) {
-    new GenerationPage(window, page);
+    window.SetPageCommand(page, (new GenerationPage(window, page))->RzBitBtn5);
 }
 
 }  // namespace quillora::gui

@@ -17,6 +17,7 @@
 #include "naming/Generation.h"
 #include "naming/GenerationRun.h"
 #include "naming/ResultsGrid.h"
+#include "naming/Shortlist.h"
 
 class QAction;
 class QComboBox;
@@ -98,8 +99,9 @@ class GenerationPage : public QObject {
 
     // Writes the nine headers into the grid's header row.
     void WriteGridHeader();
-    // Sorts the shown rows by a column; a second click on the same column
-    // reverses the order.
+    // Sorts the shown rows by a column, the score highest first, any other
+    // column lowest first; a second click on the same column reverses the
+    // order.
     void SortByColumn(int column);
 
   private:
@@ -119,10 +121,16 @@ class GenerationPage : public QObject {
     // The trimmed brand name / main name of the current grid row.
     std::string CurrentCell(int column) const;
     void ShowGridMenu(const QPoint& pos);
+    // The kept shortlist: read into the memo when the page is built, written
+    // whole to the user's data folder whenever the memo changes.
+    void LoadKeptShortlist();
+    void KeepShortlist();
 
     TFrmIndex& window_;
     GenerationState state_;
     ResultGrid grid_;
+    std::vector<KeptName> kept_;
+    bool keepFailed_ = false;  // a failed write is reported once
     int sortColumn_ = -1;
     bool sortAscending_ = true;
 };

@@ -30,6 +30,7 @@ TFrmNamemain::TFrmNamemain(QWidget* parent)
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFont(ProgramFont());
+    UseDialogColours(this);
     resize(753, 565);
 
     auto* layout = new QVBoxLayout(this);
@@ -89,7 +90,7 @@ void TFrmNamemain::RzButton1Click() {
 }
 
 void TFrmNamemain::RzBitBtnprintClick() {
-    PrintReportMemo(RzMemo1);
+    PrintReportMemo(RzMemo1, panel_->SaveProposal());
 }
 
 void TFrmNamemain::BitBtnsaveClick() {
@@ -132,12 +133,9 @@ TFrmNamemain* NewNameAnalysisWindow(const BirthEntries& birth, const BrandName& 
     w->Namezhi1->setText(q(name.mainName));
     w->NameEnd->setText(q(name.suffix));
 
-    // Centred on the screen, not on the caller.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = w->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        w->move(frame.topLeft());
-    }
+    // Centred on the screen, not on the caller, and kept on it.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        w->move(PlacedTopLeft(screen->availableGeometry(), w->frameGeometry().size()));
     FrmNamemain = w;
     return w;
 }
