@@ -1,10 +1,12 @@
 #include "app/BirthInputGroup.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 
+#include "calendar/LunarCalendar.h"
 #include "common/Text.h"
 
 namespace quillora::gui {
@@ -111,6 +113,9 @@ BirthInputGroup::BirthInputGroup(const Options& options, QWidget* parent)
     AddNumbers(SMonth, 1, 12);
     row->addWidget(SMonth);
     row->addWidget(MakeLabel(host, "月"));
+    ChkLeap = new QCheckBox(QString::fromUtf8("闰月"), host);
+    ChkLeap->setObjectName(QStringLiteral("ChkLeap") + s);
+    row->addWidget(ChkLeap);
 
     Sday = MakeCombo(host, QStringLiteral("Sday") + s, true, 31, 46);
     AddNumbers(Sday, 1, 31);
@@ -129,7 +134,21 @@ BirthInputGroup::BirthInputGroup(const Options& options, QWidget* parent)
     row->addWidget(MakeLabel(host, "分"));
     row->addStretch(1);
 
+    for (QComboBox* box : {ComDate, SYear, SMonth})
+        connect(box, &QComboBox::currentTextChanged, this, &BirthInputGroup::UpdateLeap);
     Reset();
+}
+
+void BirthInputGroup::UpdateLeap() {
+    int year = 0;
+    int month = 0;
+    const bool lunar = ComDate->currentText() == QString::fromUtf8(CalendarItems[1]);
+    const bool leap = lunar && TryParseInt(Trim(SYear->currentText().toStdString()), year) &&
+                      TryParseInt(Trim(SMonth->currentText().toStdString()), month) && month > 0 &&
+                      LeapMonthOf(year) == month;
+    if (!leap)
+        ChkLeap->setChecked(false);
+    ChkLeap->setEnabled(leap);
 }
 
 void BirthInputGroup::Reset() {
@@ -143,6 +162,8 @@ void BirthInputGroup::Reset() {
     Sday->setCurrentIndex(0);    // 1
     Shour->setCurrentIndex(0);   // 子 0
     CBFen->setCurrentIndex(0);   // 0
+    ChkLeap->setChecked(false);
+    UpdateLeap();
 }
 
 BirthEntries BirthInputGroup::Entries() const {
@@ -164,12 +185,14 @@ BirthEntries BirthInputGroup::Entries() const {
     e.day = Sday->currentText().toStdString();
     e.hour = Shour->currentText().toStdString();
     e.minute = CBFen->currentText().toStdString();
+    e.leapMonth = ChkLeap->isEnabled() && ChkLeap->isChecked();
     return e;
 }
 
 void BirthInputGroup::FocusOn(BirthField field) {
-    if (field == BirthField::Name)
-        Xing->setFocus();
+    QWidget* const entries[] = {nullptr, Xing, SYear, SMonth, Sday, Shour, CBFen};
+    if (QWidget* entry = entries[static_cast<int>(field)])
+        entry->setFocus();
 }
 
 }  // namespace quillora::gui

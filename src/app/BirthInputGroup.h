@@ -11,6 +11,7 @@
 
 #include "bazi/BirthRecord.h"
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
@@ -48,6 +49,7 @@ class BirthInputGroup : public QWidget {
     QComboBox* ComDate = nullptr;
     QComboBox* SYear = nullptr;
     QComboBox* SMonth = nullptr;
+    QCheckBox* ChkLeap = nullptr;  // 闰月: only for a lunar year whose leap month has that number
     QComboBox* Sday = nullptr;
     QComboBox* Shour = nullptr;
     QComboBox* CBFen = nullptr;
@@ -65,6 +67,10 @@ class BirthInputGroup : public QWidget {
     static constexpr int kNameBytes = 20;
 
   private:
+    // Enables 闰月 when the calendar is lunar and the entered year's leap
+    // month is the entered month; clears it otherwise.
+    void UpdateLeap();
+
     Options options_;
 };
 

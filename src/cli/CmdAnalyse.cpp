@@ -36,6 +36,7 @@ int RunAnalyse(const Args& args) {
         throw InputError{"--hour takes the clock hour 0-23 or an hour item such as \"子 0\""};
     view.birth.hour = *hour;
     view.birth.minute = args.Get("minute", "0");
+    view.birth.leapMonth = args.Has("leap");
     view.prefix = args.Get("prefix");
     view.mainName = args.Get("main");
     view.suffix = args.Get("suffix");

@@ -35,6 +35,7 @@ int RunBazi(const Args& args) {
         throw InputError{"--hour takes the clock hour 0-23 or an hour item such as \"子 0\""};
     entries.hour = *hour;
     entries.minute = args.Get("minute", "0");
+    entries.leapMonth = args.Has("leap");
 
     const BirthReadResult read = ReadBirthRecord(entries);
     if (!read)

@@ -62,6 +62,7 @@ GenerationRequest RequestOf(const Args& args) {
     }
     r.person.hour = *hour;
     r.person.minute = args.Get("minute", "0");
+    r.person.leapMonth = args.Has("leap");
 
     const std::string length = args.Get("length", "2");
     if (length != "2" && length != "3" && length != "4") {
