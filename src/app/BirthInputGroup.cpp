@@ -77,7 +77,7 @@ BirthInputGroup::BirthInputGroup(const Options& options, QWidget* parent)
     QHBoxLayout* row = host == this ? outer : new QHBoxLayout(host);
     row->setContentsMargins(host == this ? 0 : 8, host == this ? 0 : 4, host == this ? 0 : 8,
                             host == this ? 0 : 4);
-    row->setSpacing(4);
+    row->setSpacing(3);
 
     if (options.splitName) {
         row->addWidget(MakeLabel(host, "姓"));
@@ -113,8 +113,10 @@ BirthInputGroup::BirthInputGroup(const Options& options, QWidget* parent)
     AddNumbers(SMonth, 1, 12);
     row->addWidget(SMonth);
     row->addWidget(MakeLabel(host, "月"));
-    ChkLeap = new QCheckBox(QString::fromUtf8("闰月"), host);
+    // "闰" after "月": the month is the year's leap month of that number.
+    ChkLeap = new QCheckBox(QString::fromUtf8("闰"), host);
     ChkLeap->setObjectName(QStringLiteral("ChkLeap") + s);
+    ChkLeap->setToolTip(QString::fromUtf8("闰月：农历该年闰这个月时可选"));
     row->addWidget(ChkLeap);
 
     Sday = MakeCombo(host, QStringLiteral("Sday") + s, true, 31, 46);

@@ -151,14 +151,15 @@ GenerationPage::GenerationPage(TFrmIndex& window, QWidget* page) : QObject(page)
 
     // Row 1: the legal person.
     group = new BirthInputGroup(BirthInputGroup::Options{}, panel);
-    group->Xing->setFixedWidth(76);
-    group->CBsex->setFixedWidth(46);
-    group->ComDate->setFixedWidth(58);
-    group->SYear->setFixedWidth(58);
-    group->SMonth->setFixedWidth(42);
-    group->Sday->setFixedWidth(42);
-    group->Shour->setFixedWidth(64);
-    group->CBFen->setFixedWidth(42);
+    // The analysis page's widths: the row also holds the 闰 box.
+    group->Xing->setFixedWidth(64);
+    group->CBsex->setFixedWidth(44);
+    group->ComDate->setFixedWidth(54);
+    group->SYear->setFixedWidth(54);
+    group->SMonth->setFixedWidth(40);
+    group->Sday->setFixedWidth(40);
+    group->Shour->setFixedWidth(60);
+    group->CBFen->setFixedWidth(40);
     grid->addWidget(MakeCaption(panel, "企业法人"), 0, 0);
     grid->addWidget(group, 0, 1);
 

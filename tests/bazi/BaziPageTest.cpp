@@ -190,12 +190,12 @@ TEST_F(BaziPageTest, FailedCheckLeavesTheMemoAlone) {
     EXPECT_EQ(page_->Memo1->toPlainText(), QStringLiteral("前一份报告"));
 }
 
-// 闰月 can be ticked only for a lunar year whose leap month has the entered
+// 闰 (the leap month) can be ticked only for a lunar year whose leap month has the entered
 // number; anything else clears it.
 TEST_F(BaziPageTest, LeapMonthBoxOnlyForTheLeapMonthOfALunarYear) {
     auto* leap = Control<QCheckBox>("ChkLeap2");
     ASSERT_NE(leap, nullptr);
-    EXPECT_EQ(leap->text(), QStringLiteral("闰月"));
+    EXPECT_EQ(leap->text(), QStringLiteral("闰"));
     EXPECT_FALSE(leap->isEnabled());
     Enter("", "", "女", 1, "2023", "2", "15", "子 0", "0");
     ASSERT_TRUE(leap->isEnabled());

@@ -4,7 +4,9 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -186,6 +188,59 @@ TEST(BaziReport, EveryDateOfTheRangeGetsAFullReport) {
             break;
     }
     EXPECT_GT(checked, 490);
+}
+
+// 300 random births against an independent calendar library
+// (reference-births.tsv, written by make-bazi-reference.js): the day and
+// hour pillars always agree, the first luck period begins in the same year
+// in at least 97 % of births and never more than one year apart, and the
+// bone weight is the traditional sum for the lunar date (where both
+// calendars name the same lunar day: they part by a day in four months of
+// 1901-2099).
+TEST(BaziReport, RandomBirthsAgreeWithAnIndependentCalendar) {
+    std::ifstream in(std::string(QUILLORA_SOURCE_DIR) + "/tests/bazi/reference-births.tsv");
+    std::string row;
+    std::getline(in, row);  // header
+    int births = 0;
+    int sameYear = 0;
+    int otherLunarDay = 0;
+    while (std::getline(in, row)) {
+        std::vector<std::string> f;
+        std::stringstream cells(row);
+        for (std::string cell; std::getline(cells, cell, '\t');)
+            f.push_back(cell);
+        ASSERT_EQ(f.size(), 13u) << row;
+        BirthEntries e = Entries("", "", f[5].c_str(), 0, f[0].c_str(), f[1].c_str(), f[2].c_str(),
+                                 HourItems[std::stoi(f[3])], f[4].c_str());
+        BirthReadOptions options;
+        options.currentYear = 2024;
+        const BirthReadResult read = ReadBirthRecord(e, options);
+        ASSERT_TRUE(read.record.has_value()) << row;
+        const BirthRecord& r = *read.record;
+        const auto chart = BuildChartOf(r);
+        ASSERT_TRUE(chart.has_value()) << row;
+        ++births;
+        EXPECT_EQ(chart->dayPillar.Text(), f[6]) << row;
+        EXPECT_EQ(chart->hourPillar.Text(), f[7]) << row;
+        const int apart = chart->luckStart.year - std::stoi(f[8]);
+        EXPECT_LE(std::abs(apart), 1) << row;
+        sameYear += apart == 0 ? 1 : 0;
+
+        const int lunarMonth = std::stoi(f[10]);
+        if (r.lunar !=
+            LunarDate{std::stoi(f[9]), std::abs(lunarMonth), std::stoi(f[11]), lunarMonth < 0}) {
+            ++otherLunarDay;
+            continue;
+        }
+        const int tenths = std::stoi(f[12]);
+        const std::string weight = "你的骨重为：" + std::to_string(tenths / 10) + "两" +
+                                   (tenths % 10 != 0 ? std::to_string(tenths % 10) + "钱" : "");
+        const std::vector<std::string> report = BaziReportLines(r, *chart);
+        EXPECT_NE(std::find(report.begin(), report.end(), weight), report.end()) << row;
+    }
+    EXPECT_EQ(births, 300);
+    EXPECT_GE(sameYear * 100, births * 97) << sameYear;
+    EXPECT_LE(otherLunarDay, 3);
 }
 
 TEST(BaziReport, CommandLinePrintsTheMemoLines) {
