@@ -79,6 +79,9 @@ BirthInputGroup::BirthInputGroup(const Options& options, QWidget* parent)
                             host == this ? 0 : 4);
     row->setSpacing(3);
 
+    // The width of an entry, normal or compact.
+    const auto w = [&](int normal, int compact) { return options.compact ? compact : normal; };
+
     if (options.splitName) {
         row->addWidget(MakeLabel(host, "姓"));
         Xing = MakeNameEdit(host, QStringLiteral("Xing") + s, 60);
@@ -88,28 +91,28 @@ BirthInputGroup::BirthInputGroup(const Options& options, QWidget* parent)
         row->addWidget(NameB);
     } else {
         row->addWidget(MakeLabel(host, "姓名"));
-        Xing = MakeNameEdit(host, QStringLiteral("Xing") + s, 90);
+        Xing = MakeNameEdit(host, QStringLiteral("Xing") + s, w(90, 64));
         row->addWidget(Xing);
     }
     row->addSpacing(4);
 
     row->addWidget(MakeLabel(host, "姓别"));
-    CBsex = MakeCombo(host, QStringLiteral("CBsex") + s, options.editableLists, 10, 48);
+    CBsex = MakeCombo(host, QStringLiteral("CBsex") + s, options.editableLists, 10, w(48, 44));
     for (const char* item : SexItems)
         CBsex->addItem(QString::fromUtf8(item));
     row->addWidget(CBsex);
 
-    ComDate = MakeCombo(host, QStringLiteral("ComDate") + s, options.editableLists, 10, 60);
+    ComDate = MakeCombo(host, QStringLiteral("ComDate") + s, options.editableLists, 10, w(60, 54));
     for (const char* item : CalendarItems)
         ComDate->addItem(QString::fromUtf8(item));
     row->addWidget(ComDate);
 
-    SYear = MakeCombo(host, QStringLiteral("SYear") + s, true, 30, 62);
+    SYear = MakeCombo(host, QStringLiteral("SYear") + s, true, 30, w(62, 54));
     AddNumbers(SYear, 1900, 2019);
     row->addWidget(SYear);
     row->addWidget(MakeLabel(host, "年"));
 
-    SMonth = MakeCombo(host, QStringLiteral("SMonth") + s, true, 12, 46);
+    SMonth = MakeCombo(host, QStringLiteral("SMonth") + s, true, 12, w(46, 40));
     AddNumbers(SMonth, 1, 12);
     row->addWidget(SMonth);
     row->addWidget(MakeLabel(host, "月"));
@@ -119,18 +122,18 @@ BirthInputGroup::BirthInputGroup(const Options& options, QWidget* parent)
     ChkLeap->setToolTip(QString::fromUtf8("闰月：农历该年闰这个月时可选"));
     row->addWidget(ChkLeap);
 
-    Sday = MakeCombo(host, QStringLiteral("Sday") + s, true, 31, 46);
+    Sday = MakeCombo(host, QStringLiteral("Sday") + s, true, 31, w(46, 40));
     AddNumbers(Sday, 1, 31);
     row->addWidget(Sday);
     row->addWidget(MakeLabel(host, "日"));
 
-    Shour = MakeCombo(host, QStringLiteral("Shour") + s, options.editableLists, 24, 66);
+    Shour = MakeCombo(host, QStringLiteral("Shour") + s, options.editableLists, 24, w(66, 60));
     for (const char* item : HourItems)
         Shour->addItem(QString::fromUtf8(item));
     row->addWidget(Shour);
     row->addWidget(MakeLabel(host, "时"));
 
-    CBFen = MakeCombo(host, QStringLiteral("CBFen") + s, true, 30, 46);
+    CBFen = MakeCombo(host, QStringLiteral("CBFen") + s, true, 30, w(46, 40));
     AddNumbers(CBFen, 0, 59);
     row->addWidget(CBFen);
     row->addWidget(MakeLabel(host, "分"));

@@ -38,6 +38,7 @@ class BirthInputGroup : public QWidget {
         bool splitName = false;      // surname "姓" + given name "名" (Four Pillars page)
         bool editableLists = false;  // sex, calendar and hour accept typed text
         QString panelCaption;        // the group stands in a panel with this caption
+        bool compact = false;  // narrower entries: the row shares a page with captions and buttons
     };
 
     explicit BirthInputGroup(const Options& options, QWidget* parent = nullptr);

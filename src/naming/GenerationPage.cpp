@@ -150,16 +150,9 @@ GenerationPage::GenerationPage(TFrmIndex& window, QWidget* page) : QObject(page)
     grid->setVerticalSpacing(5);
 
     // Row 1: the legal person.
-    group = new BirthInputGroup(BirthInputGroup::Options{}, panel);
-    // The analysis page's widths: the row also holds the 闰 box.
-    group->Xing->setFixedWidth(64);
-    group->CBsex->setFixedWidth(44);
-    group->ComDate->setFixedWidth(54);
-    group->SYear->setFixedWidth(54);
-    group->SMonth->setFixedWidth(40);
-    group->Sday->setFixedWidth(40);
-    group->Shour->setFixedWidth(60);
-    group->CBFen->setFixedWidth(40);
+    BirthInputGroup::Options groupOptions;
+    groupOptions.compact = true;
+    group = new BirthInputGroup(groupOptions, panel);
     grid->addWidget(MakeCaption(panel, "企业法人"), 0, 0);
     grid->addWidget(group, 0, 1);
 
