@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "AlmanacRules.h"
 #include "Builder.h"
 #include "JieInstants.h"
-#include "almanac/AlmanacRules.h"
 #include "calendar/LunarCalendar.h"
 
 namespace quillora::refdata {
@@ -144,9 +144,7 @@ void FillHuangdao(BuildDb& db, const BuildContext& ctx) {
     }
     const JieCalendar calendar(std::move(jies));
 
-    BuildDb::Inserter insert(db,
-                             "insert into huangdao (gn, nn, suici, tszf, wuhang, cong, pzbj, "
-                             "jsyq, yi, xsyq, ji) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    BuildDb::Inserter insert(db, sql::build::kInsertHuangdao);
     const DateValue last = EncodeDate(kAlmanacLastYear, 12, 31);
     for (DateValue day = EncodeDate(kAlmanacFirstYear, 1, 1); day <= last; day += 1) {
         const LunarDate lunar = SolarToLunar(day);

@@ -6,88 +6,70 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "data/Statements.h"
+
 namespace quillora::refdata {
 
 void BuildFailure(const std::string& message) {
     throw std::runtime_error(message);
 }
 
+namespace {
+
+// Runs `work`; a statement error in it fails the build naming the statement.
+template <typename Work>
+auto Checked(const char* sql, Work work) {
+    try {
+        return work();
+    } catch (const DbError& e) {
+        BuildFailure(std::string(e.what()) + " in: " + sql);
+    }
+}
+
+}  // namespace
+
 BuildDb::BuildDb(const std::filesystem::path& file) {
     std::filesystem::remove(file);
     if (sqlite3_open_v2(file.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
         SQLITE_OK) {
+        sqlite3_close_v2(db_);
         BuildFailure("cannot create " + file.string());
     }
-    Exec("pragma journal_mode = off");
-    Exec("pragma synchronous = off");
-    Exec("pragma page_size = 4096");
+    Exec(sql::build::kJournalOff);
+    Exec(sql::build::kSynchronousOff);
+    Exec(sql::build::kPageSize);
 }
 
 BuildDb::~BuildDb() {
     sqlite3_close_v2(db_);
 }
 
-void BuildDb::Exec(const std::string& sql) {
-    char* err = nullptr;
-    if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &err) != SQLITE_OK) {
-        const std::string msg = err != nullptr ? err : "unknown error";
-        sqlite3_free(err);
-        BuildFailure(msg + " in: " + sql);
-    }
+void BuildDb::Exec(const char* sql) {
+    Checked(sql, [&] { Statement(db_, sql).Run(); });
 }
 
-BuildDb::Inserter::Inserter(BuildDb& db, const std::string& sql) : db_(db) {
-    if (sqlite3_prepare_v2(db.db_, sql.c_str(), -1, &stmt_, nullptr) != SQLITE_OK) {
-        BuildFailure(std::string(sqlite3_errmsg(db.db_)) + " in: " + sql);
-    }
+BuildDb::Inserter::Inserter(BuildDb& db, const char* sql)
+    : statement_(Checked(sql, [&] { return Statement(db.db_, sql); })), sql_(sql) {}
+
+void BuildDb::Inserter::Row(const std::vector<SqlParam>& values) {
+    Checked(sql_, [&] {
+        statement_.Bind(values);
+        statement_.Run();
+    });
 }
 
-BuildDb::Inserter::~Inserter() {
-    sqlite3_finalize(stmt_);
-}
-
-void BuildDb::Inserter::Row(const std::vector<Value>& values) {
-    sqlite3_reset(stmt_);
-    sqlite3_clear_bindings(stmt_);
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        const int idx = static_cast<int>(i) + 1;
-        const Value& v = values[i];
-        if (std::holds_alternative<long long>(v)) {
-            sqlite3_bind_int64(stmt_, idx, std::get<long long>(v));
-        } else if (std::holds_alternative<double>(v)) {
-            sqlite3_bind_double(stmt_, idx, std::get<double>(v));
-        } else if (std::holds_alternative<std::string>(v)) {
-            const auto& s = std::get<std::string>(v);
-            sqlite3_bind_text(stmt_, idx, s.data(), static_cast<int>(s.size()), SQLITE_TRANSIENT);
-        } else {
-            sqlite3_bind_null(stmt_, idx);
-        }
-    }
-    if (sqlite3_step(stmt_) != SQLITE_DONE) {
-        BuildFailure(std::string("insert failed: ") + sqlite3_errmsg(db_.db_));
-    }
-}
-
-std::vector<std::vector<std::string>> BuildDb::Query(const std::string& sql) {
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK) {
-        BuildFailure(std::string(sqlite3_errmsg(db_)) + " in: " + sql);
-    }
-    std::vector<std::vector<std::string>> rows;
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
-        std::vector<std::string> row;
-        for (int c = 0; c < sqlite3_column_count(stmt); ++c) {
-            const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-            row.emplace_back(t != nullptr ? t : "");
-        }
-        rows.push_back(std::move(row));
-    }
-    sqlite3_finalize(stmt);
-    return rows;
+long long BuildDb::Number(const char* sql, const std::vector<SqlParam>& params) {
+    return Checked(sql, [&] {
+        Statement statement(db_, sql);
+        statement.Bind(params);
+        if (!statement.Step())
+            BuildFailure(std::string("no row in: ") + sql);
+        return std::stoll(statement.Value(0).value_or("0"));
+    });
 }
 
 long long BuildDb::Count(const std::string& table) {
-    return std::stoll(Query("select count(*) from " + table).at(0).at(0));
+    return Number((sql::build::kCountRowsOf + table).c_str());
 }
 
 int Tsv::Column(const std::string& name) const {

@@ -1,19 +1,19 @@
-// A small writer over SQLite for the reference-data builder: executes
-// statements and inserts rows through prepared statements, and reads the
-// committed TSV sources.
+// A small writer over SQLite for the reference-data builder: runs the
+// catalogue's statements (data/Statements.h, namespace sql::build) on a new
+// file, inserts rows through one prepared statement each, and reads the
+// committed TSV sources. A failing statement fails the build with the
+// engine's message and the statement's text.
 #pragma once
 
 #include <filesystem>
 #include <string>
-#include <variant>
 #include <vector>
 
+#include "data/Statement.h"
+
 struct sqlite3;
-struct sqlite3_stmt;
 
 namespace quillora::refdata {
-
-using Value = std::variant<std::nullptr_t, long long, double, std::string>;
 
 class BuildDb {
   public:
@@ -22,24 +22,23 @@ class BuildDb {
     BuildDb(const BuildDb&) = delete;
     BuildDb& operator=(const BuildDb&) = delete;
 
-    void Exec(const std::string& sql);
-    // Prepared insert reused for many rows: Insert(sql) then Row(values...)
+    // Runs one statement that returns no rows worth reading.
+    void Exec(const char* sql);
+    // Prepared insert reused for many rows: construct with the statement,
+    // then Row(values) for each row.
     class Inserter {
       public:
-        Inserter(BuildDb& db, const std::string& sql);
-        ~Inserter();
-        Inserter(const Inserter&) = delete;
-        Inserter& operator=(const Inserter&) = delete;
-        void Row(const std::vector<Value>& values);
+        Inserter(BuildDb& db, const char* sql);
+        void Row(const std::vector<SqlParam>& values);
 
       private:
-        BuildDb& db_;
-        sqlite3_stmt* stmt_ = nullptr;
+        Statement statement_;
+        const char* sql_;
     };
-    // Runs a query and returns every row as texts (for the builder's checks).
-    std::vector<std::vector<std::string>> Query(const std::string& sql);
+    // The first column of a one-row statement as a number (for the builder's
+    // counts and checks).
+    long long Number(const char* sql, const std::vector<SqlParam>& params = {});
     long long Count(const std::string& table);
-    sqlite3* Handle() { return db_; }
 
   private:
     sqlite3* db_ = nullptr;

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "BuildDb.h"
+#include "data/Statements.h"
 
 namespace quillora::refdata {
 

@@ -22,7 +22,7 @@ std::map<std::string, std::string> FillElements(BuildDb& db, const BuildContext&
     const Tsv tsv = ReadTsv(ctx.sourceDir / "ganzhi" / "hzwh.tsv");
     const int wh = tsv.Column("wh");
     const int hz = tsv.Column("hz");
-    BuildDb::Inserter insert(db, "insert into hzwh (hz, wh) values (?, ?)");
+    BuildDb::Inserter insert(db, sql::build::kInsertHzwh);
     std::map<std::string, std::string> elementOf;
     for (const auto& row : tsv.rows) {
         insert.Row({row.at(hz), row.at(wh)});
@@ -66,7 +66,7 @@ void FillTenGods(BuildDb& db, const std::map<std::string, std::string>& elementO
         }
         BuildFailure("unknown element " + e);
     };
-    BuildDb::Inserter insert(db, "insert into Shishen (jiazi, ShiShen) values (?, ?)");
+    BuildDb::Inserter insert(db, sql::build::kInsertShishen);
     for (int d = 0; d < 10; ++d) {
         for (int o = 0; o < 10; ++o) {
             const int relation = (place(StemNames[o]) - place(StemNames[d]) + 5) % 5;
@@ -83,7 +83,7 @@ void FillSoundElements(BuildDb& db, const BuildContext& ctx) {
     const int layin = tsv.Column("layin");
     if (tsv.rows.size() != 60)
         BuildFailure("nayin.tsv: expected 60 pairs");
-    BuildDb::Inserter insert(db, "insert into jiazi (jiazi, layin) values (?, ?)");
+    BuildDb::Inserter insert(db, sql::build::kInsertJiazi);
     for (std::size_t i = 0; i < tsv.rows.size(); ++i) {
         const std::string expected = Name(StemNames[i % 10]) + Name(BranchNames[i % 12]);
         if (tsv.rows[i].at(pair) != expected) {
@@ -96,7 +96,7 @@ void FillSoundElements(BuildDb& db, const BuildContext& ctx) {
 // The twelve jie instants of every Gregorian year 1900-2100, Beijing time to
 // the second, from the astronomical engine.
 void FillJieInstants(BuildDb& db) {
-    BuildDb::Inserter insert(db, "insert into JQ (YearA, JQ, SJ) values (?, ?, ?)");
+    BuildDb::Inserter insert(db, sql::build::kInsertJq);
     for (const JieInstant& j : JieInstantsOfYears(kJqFirstYear, kJqLastYear)) {
         insert.Row({static_cast<long long>(DecodeDate(j.instant).year), Name(TermNames[j.term]),
                     FormatDateTime(j.instant)});

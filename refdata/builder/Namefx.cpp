@@ -35,7 +35,7 @@ void FillNamefx(BuildDb& db, const BuildContext& ctx) {
     const int cNum = tsv.Column("num"), cTitle = tsv.Column("title"), cLuck = tsv.Column("luck"),
               cText = tsv.Column("text");
     std::set<int> numbers;
-    BuildDb::Inserter insert(db, "insert into namefx (num, nr) values (?, ?)");
+    BuildDb::Inserter insert(db, sql::build::kInsertNamefx);
     for (const auto& row : tsv.rows) {
         const std::string& num = row.at(cNum);
         const std::string& title = row.at(cTitle);

@@ -40,7 +40,7 @@ std::map<std::string, WordRow> FillWord(BuildDb& db, const BuildContext& ctx) {
     const int cZi = tsv.Column("zi"), cBh = tsv.Column("bh"), cFt = tsv.Column("ft"),
               cWh = tsv.Column("wuhang"), cTgh = tsv.Column("tgh");
     std::map<std::string, WordRow> words;
-    BuildDb::Inserter insert(db, "insert into word (zi, bh, ft, wuhang) values (?, ?, ?, ?)");
+    BuildDb::Inserter insert(db, sql::build::kInsertWord);
     for (const auto& row : tsv.rows) {
         const std::string& zi = row.at(cZi);
         if (CharCount(zi) != 1)
@@ -80,8 +80,7 @@ std::set<std::string> FillCyzi(BuildDb& db, const BuildContext& ctx,
             byIndex[w.tgh] = zi;
     }
     std::set<std::string> pool;
-    BuildDb::Inserter insert(db,
-                             "insert into CYZI (ID, zi, bh, ft, wuhang) values (?, ?, ?, ?, ?)");
+    BuildDb::Inserter insert(db, sql::build::kInsertCyzi);
     long long id = 0;
     for (const auto& [index, zi] : byIndex) {
         const WordRow& w = words.at(zi);
@@ -98,8 +97,7 @@ void FillMz(BuildDb& db, const BuildContext& ctx, const std::map<std::string, Wo
             const std::set<std::string>& pool) {
     const Tsv tsv = ReadTsv(ctx.sourceDir / "mz" / "mz.tsv");
     const int cZi = tsv.Column("zi");
-    BuildDb::Inserter insert(
-        db, "insert into MZ (ID, zi, wuhang, ft, bh, bh1, bh2) values (?, ?, ?, ?, ?, ?, ?)");
+    BuildDb::Inserter insert(db, sql::build::kInsertMz);
     std::set<std::string> seen;
     long long id = 0;
     for (const auto& row : tsv.rows) {
@@ -121,8 +119,7 @@ void FillMz(BuildDb& db, const BuildContext& ctx, const std::map<std::string, Wo
 }
 
 void FillGz(BuildDb& db) {
-    BuildDb::Inserter insert(
-        db, "insert into gz (lx, bh11, bh12, bh21, bh22, zf) values (?, ?, ?, ?, ?, ?)");
+    BuildDb::Inserter insert(db, sql::build::kInsertGz);
     for (int length = 2; length <= 4; ++length) {
         const auto patterns = ScoredPatterns(length);
         for (const auto& p : patterns) {
@@ -134,12 +131,8 @@ void FillGz(BuildDb& db) {
     }
 }
 
-long long QueryCount(BuildDb& db, const std::string& sql) {
-    return std::stoll(db.Query(sql).at(0).at(0));
-}
-
-void Require(BuildDb& db, const std::string& sql, const std::string& failure) {
-    if (QueryCount(db, sql) != 0)
+void Require(BuildDb& db, const char* sql, const std::string& failure) {
+    if (db.Number(sql) != 0)
         BuildFailure(failure);
 }
 
@@ -147,31 +140,19 @@ void Require(BuildDb& db, const std::string& sql, const std::string& failure) {
 // dictionary, every stroke count is plausible, every element is one of the
 // five, and the tables hold what generation needs.
 void CheckParvello(BuildDb& db) {
-    const std::string five = "('金','木','水','火','土')";
-    Require(db, "select count(*) from CYZI where zi not in (select zi from word)",
-            "a CYZI character is not in word");
-    Require(db,
-            "select count(*) from MZ where substr(zi, 1, 1) not in (select zi from word) "
-            "or substr(zi, 2, 1) not in (select zi from word)",
-            "an MZ character is not in word");
-    Require(db, "select count(*) from word where bh < 1 or bh > 64", "a word bh is outside 1..64");
-    Require(db, "select count(*) from CYZI where bh < 1 or bh > 64", "a CYZI bh is outside 1..64");
-    Require(db,
-            "select count(*) from MZ where bh1 < 1 or bh1 > 64 or bh2 < 1 or bh2 > 64 "
-            "or bh <> bh1 + bh2",
+    namespace check = sql::build;
+    Require(db, check::kCyziOutsideWord, "a CYZI character is not in word");
+    Require(db, check::kMzOutsideWord, "an MZ character is not in word");
+    Require(db, check::kWordStrokesOutOfRange, "a word bh is outside 1..64");
+    Require(db, check::kCyziStrokesOutOfRange, "a CYZI bh is outside 1..64");
+    Require(db, check::kMzStrokesOutOfRange,
             "an MZ stroke count is outside 1..64 or does not add up");
-    Require(db, "select count(*) from word where wuhang not in " + five,
-            "a word element is not one of 金木水火土");
-    Require(db, "select count(*) from CYZI where wuhang not in " + five,
-            "a CYZI element is not one of 金木水火土");
-    Require(db,
-            "select count(*) from MZ where length(wuhang) <> 2 or substr(wuhang, 1, 1) not in " +
-                five + " or substr(wuhang, 2, 1) not in " + five,
-            "an MZ element is not one of 金木水火土");
-    for (int length = 2; length <= 4; ++length) {
-        if (QueryCount(db, "select count(*) from gz where lx = " + std::to_string(length)) == 0) {
+    Require(db, check::kWordElementUnknown, "a word element is not one of 金木水火土");
+    Require(db, check::kCyziElementUnknown, "a CYZI element is not one of 金木水火土");
+    Require(db, check::kMzElementUnknown, "an MZ element is not one of 金木水火土");
+    for (long long length = 2; length <= 4; ++length) {
+        if (db.Number(check::kCountPatterns, {length}) == 0)
             BuildFailure("gz has no patterns of length " + std::to_string(length));
-        }
     }
     if (db.Count("word") < 20000)
         BuildFailure("word holds fewer than 20000 characters");

@@ -48,7 +48,7 @@ void FillBoneWeights(BuildDb& db, const BuildContext& ctx) {
         BuildFailure("year.tsv: expected 60 pairs");
     std::vector<double> yearWeights;
     {
-        BuildDb::Inserter insert(db, "insert into chenggu1 (year, weight) values (?, ?)");
+        BuildDb::Inserter insert(db, sql::build::kInsertChenggu1);
         for (int year = kBoneFirstYear; year <= kBoneLastYear; ++year) {
             const int i = ((year - 4) % 60 + 60) % 60;
             const std::string pair =
@@ -76,11 +76,11 @@ void FillBoneWeights(BuildDb& db, const BuildContext& ctx) {
             insert.Row({rows[i].first, rows[i].second});
         }
     };
-    fillNumbered("insert into chenggu2 (month2, weight) values (?, ?)", months);
-    fillNumbered("insert into chenggu3 (day2, weight) values (?, ?)", days);
+    fillNumbered(sql::build::kInsertChenggu2, months);
+    fillNumbered(sql::build::kInsertChenggu3, days);
     {
         // Clock hours: 23 and 0 are 子, 1 and 2 丑, ... 21 and 22 亥.
-        BuildDb::Inserter insert(db, "insert into chenggu4 (time, weight) values (?, ?)");
+        BuildDb::Inserter insert(db, sql::build::kInsertChenggu4);
         for (int hour = 0; hour < 24; ++hour) {
             const int branch = ((hour + 1) / 2) % 12;
             if (hours[branch].first != BranchNames[branch]) {
@@ -98,8 +98,7 @@ void FillBoneWeights(BuildDb& db, const BuildContext& ctx) {
     const int content2 = verses.Column("content2");
     std::set<std::string> keys;
     {
-        BuildDb::Inserter insert(
-            db, "insert into chenggu (weight, content, content2) values (?, ?, ?)");
+        BuildDb::Inserter insert(db, sql::build::kInsertChenggu);
         for (const auto& row : verses.rows) {
             if (!keys.insert(row.at(weight)).second) {
                 BuildFailure("verses.tsv: weight " + row.at(weight) + " twice");

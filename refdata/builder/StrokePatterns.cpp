@@ -34,8 +34,8 @@ std::optional<int> PatternScore(std::span<const int> strokes) {
     const long long whole = LuckTenths(total);
     if (whole < 6)
         return std::nullopt;
-    // q times d, where d = 100 k (k - 1) clears every denominator:
-    // 0.5 T + 0.3 P / (k-1) + 0.2 S / k with T, P, S in tenths.
+    // q = 0.5 T + 0.3 P / (k-1) + 0.2 S / k with T, P, S in tenths; q times
+    // d, where d = 100 k (k - 1), clears every denominator.
     const long long d = 100 * k * (k - 1);
     const long long qd = 5 * whole * k * (k - 1) + 3 * pairs * k + 2 * singles * (k - 1);
     if (qd * 10 < 6 * d)

@@ -25,12 +25,12 @@ void BuildFile(const std::filesystem::path& out, const std::string& name, int wh
     const std::filesystem::path tmp = out / (name + ".tmp");
     {
         BuildDb db(tmp);
-        db.Exec("begin");
+        db.Exec(quillora::sql::build::kBegin);
         fill(db);
         CreateIndexes(db, which);
-        db.Exec("commit");
-        db.Exec("analyze");
-        db.Exec("vacuum");
+        db.Exec(quillora::sql::build::kCommit);
+        db.Exec(quillora::sql::build::kAnalyze);
+        db.Exec(quillora::sql::build::kVacuum);
     }
     std::filesystem::rename(tmp, out / name);
     const double ms =

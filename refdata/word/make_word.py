@@ -5,8 +5,10 @@ Rerun (needs the Debian package unicode-data):
     python3 refdata/word/make_word.py > /dev/null   # writes refdata/word/word.tsv
 
 Inputs: the Unihan files of unicode-data (/usr/share/unicode/Unihan_*.txt.bz2),
-kangxi-radicals.tsv and ft-overrides.tsv beside this script, and
-../char-elements.tsv. Output columns:
+kangxi-radicals.tsv, ft-overrides.tsv, element-by-radical.tsv and
+element-by-initial.tsv beside this script (rerun make_element_fallbacks.py
+first when char-elements.tsv changes), and ../char-elements.tsv. Output
+columns:
 
   zi      the character (every CJK ideograph that GBK encodes, plus every
           character of char-elements.tsv)
@@ -15,21 +17,26 @@ kangxi-radicals.tsv and ft-overrides.tsv beside this script, and
           strokes of kRSKangXi; the numerals 一..十 count 1..10, 百 6, 千 3,
           万 15; without kRSKangXi, kTotalStrokes of the traditional form
   ft      the traditional form (ft-overrides.tsv first, then kTraditionalVariant)
-  wuhang  the element: char-elements.tsv, else the radical, else the
-          Mandarin initial
+  wuhang  the element: char-elements.tsv; for a character it does not
+          list, the majority element of its Kangxi radical where that
+          radical's evidence is clear (element-by-radical.tsv, use = yes),
+          else the majority element of the initial of its Mandarin reading
+          (element-by-initial.tsv); both tables are measured on
+          char-elements.tsv by make_element_fallbacks.py
   tgh     index in the 2013 general standard character list (0 = not listed)
   bhsrc   how bh was found: kangxi, numeral or fallback
   whsrc   how wuhang was found: list, radical or initial
 
 A summary (counts, fallbacks) goes to stderr.
 """
-import bz2
 import os
 import sys
-import unicodedata
+
+sys.dont_write_bytecode = True
+from unihan import (NO_INITIAL, code_points, load_unihan, mandarin, radical_of,  # noqa: E402
+                    read_tsv, split_syllable)
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-UNIHAN = "/usr/share/unicode"
 FIELDS = {
     "kRSKangXi", "kTotalStrokes", "kTraditionalVariant", "kSimplifiedVariant",
     "kMandarin", "kTGH", "kRSUnicode",
@@ -42,50 +49,7 @@ UNIHAN_FILES = ["Unihan_RadicalStrokeCounts", "Unihan_IRGSources", "Unihan_Varia
 NUMERALS = {"一": 1, "二": 2, "三": 3, "四": 4, "五": 5, "六": 6, "七": 7, "八": 8,
             "九": 9, "十": 10, "百": 6, "千": 3, "万": 15}
 
-# Element by the Kangxi radical of the traditional form.
-RADICAL_ELEMENT = {167: "金", 96: "金",
-                   75: "木", 140: "木", 115: "木", 118: "木",
-                   85: "水", 15: "水", 173: "水",
-                   86: "火", 72: "火",
-                   32: "土", 46: "土", 112: "土", 102: "土"}
-
-# Element by the initial of the Mandarin reading.
-INITIAL_ELEMENT = [("zh", "金"), ("ch", "金"), ("sh", "金"),
-                   ("b", "水"), ("p", "水"), ("m", "水"), ("f", "水"), ("h", "水"),
-                   ("d", "火"), ("t", "火"), ("n", "火"), ("l", "火"),
-                   ("g", "木"), ("k", "木"), ("j", "木"), ("q", "木"),
-                   ("z", "金"), ("c", "金"), ("s", "金"), ("r", "金"), ("x", "金")]
-
 CJK_RANGES = [(0x3400, 0x4DBF), (0x4E00, 0x9FFF), (0xF900, 0xFAFF)]
-
-
-def read_tsv(path):
-    rows = []
-    header = None
-    with open(path, encoding="utf-8") as f:
-        for line in f:
-            line = line.rstrip("\n").rstrip("\r")
-            if not line or line.startswith("#"):
-                continue
-            cells = line.split("\t")
-            if header is None:
-                header = cells
-            else:
-                rows.append(dict(zip(header, cells)))
-    return rows
-
-
-def load_unihan():
-    data = {k: {} for k in FIELDS}
-    for name in UNIHAN_FILES:
-        with bz2.open(os.path.join(UNIHAN, name + ".txt.bz2"), "rt", encoding="utf-8") as f:
-            for line in f:
-                if line.startswith("#") or not line.strip():
-                    continue
-                cp, key, value = line.rstrip("\n").split("\t", 2)
-                if key in data:
-                    data[key][chr(int(cp[2:], 16))] = value
-    return data
 
 
 def gbk_ok(c):
@@ -96,12 +60,8 @@ def gbk_ok(c):
         return False
 
 
-def code_points(value):
-    return [chr(int(x[2:], 16)) for x in value.split()]
-
-
 def main():
-    u = load_unihan()
+    u = load_unihan(FIELDS, UNIHAN_FILES)
     radicals = {int(r["num"]): int(r["strokes"]) for r in read_tsv(
         os.path.join(HERE, "kangxi-radicals.tsv"))}
     if len(radicals) != 214:
@@ -143,15 +103,6 @@ def main():
         rad, rest = value.split()[0].replace("'", "").split(".")
         return int(rad), int(rest)
 
-    def radical_of(c):
-        k = kangxi(c)
-        if k:
-            return k[0]
-        value = u["kRSUnicode"].get(c)
-        if value:
-            return int(value.split()[0].split(".")[0].replace("'", ""))
-        return None
-
     def strokes(c, ft):
         if c in NUMERALS:
             return NUMERALS[c], "numeral"
@@ -162,16 +113,11 @@ def main():
         # The last value is the one for traditional use.
         return int(total.split()[-1]), "fallback"
 
-    def initial_element(c):
-        value = u["kMandarin"].get(c)
-        if not value:
-            return None
-        syllable = unicodedata.normalize("NFD", value.split()[0])
-        syllable = "".join(ch for ch in syllable if not unicodedata.combining(ch))
-        for prefix, element in INITIAL_ELEMENT:
-            if syllable.startswith(prefix):
-                return element
-        return "土"  # no initial: a, o, e, y, w ...
+    radical_element = {int(r["num"]): r["element"]
+                       for r in read_tsv(os.path.join(HERE, "element-by-radical.tsv"))
+                       if r["use"] == "yes"}
+    initial_element = {r["initial"]: r["element"]
+                       for r in read_tsv(os.path.join(HERE, "element-by-initial.tsv"))}
 
     def element(c, ft, bh):
         simplified = code_points(u["kSimplifiedVariant"].get(c, ""))
@@ -184,14 +130,14 @@ def main():
                     if s == bh:
                         return e, "list"
                 return entries[0][0], "list"
-        rad = radical_of(ft)
-        if rad in RADICAL_ELEMENT:
-            return RADICAL_ELEMENT[rad], "radical"
+        rad = radical_of(u, ft)
+        if rad in radical_element:
+            return radical_element[rad], "radical"
         for key in [c, ft] + simplified:
-            e = initial_element(key)
-            if e:
-                return e, "initial"
-        return "土", "initial"  # no reading at all: counted as no initial
+            reading = mandarin(u, key)
+            if reading:
+                return initial_element[split_syllable(reading)[1]], "initial"
+        return initial_element[NO_INITIAL], "initial"  # no reading: counted as no initial
 
     stats = {}
     out_path = os.path.join(HERE, "word.tsv")

@@ -1,5 +1,6 @@
 #include "bazi/BaziReport.h"
 
+#include "bazi/ChartSummary.h"
 #include "bazi/FavourableElement.h"
 #include "calendar/LunarCalendar.h"
 #include "common/Text.h"
@@ -13,7 +14,6 @@ namespace {
 const std::string kThree = "   ";
 const std::string kSix(6, ' ');
 const std::string kSeven(7, ' ');
-const std::string kThirteen(13, ' ');
 
 // The i-th character of a hidden-stem text (0-based), or "".
 std::string HiddenAt(const std::string& hidden, std::size_t i) {
@@ -67,10 +67,8 @@ std::vector<std::string> BaziReportLines(const BirthRecord& record, const FourPi
     lines.push_back(kBaziSeparatorLine);
     lines.push_back("胎元：" + c.conceptionPillar.Text() + "(" + se(c.conceptionPillar) + ")");
     lines.push_back(LuckStartLine(c));
-    lines.push_back("十神：" + tg(c.yearPillar.StemText()) + kThree + tg(c.monthPillar.StemText()) +
-                    kThree + "日元" + kThree + tg(c.hourPillar.StemText()));
-    lines.push_back("八字：" + c.yearPillar.Text() + kThree + c.monthPillar.Text() + kThree +
-                    c.dayPillar.Text() + kThree + c.hourPillar.Text());
+    lines.push_back(TenGodsLine(c));
+    lines.push_back(PillarsLine(c));
 
     // Hidden stems: the first of each position on one line, the second and
     // third under it; seven blanks keep the columns where a stem is missing.
@@ -90,16 +88,9 @@ std::vector<std::string> BaziReportLines(const BirthRecord& record, const FourPi
         lines.push_back(line);
     }
 
-    const Pillar* pillars[4] = {&c.yearPillar, &c.monthPillar, &c.dayPillar, &c.hourPillar};
-    std::string elements;
-    for (int p = 0; p < 4; ++p) {
-        if (p > 0)
-            elements += kThree;
-        elements += CharElementOf(pillars[p]->StemText()) + CharElementOf(pillars[p]->BranchText());
-    }
-    lines.push_back("五行：" + elements);
-    lines.push_back("纳音：" + se(c.yearPillar) + " " + se(c.monthPillar) + " " + se(c.dayPillar) +
-                    " " + se(c.hourPillar));
+    const std::string elements = ChartElementsText(c);
+    lines.push_back(ElementsLine(elements));
+    lines.push_back(SoundElementsLine(c));
 
     std::string luckSounds = "大运纳音：";
     std::string luckGods = "大运十神：";
@@ -151,7 +142,7 @@ std::vector<std::string> BaziReportLines(const BirthRecord& record, const FourPi
         lines.push_back(columns("      ", i, AgeText));
     }
 
-    lines.push_back("八字五行个数：" + ElementCountText(elements));
+    lines.push_back(ElementCountLine(elements));
     lines.push_back(FavourableElementLine(FavourableElementOf(c)));
     lines.push_back(kBaziSeparatorLine);
     lines.push_back(kBoneWeightHeading);

@@ -123,6 +123,10 @@ long long InstantSeconds(int year, int month, int day, int hour, int minute, int
     return static_cast<long long>(d) * kSecondsPerDay + hour * 3600LL + minute * 60LL + second;
 }
 
+DateValue InstantDate(long long seconds) {
+    return static_cast<DateValue>(seconds) / kSecondsPerDay;
+}
+
 std::vector<JieInstant> JieInstantsOf(int firstYear, int lastYear) {
     std::vector<JieInstant> out;
     try {

@@ -111,8 +111,10 @@ struct JieInstant {
     long long seconds = 0;
 };
 
-// Seconds since day 0 of a date and a time of day.
+// Seconds since day 0 of a date and a time of day, and the date value of
+// such a count.
 long long InstantSeconds(int year, int month, int day, int hour, int minute, int second);
+DateValue InstantDate(long long seconds);
 
 // The jie instants of table JQ for the Gregorian years first to last, in time
 // order; empty when the table cannot be read.

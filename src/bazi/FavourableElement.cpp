@@ -309,7 +309,7 @@ std::string FavourableElementLine(const FavourableElement& f) {
     for (std::size_t i = 0; i < f.elements.size(); ++i) {
         if (i > 0)
             line += "、";
-        line += ElementNames[f.elements[i]];
+        line += ElementName(f.elements[i]);
     }
     return line + "（" + f.reason + "）";
 }

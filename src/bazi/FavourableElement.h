@@ -51,18 +51,9 @@
 #include <vector>
 
 #include "bazi/Chart.h"
-#include "calendar/LunarCalendar.h"
+#include "calendar/FiveElement.h"
 
 namespace quillora {
-
-// Elements in the program's order 金, 木, 水, 火, 土.
-enum FiveElement {
-    kElementMetal = 0,
-    kElementWood = 1,
-    kElementWater = 2,
-    kElementFire = 3,
-    kElementEarth = 4
-};
 
 FiveElement StemElement(int stem);
 FiveElement GeneratedBy(FiveElement e);   // the element that e generates (金 → 水)

@@ -29,7 +29,7 @@ extern const std::uint32_t CnYearTable[kCnLastYear - kCnFirstYear + 1];
 // Term days, twelve bytes per year from 1901 January (CnTermTable.cpp): the
 // high four bits h put the month's first term on day 15 - h, the low four
 // bits l its second term on day 15 + l. Generated from the astronomical
-// engine (Beijing time) by MakeCnTermTable.
+// engine (Beijing time) by refdata/generators/MakeCnTermTable.cpp.
 extern const std::uint8_t CnTermTable[(kCnLastYear - kCnFirstYear + 1) * 12];
 
 // Month names 1 to 12 and day names 1 to 30 at their own index.

@@ -1,7 +1,7 @@
 // The picker's solar-term days 1901-2050: twelve bytes per year, January
 // first. High nibble h: the month's first term falls on day 15 - h; low
 // nibble l: its second term on day 15 + l. The bytes are generated from the
-// astronomical engine (Beijing time) by MakeCnTermTable.cpp.
+// astronomical engine (Beijing time) by refdata/generators/MakeCnTermTable.cpp.
 #include "calendar/CnCalendar.h"
 
 namespace quillora {

@@ -4,7 +4,7 @@
 //
 // Pure computation over constant tables; texts are UTF-8. This module also
 // fixes, for the whole program, the orders and written forms of the stems,
-// branches, animals, elements and solar terms.
+// branches, animals and solar terms (the elements: calendar/FiveElement.h).
 #pragma once
 
 #include <array>
@@ -25,9 +25,6 @@ inline constexpr std::array<std::string_view, 12> BranchNames = {
     "子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥"};
 inline constexpr std::array<std::string_view, 12> AnimalNames = {
     "鼠", "牛", "虎", "兔", "龙", "蛇", "马", "羊", "猴", "鸡", "狗", "猪"};
-
-// The five elements, always listed and counted in this order.
-inline constexpr std::array<std::string_view, 5> ElementNames = {"金", "木", "水", "火", "土"};
 
 // The 24 solar terms in the order of the Gregorian year: terms 2m-2 and 2m-1
 // fall in month m; the even ones are the twelve jie terms that open the

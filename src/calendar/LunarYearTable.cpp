@@ -1,8 +1,9 @@
 // The lunar years 1900 to 2100, one word each, ten years to a row.
 //
-// Bits 15 down to 4: months 1 to 12, set for a month of 30 days and clear for
-// 29. Bits 3 to 0: the month followed by a leap month (0 none; F none, and the
-// leap month of the year before has 30 days). Published Chinese calendar.
+// Bits 15 down to 4: months 1 to 12, set for a month of 30 days and clear
+// for 29. Bits 3 to 0: the month followed by a leap month (0 none; F none,
+// and the leap month of the year before has 30 days). Published Chinese
+// calendar.
 #include "calendar/LunarCalendar.h"
 
 namespace quillora {

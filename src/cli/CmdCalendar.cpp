@@ -7,12 +7,11 @@
 #include <cstdio>
 #include <string>
 
+#include "bazi/Chart.h"
 #include "calendar/CnCalendar.h"
 #include "calendar/LunarCalendar.h"
 #include "cli/Commands.h"
 #include "common/DateValue.h"
-#include "data/QueryObject.h"
-#include "data/Statements.h"
 
 namespace quillora::cli {
 
@@ -50,16 +49,13 @@ void PrintFormulaTerms(int year) {
         PrintLine(std::string(TermNames[n]) + "\t" + FormatDateTime(SolarTermInstant(year, n)));
 }
 
-// The twelve jie instants of the year from table JQ of "Gantrel.dll",
-// "jie<TAB>name<TAB>yyyy-MM-dd HH:mm:ss" in time order.
+// The twelve jie instants of the year from table JQ of "Gantrel.dll", read
+// as the chart reads them, "jie<TAB>name<TAB>yyyy-MM-dd HH:mm:ss" in time
+// order.
 void PrintDatabaseJie(int year) {
-    QueryObject q(DbConnectionString(kGantrelFile), kDefaultTimeout);
-    q.SetStatement(sql::kJieOfYears, {static_cast<long long>(year), static_cast<long long>(year)});
-    q.Open();
-    for (int row = 1; row <= q.RecordCount(); ++row) {
-        q.MoveTo(row);
-        PrintLine("jie\t" + q.FieldText("JQ") + "\t" + q.FieldText("SJ"));
-    }
+    for (const JieInstant& j : JieInstantsOf(year, year))
+        PrintLine(std::string("jie\t") + JieNames[j.jie] + "\t" +
+                  FormatDateTime(InstantDate(j.seconds)));
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "bazi/BirthRecord.h"
+#include "cli/BirthOptions.h"
 #include "cli/Commands.h"
 #include "common/Text.h"
 #include "data/Database.h"
@@ -24,14 +24,6 @@
 namespace quillora::cli {
 
 namespace {
-
-int CalendarIndexOf(const std::string& text) {
-    for (int i = 0; i < 2; ++i) {
-        if (text == CalendarItems[i])
-            return i;
-    }
-    throw InputError{"--calendar takes 公历 or 农历"};
-}
 
 long long PositiveNumber(const Args& args, const std::string& name, long long fallback) {
     if (!args.Has(name))
@@ -50,19 +42,8 @@ long long PositiveNumber(const Args& args, const std::string& name, long long fa
 
 GenerationRequest RequestOf(const Args& args) {
     GenerationRequest r;
+    r.person = ReadBirthOptions(args);
     r.person.name = args.Get("name");
-    r.person.sex = args.Get("sex", SexItems[0]);
-    r.person.calendarIndex = CalendarIndexOf(args.Get("calendar", CalendarItems[0]));
-    r.person.year = args.Get("year");
-    r.person.month = args.Get("month");
-    r.person.day = args.Get("day");
-    const std::optional<std::string> hour = HourItemOf(args.Get("hour"));
-    if (!hour) {
-        throw InputError{"--hour takes the clock hour 0-23 or an hour item such as \"子 0\""};
-    }
-    r.person.hour = *hour;
-    r.person.minute = args.Get("minute", "0");
-    r.person.leapMonth = args.Has("leap");
 
     const std::string length = args.Get("length", "2");
     if (length != "2" && length != "3" && length != "4") {
@@ -104,23 +85,23 @@ int RunGenerate(const Args& args) {
         SeedRandom(static_cast<std::uint64_t>(PositiveNumber(args, "seed", 0)));
     }
 
-    QueryObject adoTem(DbConnectionString(kParvelloFile), kCharLookupTimeout);
-    QueryObject adoComDS(DbConnectionString(kParvelloFile), kGenerationTimeout);
+    QueryObject strokes(DbConnectionString(kParvelloFile), kCharLookupTimeout);
+    QueryObject candidates(DbConnectionString(kParvelloFile), kGenerationTimeout);
     GenerationState state;
-    const PreparedGeneration prepared = PrepareGeneration(request, state, adoTem);
+    const PreparedGeneration prepared = PrepareGeneration(request, state, strokes);
     if (prepared.stop == GenerationStop::BirthCheck)
         throw InputError{prepared.issue.message};
     if (prepared.stop == GenerationStop::FixedCharacters)
         throw InputError{prepared.notice};
 
-    const bool more = OpenGeneration(prepared, adoComDS);
+    const bool more = OpenGeneration(prepared, candidates);
     const std::string prefix = Trim(request.prefix);
     const std::string suffix = Trim(request.suffix);
     ResultGrid grid;
-    ShowCandidates(adoComDS, state, prefix, suffix, grid);
+    ShowCandidates(candidates, state, prefix, suffix, grid);
     ExportTable table = GridExportTable(grid);
     for (long long page = 2; more && page <= pages; ++page) {
-        ShowCandidates(adoComDS, state, prefix, suffix, grid);
+        ShowCandidates(candidates, state, prefix, suffix, grid);
         AppendGridRows(grid, table);
     }
 

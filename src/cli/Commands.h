@@ -16,7 +16,4 @@ int RunSolar(const Args& args);     // CmdCalendar.cpp
 int RunMonth(const Args& args);     // CmdCalendar.cpp
 int RunTerms(const Args& args);     // CmdCalendar.cpp
 
-// Prints "<command> is not built yet" on stderr and returns 1.
-int NotBuilt(const char* command);
-
 }  // namespace quillora::cli

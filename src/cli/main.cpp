@@ -47,13 +47,6 @@ const Command kCommands[] = {
 
 }  // namespace
 
-namespace quillora::cli {
-int NotBuilt(const char* command) {
-    std::fprintf(stderr, "quillora-cli: the command '%s' is not built yet\n", command);
-    return 1;
-}
-}  // namespace quillora::cli
-
 int main(int argc, char** argv) {
     try {
         const Args args = ParseArgs(argc, argv);

@@ -6,10 +6,14 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <mutex>
 #include <random>
+#include <vector>
 
 #include "common/Text.h"
+#include "data/Statement.h"
+#include "data/Statements.h"
 
 namespace quillora {
 
@@ -74,31 +78,28 @@ std::string DbConnectionString(const std::string& file) {
 
 bool DatabaseFileIsSound(const std::string& file, std::initializer_list<const char*> tables) {
     sqlite3* db = nullptr;
-    bool sound = sqlite3_open_v2(DbConnectionString(file).c_str(), &db,
-                                 SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) == SQLITE_OK;
-    const auto firstText = [&](const char* sql, const char* key) {
-        std::string text;
-        sqlite3_stmt* stmt = nullptr;
-        if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK) {
-            if (key != nullptr)
-                sqlite3_bind_text(stmt, 1, key, -1, SQLITE_STATIC);
-            if (sqlite3_step(stmt) == SQLITE_ROW && sqlite3_column_text(stmt, 0) != nullptr)
-                text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
-        }
-        sqlite3_finalize(stmt);
-        return text;
+    const int rc = sqlite3_open_v2(DbConnectionString(file).c_str(), &db,
+                                   SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+    const std::unique_ptr<sqlite3, int (*)(sqlite3*)> connection(db, sqlite3_close_v2);
+    if (rc != SQLITE_OK)
+        return false;
+    // The first column of the first row of a statement reads "ok".
+    const auto answersOk = [&](const char* sql, std::vector<SqlParam> params) {
+        Statement statement(db, sql);
+        statement.Bind(params);
+        return statement.Step() && statement.Value(0) == "ok";
     };
-    static const char* const kTableSql =
-        "select 'ok' from sqlite_master where type = 'table' and name = ? collate nocase";
-    if (sound)
-        sound = firstText("pragma quick_check(1)", nullptr) == "ok";
-    for (const char* table : tables) {
-        if (!sound)
-            break;
-        sound = firstText(kTableSql, table) == "ok";
+    try {
+        if (!answersOk(sql::kQuickCheck, {}))
+            return false;
+        for (const char* table : tables) {
+            if (!answersOk(sql::kTableExists, {std::string(table)}))
+                return false;
+        }
+    } catch (const DbError&) {
+        return false;
     }
-    sqlite3_close_v2(db);
-    return sound;
+    return true;
 }
 
 std::string DbFileNameOf(const std::string& connectionString) {

@@ -1,7 +1,13 @@
-// Access to the three reference database files.
+// The three reference database files and what every reader of them shares:
+// their names and the command time-outs, the folder they are read from (the
+// executable's, or one a test chooses), the read-only connection string of
+// each, the check that a file is sound, the removal of lock files at exit,
+// the DbError that reports a failure, and the program's seedable random
+// generator behind the statements' rnd(x).
 //
-// The files lie beside the executables and are opened read-only. Every query
-// object holds its own connection string; nothing is shared between them.
+// Connections are opened by the query objects (data/QueryObject.h), each on
+// its own connection string; inside a ConnectionScope the query objects of
+// one report share one connection per file.
 #pragma once
 
 #include <cstdint>

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "calendar/FiveElement.h"
 #include "common/Text.h"
 #include "data/Database.h"
 #include "data/QueryObject.h"
@@ -76,8 +77,7 @@ std::string SoundElementOf(std::string_view pair) {
 std::string ElementCountText(std::string_view elements) {
     // GBK byte offsets (from 0) of the eight pillar characters' elements.
     static constexpr int kPlaces[] = {0, 2, 7, 9, 14, 16, 21, 23};
-    static const char* const kElements[] = {"金", "木", "水", "火", "土"};
-    int counts[5] = {0, 0, 0, 0, 0};
+    int counts[ElementNames.size()] = {};
 
     int offset = 0;
     std::size_t place = 0;
@@ -90,8 +90,8 @@ std::string ElementCountText(std::string_view elements) {
         while (place < std::size(kPlaces) && kPlaces[place] < offset)
             ++place;
         if (place < std::size(kPlaces) && kPlaces[place] == offset && width == 2) {
-            for (int e = 0; e < 5; ++e) {
-                if (ch == kElements[e])
+            for (std::size_t e = 0; e < ElementNames.size(); ++e) {
+                if (ch == ElementNames[e])
                     ++counts[e];
             }
             ++place;
@@ -100,10 +100,10 @@ std::string ElementCountText(std::string_view elements) {
     }
 
     std::string out;
-    for (int e = 0; e < 5; ++e) {
+    for (std::size_t e = 0; e < ElementNames.size(); ++e) {
         if (e > 0)
             out += ", ";
-        out += kElements[e];
+        out += ElementNames[e];
         out += ":占" + std::to_string(counts[e]) + "个";
     }
     return out;

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "common/Text.h"
+#include "data/Statement.h"
 
 namespace quillora {
 
@@ -25,6 +26,20 @@ int ProgressHandler(void* arg) {
     }
     return 0;
 }
+
+// Installs ProgressHandler with a deadline on a connection while it lives.
+class ProgressHandlerScope {
+  public:
+    ProgressHandlerScope(sqlite3* db, Deadline* deadline) : db_(db) {
+        sqlite3_progress_handler(db_, 1000, ProgressHandler, deadline);
+    }
+    ~ProgressHandlerScope() { sqlite3_progress_handler(db_, 0, nullptr, nullptr); }
+    ProgressHandlerScope(const ProgressHandlerScope&) = delete;
+    ProgressHandlerScope& operator=(const ProgressHandlerScope&) = delete;
+
+  private:
+    sqlite3* db_;
+};
 
 void RndFunction(sqlite3_context* ctx, int, sqlite3_value**) {
     sqlite3_result_double(ctx, NextRandom());
@@ -135,63 +150,30 @@ void QueryObject::Open() {
     current_ = 0;
     Connect();
 
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db_, sql_.c_str(), static_cast<int>(sql_.size()), &stmt, nullptr) !=
-        SQLITE_OK) {
-        const std::string msg = sqlite3_errmsg(db_);
-        sqlite3_finalize(stmt);
-        Fail(msg);
-    }
-    if (stmt == nullptr)
-        Fail("empty statement");
-    for (std::size_t i = 0; i < params_.size(); ++i) {
-        const int idx = static_cast<int>(i) + 1;
-        std::visit(
-            [&](const auto& v) {
-                using T = std::decay_t<decltype(v)>;
-                if constexpr (std::is_same_v<T, std::nullptr_t>) {
-                    sqlite3_bind_null(stmt, idx);
-                } else if constexpr (std::is_same_v<T, long long>) {
-                    sqlite3_bind_int64(stmt, idx, v);
-                } else if constexpr (std::is_same_v<T, double>) {
-                    sqlite3_bind_double(stmt, idx, v);
-                } else {
-                    sqlite3_bind_text(stmt, idx, v.data(), static_cast<int>(v.size()),
-                                      SQLITE_TRANSIENT);
-                }
-            },
-            params_[i]);
-    }
-
-    const int n = sqlite3_column_count(stmt);
-    for (int c = 0; c < n; ++c) {
-        const char* name = sqlite3_column_name(stmt, c);
-        columns_.emplace_back(name != nullptr ? name : "");
-    }
-
+    // The time-out interrupts the statement through SQLite's progress
+    // handler, installed while this statement runs and removed however it
+    // ends.
     Deadline deadline{std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds_)};
-    sqlite3_progress_handler(db_, 1000, ProgressHandler, &deadline);
-    int rc = SQLITE_OK;
-    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-        std::vector<Cell> row(n);
-        for (int c = 0; c < n; ++c) {
-            if (sqlite3_column_type(stmt, c) != SQLITE_NULL) {
-                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-                row[c].text = std::string(text, sqlite3_column_bytes(stmt, c));
-            }
+    const ProgressHandlerScope progress(db_, &deadline);
+    try {
+        quillora::Statement statement(db_, sql_);
+        statement.Bind(params_);
+        const int n = statement.ColumnCount();
+        for (int c = 0; c < n; ++c)
+            columns_.push_back(statement.ColumnName(c));
+        while (statement.Step()) {
+            std::vector<Cell> row(n);
+            for (int c = 0; c < n; ++c)
+                row[c].text = statement.Value(c);
+            rows_.push_back(std::move(row));
         }
-        rows_.push_back(std::move(row));
-    }
-    sqlite3_progress_handler(db_, 0, nullptr, nullptr);
-    if (rc != SQLITE_DONE) {
-        const std::string msg = deadline.expired ? "statement ran past its time-out of " +
-                                                       std::to_string(timeoutSeconds_) + " s"
-                                                 : std::string(sqlite3_errmsg(db_));
-        sqlite3_finalize(stmt);
+    } catch (const DbError& e) {
         rows_.clear();
-        Fail(msg);
+        columns_.clear();
+        Fail(deadline.expired
+                 ? "statement ran past its time-out of " + std::to_string(timeoutSeconds_) + " s"
+                 : std::string(e.what()));
     }
-    sqlite3_finalize(stmt);
     open_ = true;
     current_ = rows_.empty() ? 0 : 1;
 }
@@ -242,9 +224,6 @@ double QueryObject::FieldDouble(int index) const {
 }
 double QueryObject::FieldDouble(std::string_view name) const {
     return FieldDouble(IndexOf(name));
-}
-bool QueryObject::FieldIsNull(std::string_view name) const {
-    return !CellAt(IndexOf(name)).text.has_value();
 }
 
 std::optional<std::string> QueryFirstText(const std::string& file, const std::string& sql,

@@ -7,18 +7,16 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 #include "data/Database.h"
+#include "data/Statement.h"
 
 struct sqlite3;
 
 namespace quillora {
 
 struct SharedConnection;
-
-using SqlParam = std::variant<std::nullptr_t, long long, double, std::string>;
 
 class QueryObject {
   public:
@@ -66,7 +64,6 @@ class QueryObject {
     long long FieldInt(int index) const;
     double FieldDouble(std::string_view name) const;
     double FieldDouble(int index) const;
-    bool FieldIsNull(std::string_view name) const;
 
   private:
     struct Cell {

@@ -1,9 +1,13 @@
-// The statement catalogue: every SQL text the program issues, in SQLite's
-// dialect, with "?" for every key (bound, never spliced into the text).
+// The statement catalogue: every SQL text of the program and of the
+// reference-data builder, in SQLite's dialect, with "?" for every key (bound,
+// never spliced into the text). A statement is added here under its file and
+// run through a Statement (data/Statement.h), a QueryObject or a lookup.
 //
-// The statements only read; nothing is inserted, updated or deleted. Random
-// draws order by rnd(ID), the program's seedable generator registered on
-// every connection.
+// The program's statements only read; nothing is inserted, updated or
+// deleted. Random draws order by rnd(ID), the program's seedable generator
+// registered on every connection. The statements that create and fill the
+// files stand apart at the end, in namespace sql::build, and only
+// quillora-refdata runs them.
 #pragma once
 
 namespace quillora::sql {
@@ -89,8 +93,8 @@ inline constexpr const char* kGen2_3 =
     "where b.zi = ? and c.lx = 2 and c.bh11 = a.bh and c.bh12 = b.bh";
 
 // Three characters. G3-1: three samples of 50, at most 50000 rows. G3-2 to
-// G3-4: one fixed position (every word row of the character), two samples of
-// 200. G3-5 to G3-7: two fixed positions, the whole of CYZI.
+// G3-4: one fixed position (every word row of the character), two samples
+// of 200. G3-5 to G3-7: two fixed positions, the whole of CYZI.
 inline constexpr const char* kGen3_1 =
     "with " QL_SAMPLE("a", 50) ", " QL_SAMPLE("b", 50) ", " QL_SAMPLE("c", 50)
     QL_PATTERNS_THREE("a", "b", "c", " limit 50000");
@@ -191,6 +195,11 @@ inline constexpr const char* kGen4_15 = QL_SELECT_FOUR
 // kGenFilterHead + statement + kGenFilterTail + the conditions.
 inline constexpr const char* kGenFilterHead = "select * from (";
 inline constexpr const char* kGenFilterTail = ") dd where 1 = 1 ";
+// One element condition: kGenElementHead + the element's name +
+// kGenElementTail, for each element the name must hold. The names are the
+// program's own five (金 木 水 火 土), never a typed text.
+inline constexpr const char* kGenElementHead = " and (wuhang like '%";
+inline constexpr const char* kGenElementTail = "%')";
 
 // ---- Somnette.dll -------------------------------------------------------
 
@@ -225,4 +234,146 @@ inline constexpr const char* kJieOnDay =
 inline constexpr const char* kJieOfYears =
     "select YearA, JQ, SJ from JQ where YearA between ? and ? order by SJ";
 
+// ---- Any file --------------------------------------------------------------
+
+// The soundness check of a file: SQLite's quick check answers "ok", and each
+// table the file must hold is there (key: the table's name, any case).
+inline constexpr const char* kQuickCheck = "pragma quick_check(1)";
+inline constexpr const char* kTableExists =
+    "select 'ok' from sqlite_master where type = 'table' and name = ? collate nocase";
+
 }  // namespace quillora::sql
+
+// ---- The reference-data builder ---------------------------------------------
+//
+// quillora-refdata writes the three files with these statements: the tables
+// the statements above read, their rows, the indexes added once the rows are
+// in, and the checks that fail the build. Each create table lists the
+// columns in the order the inserts below fill them.
+namespace quillora::sql::build {
+
+// A new file: no journal, no waiting for the disk, pages of 4 KiB. The rows
+// go in within one transaction; the finished file is analysed and compacted.
+inline constexpr const char* kJournalOff = "pragma journal_mode = off";
+inline constexpr const char* kSynchronousOff = "pragma synchronous = off";
+inline constexpr const char* kPageSize = "pragma page_size = 4096";
+inline constexpr const char* kBegin = "begin";
+inline constexpr const char* kCommit = "commit";
+inline constexpr const char* kAnalyze = "analyze";
+inline constexpr const char* kVacuum = "vacuum";
+
+// Rows of one table: kCountRowsOf + the table's name (a name of this
+// catalogue, never a typed text).
+inline constexpr const char* kCountRowsOf = "select count(*) from ";
+
+// ---- Parvello.dll ----
+
+inline constexpr const char* const kParvelloTables[] = {
+    "create table word (zi text not null, bh integer not null, ft text not null, "
+    "wuhang text not null)",
+    "create table CYZI (ID integer primary key, zi text not null, bh integer not null, "
+    "ft text not null, wuhang text not null)",
+    "create table MZ (ID integer primary key, zi text not null, wuhang text not null, "
+    "ft text not null, bh integer not null, bh1 integer not null, bh2 integer not null)",
+    "create table gz (lx integer not null, bh11 integer not null, bh12 integer not null, "
+    "bh21 integer not null, bh22 integer not null, zf integer not null)",
+};
+
+inline constexpr const char* kInsertWord =
+    "insert into word (zi, bh, ft, wuhang) values (?, ?, ?, ?)";
+inline constexpr const char* kInsertCyzi =
+    "insert into CYZI (ID, zi, bh, ft, wuhang) values (?, ?, ?, ?, ?)";
+inline constexpr const char* kInsertMz =
+    "insert into MZ (ID, zi, wuhang, ft, bh, bh1, bh2) values (?, ?, ?, ?, ?, ?, ?)";
+inline constexpr const char* kInsertGz =
+    "insert into gz (lx, bh11, bh12, bh21, bh22, zf) values (?, ?, ?, ?, ?, ?)";
+
+inline constexpr const char* const kParvelloIndexes[] = {
+    "create index word_zi on word (zi)",
+    "create index CYZI_bh on CYZI (bh)",
+    "create index MZ_bh on MZ (bh1, bh2)",
+    "create index gz_key on gz (lx, bh11, bh12, bh21, bh22)",
+};
+
+// The checks of a built Parvello.dll: each counts the rows that break a rule,
+// so a sound file answers 0.
+#define QL_FIVE "('金','木','水','火','土')"
+inline constexpr const char* kCyziOutsideWord =
+    "select count(*) from CYZI where zi not in (select zi from word)";
+inline constexpr const char* kMzOutsideWord =
+    "select count(*) from MZ where substr(zi, 1, 1) not in (select zi from word) "
+    "or substr(zi, 2, 1) not in (select zi from word)";
+inline constexpr const char* kWordStrokesOutOfRange =
+    "select count(*) from word where bh < 1 or bh > 64";
+inline constexpr const char* kCyziStrokesOutOfRange =
+    "select count(*) from CYZI where bh < 1 or bh > 64";
+inline constexpr const char* kMzStrokesOutOfRange =
+    "select count(*) from MZ where bh1 < 1 or bh1 > 64 or bh2 < 1 or bh2 > 64 "
+    "or bh <> bh1 + bh2";
+inline constexpr const char* kWordElementUnknown =
+    "select count(*) from word where wuhang not in " QL_FIVE;
+inline constexpr const char* kCyziElementUnknown =
+    "select count(*) from CYZI where wuhang not in " QL_FIVE;
+inline constexpr const char* kMzElementUnknown =
+    "select count(*) from MZ where length(wuhang) <> 2 or substr(wuhang, 1, 1) not in " QL_FIVE
+    " or substr(wuhang, 2, 1) not in " QL_FIVE;
+#undef QL_FIVE
+// Patterns of one name length (key: the length).
+inline constexpr const char* kCountPatterns = "select count(*) from gz where lx = ?";
+
+// ---- Somnette.dll ----
+
+inline constexpr const char* const kSomnetteTables[] = {
+    "create table namefx (num text not null, nr text not null)",
+    "create table huangdao (gn text not null, nn text, suici text, tszf text, wuhang text, "
+    "cong text, pzbj text, jsyq text, yi text, xsyq text, ji text)",
+    "create table chenggu1 (year text not null, weight real not null)",
+    "create table chenggu2 (month2 text not null, weight real not null)",
+    "create table chenggu3 (day2 text not null, weight real not null)",
+    "create table chenggu4 (time text not null, weight real not null)",
+    "create table chenggu (weight text not null, content text, content2 text)",
+};
+
+inline constexpr const char* kInsertNamefx = "insert into namefx (num, nr) values (?, ?)";
+inline constexpr const char* kInsertHuangdao =
+    "insert into huangdao (gn, nn, suici, tszf, wuhang, cong, pzbj, jsyq, yi, xsyq, ji) "
+    "values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
+inline constexpr const char* kInsertChenggu1 = "insert into chenggu1 (year, weight) values (?, ?)";
+inline constexpr const char* kInsertChenggu2 =
+    "insert into chenggu2 (month2, weight) values (?, ?)";
+inline constexpr const char* kInsertChenggu3 = "insert into chenggu3 (day2, weight) values (?, ?)";
+inline constexpr const char* kInsertChenggu4 = "insert into chenggu4 (time, weight) values (?, ?)";
+inline constexpr const char* kInsertChenggu =
+    "insert into chenggu (weight, content, content2) values (?, ?, ?)";
+
+inline constexpr const char* const kSomnetteIndexes[] = {
+    "create index namefx_num on namefx (num)",
+    "create unique index huangdao_gn on huangdao (gn)",
+    "create index chenggu1_year on chenggu1 (year)",
+    "create index chenggu2_month on chenggu2 (month2)",
+    "create index chenggu3_day on chenggu3 (day2)",
+    "create index chenggu4_time on chenggu4 (time)",
+    "create index chenggu_weight on chenggu (weight)",
+};
+
+// ---- Gantrel.dll ----
+
+inline constexpr const char* const kGantrelTables[] = {
+    "create table hzwh (hz text not null, wh text not null)",
+    "create table Shishen (jiazi text not null, ShiShen text not null)",
+    "create table jiazi (jiazi text not null, layin text not null)",
+    "create table JQ (YearA integer not null, JQ text not null, SJ text not null)",
+};
+
+inline constexpr const char* kInsertHzwh = "insert into hzwh (hz, wh) values (?, ?)";
+inline constexpr const char* kInsertShishen = "insert into Shishen (jiazi, ShiShen) values (?, ?)";
+inline constexpr const char* kInsertJiazi = "insert into jiazi (jiazi, layin) values (?, ?)";
+inline constexpr const char* kInsertJq = "insert into JQ (YearA, JQ, SJ) values (?, ?, ?)";
+
+inline constexpr const char* const kGantrelIndexes[] = {
+    "create index Shishen_key on Shishen (jiazi)",
+    "create index jiazi_key on jiazi (jiazi)",
+    "create index JQ_year on JQ (YearA)",
+};
+
+}  // namespace quillora::sql::build

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "calendar/FiveElement.h"
 #include "common/Text.h"
 #include "data/Statements.h"
 
@@ -108,15 +109,6 @@ std::vector<SqlParam> GenerationKeys(const GenerationStatement& statement,
     return keys;
 }
 
-std::string MissingElements(const std::string& chartElements) {
-    std::string missing;
-    for (const char* e : kElementNames) {
-        if (chartElements.find(e) == std::string::npos)
-            missing += e;
-    }
-    return missing;
-}
-
 ElementFilterResult ElementFilter(const std::string& missingWuhang, int length) {
     ElementFilterResult r;
     if (missingWuhang.empty())
@@ -124,9 +116,9 @@ ElementFilterResult ElementFilter(const std::string& missingWuhang, int length) 
     // Keep the first `length` element names (two bytes each in GBK, one
     // character each here).
     r.kept = Trim(LeftChars(missingWuhang, static_cast<std::size_t>(FieldsRead(length))));
-    for (const char* e : kElementNames) {
+    for (const std::string_view e : ElementNames) {
         if (r.kept.find(e) != std::string::npos) {
-            r.filter += std::string(" and (wuhang like '%") + e + "%')";
+            r.filter += std::string(sql::kGenElementHead) + std::string(e) + sql::kGenElementTail;
         }
     }
     return r;
@@ -138,15 +130,15 @@ std::string WrapWithElementFilter(const std::string& sql, const std::string& fil
     return std::string(sql::kGenFilterHead) + sql + sql::kGenFilterTail + filter;
 }
 
-std::string NameTraditional(const std::string& text, QueryObject& adoTem) {
+std::string NameTraditional(const std::string& text, QueryObject& words) {
     std::string out;
     for (const std::string& piece : SplitChars(text)) {
-        adoTem.Close();
-        adoTem.SetStatement(sql::kWordTraditional, {piece});
-        adoTem.Open();
-        if (adoTem.RecordCount() == 0)
+        words.Close();
+        words.SetStatement(sql::kWordTraditional, {piece});
+        words.Open();
+        if (words.RecordCount() == 0)
             continue;
-        out += LeftChars(Trim(adoTem.FieldText(0)), 1);
+        out += LeftChars(Trim(words.FieldText(0)), 1);
     }
     return out;
 }

@@ -17,12 +17,9 @@ namespace quillora {
 
 inline constexpr int kMinNameLength = 2;
 inline constexpr int kMaxNameLength = 4;
-inline constexpr int kFixedFields = 4;  // Namezhi1 ... Namezhi4
+inline constexpr int kFixedFields = 4;  // one per position of a four-character name
 
-// The five elements, always in this order.
-inline constexpr std::array<const char*, 5> kElementNames = {"金", "木", "水", "火", "土"};
-
-// Texts of the four fixed-character fields Namezhi1 ... Namezhi4, as typed.
+// Texts of the four fixed-character fields, first position first, as typed.
 using FixedFields = std::array<std::string, kFixedFields>;
 
 // The generation state, fields of the main window. Rewritten by every run that
@@ -59,8 +56,8 @@ unsigned FilledFixedMask(int length, const FixedFields& fixed);
 std::optional<std::string> FixedCharacterMessage(int length, const FixedFields& fixed);
 
 // The statement for the length and the filled fields. For two characters a
-// filled Namezhi1 takes G2-2 and otherwise a filled Namezhi2 G2-3; for three
-// and four the statement whose fixed positions are exactly the filled fields.
+// filled first field takes G2-2 and otherwise a filled second field G2-3; for
+// three and four the statement whose fixed positions are exactly the filled fields.
 // Throws std::invalid_argument for a length outside 2..4 or when every field
 // is filled (the run stops with FixedCharacterMessage before that).
 const GenerationStatement& ChooseGenerationStatement(int length, const FixedFields& fixed);
@@ -69,10 +66,6 @@ const GenerationStatement& ChooseGenerationStatement(int length, const FixedFiel
 // position order.
 std::vector<SqlParam> GenerationKeys(const GenerationStatement& statement,
                                      const FixedFields& fixed);
-
-// Every element of 金木水火土, in this order, that does not occur anywhere in
-// the text (the joined elements of the eight pillar characters).
-std::string MissingElements(const std::string& chartElements);
 
 // The element filter of a run: the missing elements kept for the length (the
 // first two, three or four) and the conditions they add.
@@ -86,9 +79,9 @@ ElementFilterResult ElementFilter(const std::string& missingWuhang, int length);
 // statement itself when the filter is empty.
 std::string WrapWithElementFilter(const std::string& sql, const std::string& filter);
 
-// Traditional form of a text: each character is looked up in word on the
-// given query object and contributes the first character of its trimmed ft;
-// a character that word lacks contributes nothing.
-std::string NameTraditional(const std::string& text, QueryObject& adoTem);
+// Traditional form of a text: each character is looked up in table word on
+// the given query object ("Parvello.dll") and contributes the first character
+// of its trimmed ft; a character that word lacks contributes nothing.
+std::string NameTraditional(const std::string& text, QueryObject& words);
 
 }  // namespace quillora

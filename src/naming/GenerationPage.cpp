@@ -84,8 +84,8 @@ QAction* MakeAction(QMenu* menu, const char* name, const char* caption) {
     return action;
 }
 
-// From step 9 of a run to its end "马上起名" is disabled and the cursor shows
-// that the program is busy; both come back however the run ends, also when
+// While a run reads and shows its candidates "马上起名" is disabled and the
+// cursor shows that the program is busy; both come back however the run ends, also when
 // the statement fails and the error travels on to the error report.
 class RunGuard {
   public:

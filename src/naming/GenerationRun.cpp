@@ -2,27 +2,15 @@
 
 #include <stdexcept>
 
+#include "bazi/ChartSummary.h"
 #include "common/Text.h"
 #include "data/Database.h"
-#include "data/Lookups.h"
 #include "naming/NameAnalysis.h"
 #include "naming/ResultsGrid.h"
 
 namespace quillora {
 
 const char* const NameLengthItems[3] = {"二字名", "三字名", "四字名"};
-
-std::string ChartElementsText(const FourPillarsChart& chart) {
-    const Pillar* pillars[4] = {&chart.yearPillar, &chart.monthPillar, &chart.dayPillar,
-                                &chart.hourPillar};
-    std::string text;
-    for (int p = 0; p < 4; ++p) {
-        if (p > 0)
-            text += "   ";
-        text += CharElementOf(pillars[p]->StemText()) + CharElementOf(pillars[p]->BranchText());
-    }
-    return text;
-}
 
 bool FindMissingWuhang(const BirthRecord& record, GenerationState& state) {
     const std::optional<FourPillarsChart> chart = BuildChartOf(record);
@@ -33,7 +21,7 @@ bool FindMissingWuhang(const BirthRecord& record, GenerationState& state) {
 }
 
 PreparedGeneration PrepareGeneration(
-    const GenerationRequest& request, GenerationState& state, QueryObject& adoTem,
+    const GenerationRequest& request, GenerationState& state, QueryObject& strokes,
     const std::function<void(const std::string&)>& storeLunarYear) {
     PreparedGeneration out;
     const int length = request.Length();
@@ -41,7 +29,7 @@ PreparedGeneration PrepareGeneration(
         throw std::invalid_argument("name length must be 2, 3 or 4");
     }
 
-    // 1-2. The birth data of the legal person.
+    // The birth data of the legal person.
     state.MissingWuhang.clear();
     BirthReadOptions options;
     options.requireName = true;
@@ -55,48 +43,48 @@ PreparedGeneration PrepareGeneration(
     if (storeLunarYear)
         storeLunarYear(out.record->lunarYearText);
 
-    // 3. The elements the chart lacks.
+    // The elements the chart lacks.
     if (!FindMissingWuhang(*out.record, state)) {
         out.stop = GenerationStop::BirthCheck;
         out.issue = BirthIssue{kChartDateMessage, BirthField::None};
         return out;
     }
 
-    // 4-6. Suffix and prefix: strokes and traditional forms.
+    // Suffix and prefix: strokes and traditional forms.
     const std::string suffix = Trim(request.suffix);
     const std::string prefix = Trim(request.prefix);
-    state.NameEndBh = suffix.empty() ? 0 : StrokeCount(adoTem, suffix);
-    state.NameEndFt = suffix.empty() ? std::string() : NameTraditional(suffix, adoTem);
-    state.NameBeginFt = prefix.empty() ? std::string() : NameTraditional(prefix, adoTem);
+    state.NameEndBh = suffix.empty() ? 0 : StrokeCount(strokes, suffix);
+    state.NameEndFt = suffix.empty() ? std::string() : NameTraditional(suffix, strokes);
+    state.NameBeginFt = prefix.empty() ? std::string() : NameTraditional(prefix, strokes);
     const std::string affix = suffix + prefix;
-    state.AffixBh = affix.empty() ? 0 : StrokeCount(adoTem, affix);
+    state.AffixBh = affix.empty() ? 0 : StrokeCount(strokes, affix);
 
-    // 7. The element filter.
+    // The element filter.
     const ElementFilterResult filter = ElementFilter(state.MissingWuhang, length);
     state.MissingWuhang = filter.kept;
     state.WuhangFilter = filter.filter;
 
-    // 8. Every position fixed leaves nothing to generate.
+    // Every position fixed leaves nothing to generate.
     if (std::optional<std::string> notice = FixedCharacterMessage(length, request.fixed)) {
         out.stop = GenerationStop::FixedCharacters;
         out.notice = *notice;
         return out;
     }
 
-    // 10-11. The statement, its keys and the element conditions.
+    // The statement, its keys and the element conditions.
     out.statement = &ChooseGenerationStatement(length, request.fixed);
     out.keys = GenerationKeys(*out.statement, request.fixed);
     out.sql = WrapWithElementFilter(out.statement->sql, state.WuhangFilter);
     return out;
 }
 
-bool OpenGeneration(const PreparedGeneration& prepared, QueryObject& adoComDS) {
-    adoComDS.Close();
-    adoComDS.SetConnection(DbConnectionString(kParvelloFile));
-    adoComDS.SetTimeout(kGenerationTimeout);
-    adoComDS.SetStatement(prepared.sql, prepared.keys);
-    adoComDS.Open();
-    return adoComDS.RecordCount() > kCandidateRows;
+bool OpenGeneration(const PreparedGeneration& prepared, QueryObject& candidates) {
+    candidates.Close();
+    candidates.SetConnection(DbConnectionString(kParvelloFile));
+    candidates.SetTimeout(kGenerationTimeout);
+    candidates.SetStatement(prepared.sql, prepared.keys);
+    candidates.Open();
+    return candidates.RecordCount() > kCandidateRows;
 }
 
 }  // namespace quillora

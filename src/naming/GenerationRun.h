@@ -17,16 +17,16 @@ namespace quillora {
 
 // The entries of the generation page.
 struct GenerationRequest {
-    BirthEntries person;  // Xing, CBsex, ComDate, SYear, SMonth, Sday, Shour, CBFen
-    int lengthIndex = 0;  // CBZS: 0 "二字名", 1 "三字名", 2 "四字名"
-    FixedFields fixed;    // Namezhi1 ... Namezhi4 as typed
-    std::string suffix;   // NameEnd as typed
-    std::string prefix;   // NameBegin as typed
+    BirthEntries person;  // the legal person's input group
+    int lengthIndex = 0;  // the name length entry: 0 "二字名", 1 "三字名", 2 "四字名"
+    FixedFields fixed;    // the fixed characters by position, as typed
+    std::string suffix;   // the industry suffix, as typed
+    std::string prefix;   // the prefix, as typed
 
     int Length() const { return lengthIndex + kMinNameLength; }
 };
 
-// The items of CBZS.
+// The items of the name length entry.
 extern const char* const NameLengthItems[3];
 
 // How the preparation ended.
@@ -46,28 +46,29 @@ struct PreparedGeneration {
     std::vector<SqlParam> keys;
 };
 
-// The eight pillar characters' elements joined as the Four Pillars report
-// prints them after "五行：": year stem and branch, three blanks, month, three
-// blanks, day, three blanks, hour. A character without an element adds "".
-std::string ChartElementsText(const FourPillarsChart& chart);
-
 // Builds the chart of the record and sets state.MissingWuhang to the elements
 // that do not occur in it. Returns false (state untouched) when no chart can
 // be built for the record.
 bool FindMissingWuhang(const BirthRecord& record, GenerationState& state);
 
-// Steps 1 to 8 of a run, and the statement of steps 10 and 11. The generation
-// state is rewritten once the birth-data checks pass, also when the run then
-// stops at the fixed-character check. storeLunarYear, when given, receives the
-// record's lunar year as soon as the record is read (the main window keeps
-// it). Conversion and database errors throw.
+// Everything of a run before the candidates are read: reads the birth data,
+// finds the elements the chart lacks, takes the strokes and traditional forms
+// of the suffix and prefix (on `strokes`, table word of "Parvello.dll"),
+// keeps the lacking elements the length allows as the element filter, stops
+// when every position is fixed, and otherwise chooses the statement, its keys
+// and its element conditions. The generation state is rewritten once the
+// birth-data checks pass, also when the run then stops at the
+// fixed-character check. storeLunarYear, when given, receives the record's
+// lunar year as soon as the record is read (the main window keeps it).
+// Conversion and database errors throw.
 PreparedGeneration PrepareGeneration(
-    const GenerationRequest& request, GenerationState& state, QueryObject& adoTem,
+    const GenerationRequest& request, GenerationState& state, QueryObject& strokes,
     const std::function<void(const std::string&)>& storeLunarYear = {});
 
-// Steps 9 to 12: closes the generation query object, gives it the connection
-// of "Parvello.dll" again and opens the prepared statement. Returns whether
-// "继续显示" is to be enabled: the result holds more than 200 rows.
-bool OpenGeneration(const PreparedGeneration& prepared, QueryObject& adoComDS);
+// Reads the candidates: closes the generation query object, gives it the
+// connection of "Parvello.dll" again and opens the prepared statement.
+// Returns whether "继续显示" is to be enabled: the result holds more than 200
+// rows.
+bool OpenGeneration(const PreparedGeneration& prepared, QueryObject& candidates);
 
 }  // namespace quillora

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "bazi/ChartSummary.h"
 #include "bazi/FavourableElement.h"
 #include "common/Text.h"
-#include "data/Lookups.h"
 #include "data/QueryObject.h"
 #include "data/Statements.h"
 #include "naming/Numerology.h"
@@ -40,8 +40,6 @@ int WriteGrid(QueryObject& strokes, QueryObject& readings, const std::string& te
     return k;
 }
 
-const char* const kElementOrder[] = {"金", "木", "水", "火", "土"};
-
 std::string Join(const std::vector<std::string>& items, const char* separator) {
     std::string out;
     for (const std::string& item : items) {
@@ -56,7 +54,7 @@ std::string Join(const std::vector<std::string>& items, const char* separator) {
 std::vector<std::string> Supplied(const std::vector<std::string>& wanted,
                                   const std::vector<std::string>& have) {
     std::vector<std::string> out;
-    for (const char* e : kElementOrder) {
+    for (const std::string_view e : ElementNames) {
         const bool w = std::find(wanted.begin(), wanted.end(), e) != wanted.end();
         const bool h = std::find(have.begin(), have.end(), e) != have.end();
         if (w && h)
@@ -268,34 +266,12 @@ AnalysisOutcome AnalyseBrandName(const BrandNameView& view) {
     if (!chart)
         return {kChartDateMessage, AnalysisFocus::None};
     const FourPillarsChart& c = *chart;
-    const Pillar* pillars[4] = {&c.yearPillar, &c.monthPillar, &c.dayPillar, &c.hourPillar};
-    const std::string ds = c.dayPillar.StemText();
-    const std::string three = "   ";
-
-    sink("十神：" + TenGodOf(ds + c.yearPillar.StemText()) + three +
-         TenGodOf(ds + c.monthPillar.StemText()) + three + "日元" + three +
-         TenGodOf(ds + c.hourPillar.StemText()));
-    sink("八字：" + c.yearPillar.Text() + three + c.monthPillar.Text() + three +
-         c.dayPillar.Text() + three + c.hourPillar.Text());
-
-    // The elements of the eight characters; an element no character carries
-    // is one the chart lacks.
-    std::string elements;
-    std::vector<std::string> present;
-    for (int p = 0; p < 4; ++p) {
-        const std::string stem = CharElementOf(pillars[p]->StemText());
-        const std::string branch = CharElementOf(pillars[p]->BranchText());
-        if (p > 0)
-            elements += three;
-        elements += stem + branch;
-        present.push_back(stem);
-        present.push_back(branch);
-    }
-    sink("五行：" + elements);
-    sink("纳音：" + SoundElementOf(c.yearPillar.Text()) + " " +
-         SoundElementOf(c.monthPillar.Text()) + " " + SoundElementOf(c.dayPillar.Text()) + " " +
-         SoundElementOf(c.hourPillar.Text()));
-    sink("八字五行个数：" + ElementCountText(elements));
+    sink(TenGodsLine(c));
+    sink(PillarsLine(c));
+    const std::string elements = ChartElementsText(c);
+    sink(ElementsLine(elements));
+    sink(SoundElementsLine(c));
+    sink(ElementCountLine(elements));
     const FavourableElement favourable = FavourableElementOf(c);
     sink(FavourableElementLine(favourable));
     sink("");
@@ -306,12 +282,9 @@ AnalysisOutcome AnalyseBrandName(const BrandNameView& view) {
     const NameGrades grades = WriteNameGrids(*view.strokes, *view.readings, name, sink);
 
     ChartNeeds needs;
-    for (const char* e : kElementOrder) {
-        if (std::find(present.begin(), present.end(), e) == present.end())
-            needs.missing.emplace_back(e);
-    }
+    needs.missing = SplitChars(MissingElements(elements));
     for (FiveElement e : favourable.elements)
-        needs.favourable.emplace_back(kElementOrder[e]);
+        needs.favourable.emplace_back(ElementName(e));
 
     sink(kNameSeparatorLine);
     sink("");

@@ -33,7 +33,7 @@ void ShowNameAnalysis(const QString& name, const QString& sex, const QString& ye
                       const QString& minuteText, const QString& prefix, const QString& mainName,
                       const QString& suffix, int calendarIndex, QWidget* parent = nullptr);
 
-// Steps 1 to 6 of ShowNameAnalysis: a new window (deleted when it closes),
+// ShowNameAnalysis up to the showing: a new window (deleted when it closes),
 // filled and centred on the screen, not yet shown.
 TFrmNamemain* NewNameAnalysisWindow(const QString& name, const QString& sex,
                                     const QString& yearText, const QString& monthText,

@@ -70,12 +70,12 @@ class ResultGrid {
     std::array<std::array<std::string, kGridColumns>, kGridRows> cells_;
 };
 
-// Fills the grid from the open result of ADOComDS (ShowCandidates). With no
+// Fills the grid from the open result of the generation query object. With no
 // open result nothing changes. Otherwise the grid is cleared; with N rows and
 // n = min(N, 200), grid row r shows record r when n < 200, or a record drawn at
 // random among all N (anew for each row) when n is 200. `prefix` and `suffix`
-// are the trimmed NameBegin and NameEnd as they stand now.
-void ShowCandidates(QueryObject& adoComDS, const GenerationState& state, const std::string& prefix,
-                    const std::string& suffix, ResultGrid& grid);
+// are the trimmed prefix and suffix entries as they stand now.
+void ShowCandidates(QueryObject& candidates, const GenerationState& state,
+                    const std::string& prefix, const std::string& suffix, ResultGrid& grid);
 
 }  // namespace quillora

@@ -19,12 +19,12 @@ long long CandidateScore(long long fs, long long bh, long long affixBh) {
     return fs + StrokeBonus(NumerologyNumber(bh + affixBh));
 }
 
-void ShowCandidates(QueryObject& adoComDS, const GenerationState& state, const std::string& prefix,
-                    const std::string& suffix, ResultGrid& grid) {
-    if (!adoComDS.IsOpen())
+void ShowCandidates(QueryObject& candidates, const GenerationState& state,
+                    const std::string& prefix, const std::string& suffix, ResultGrid& grid) {
+    if (!candidates.IsOpen())
         return;
     grid.ClearResultGrid();
-    const int total = adoComDS.RecordCount();
+    const int total = candidates.RecordCount();
     const int n = std::min(total, kCandidateRows);
     for (int r = 1; r <= n; ++r) {
         // With 200 rows or more every grid row is an independent draw among
@@ -33,17 +33,17 @@ void ShowCandidates(QueryObject& adoComDS, const GenerationState& state, const s
             n == kCandidateRows
                 ? static_cast<int>(NextRandomBelow(static_cast<std::uint64_t>(total))) + 1
                 : r;
-        adoComDS.MoveTo(record);
-        const std::string zi = adoComDS.FieldText("zi");
-        const long long bh = adoComDS.FieldInt("bh");
-        const long long fs = adoComDS.FieldInt("fs");
+        candidates.MoveTo(record);
+        const std::string zi = candidates.FieldText("zi");
+        const long long bh = candidates.FieldInt("bh");
+        const long long fs = candidates.FieldInt("fs");
         grid.SetCell(r, kColNumber, std::to_string(r));
         grid.SetCell(r, kColBrandName, prefix + zi + suffix);
         grid.SetCell(r, kColTraditional,
-                     state.NameBeginFt + adoComDS.FieldText("ft") + state.NameEndFt);
+                     state.NameBeginFt + candidates.FieldText("ft") + state.NameEndFt);
         grid.SetCell(r, kColTotalStrokes, std::to_string(bh + state.AffixBh));
         grid.SetCell(r, kColMainName, zi);
-        grid.SetCell(r, kColMainElements, adoComDS.FieldText("wuhang"));
+        grid.SetCell(r, kColMainElements, candidates.FieldText("wuhang"));
         grid.SetCell(r, kColMainStrokes, std::to_string(bh));
         grid.SetCell(r, kColSuffixStrokes, std::to_string(state.NameEndBh));
         grid.SetCell(r, kColScore, std::to_string(CandidateScore(fs, bh, state.AffixBh)));

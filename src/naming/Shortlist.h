@@ -1,4 +1,4 @@
-// The shortlist of chosen names: the text of the memo MemoDaixuan, one name a
+// The shortlist of chosen names: the text of the shortlist memo, one name a
 // line. Adding, the proposal of the save dialog, writing the file and the
 // address of the web search.
 #pragma once

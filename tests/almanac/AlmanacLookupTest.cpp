@@ -1,6 +1,4 @@
 #include <gtest/gtest.h>
-#include <sqlite3.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -9,6 +7,7 @@
 #include "almanac/AlmanacLookup.h"
 #include "data/Database.h"
 #include "data/QueryObject.h"
+#include "support/ScratchData.h"
 
 using namespace quillora;
 namespace fs = std::filesystem;
@@ -24,32 +23,18 @@ AlmanacCheck Check(const char* y, const char* m, const char* d) {
 class AlmanacLookupTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("quillora_almanac_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-        sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open((dir_ / kSomnetteFile).c_str(), &db), SQLITE_OK);
-        ASSERT_EQ(sqlite3_exec(db,
-                               "create table huangdao (gn text not null, nn text, suici text, "
-                               "tszf text, wuhang text, cong text, pzbj text, jsyq text, yi text, "
-                               "xsyq text, ji text);"
-                               "insert into huangdao values ('2010-05-07', ' 农历三月廿四\t', "
-                               "'庚寅年 辛巳月 丙子日', '碓磨门外东南 ', ' 涧下水 执日', "
-                               "'冲马(庚午)煞南', '丙不修灶 子不问卜', '天恩 母仓', "
-                               "'祭祀 祈福  ', '五虚 土符', '  开市 动土');"
-                               "insert into huangdao values ('2012-02-29', '农历二月初八', "
-                               "'壬辰年 壬寅月 丁亥日', 'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h');",
-                               nullptr, nullptr, nullptr),
-                  SQLITE_OK);
-        sqlite3_close(db);
-        SetDatabaseDirectory(dir_.string());
+        dir_.MakeDatabase(kSomnetteFile,
+                          "create table huangdao (gn text not null, nn text, suici text, "
+                          "tszf text, wuhang text, cong text, pzbj text, jsyq text, yi text, "
+                          "xsyq text, ji text);"
+                          "insert into huangdao values ('2010-05-07', ' 农历三月廿四\t', "
+                          "'庚寅年 辛巳月 丙子日', '碓磨门外东南 ', ' 涧下水 执日', "
+                          "'冲马(庚午)煞南', '丙不修灶 子不问卜', '天恩 母仓', "
+                          "'祭祀 祈福  ', '五虚 土符', '  开市 动土');"
+                          "insert into huangdao values ('2012-02-29', '农历二月初八', "
+                          "'壬辰年 壬寅月 丁亥日', 'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h');");
     }
-    void TearDown() override {
-        SetDatabaseDirectory("");
-        fs::remove_all(dir_);
-    }
-    fs::path dir_;
+    const test::ScratchData dir_;
 };
 
 }  // namespace

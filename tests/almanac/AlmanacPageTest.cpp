@@ -25,6 +25,7 @@
 #include "common/DateValue.h"
 #include "data/Database.h"
 #include "support/GuiTestEnvironment.h"
+#include "support/ScratchData.h"
 
 using namespace quillora;
 using namespace quillora::gui;
@@ -188,10 +189,7 @@ TEST_F(AlmanacPageTest, PrintingNeedsTextAndWritesAPdf) {
 }
 
 TEST(AlmanacPageDatabase, MissingOrUnreadableFileIsReportedAndTheMemoKept) {
-    const fs::path dir =
-        fs::temp_directory_path() / ("quillora_almanac_nodb_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    SetDatabaseDirectory(dir.string());
+    const test::ScratchData dir;
     for (const bool garbage : {false, true}) {
         if (garbage) {
             QFile f(QString::fromStdString((dir / kSomnetteFile).string()));
@@ -209,6 +207,4 @@ TEST(AlmanacPageDatabase, MissingOrUnreadableFileIsReportedAndTheMemoKept) {
             << Messages()[0].text.toStdString();
         EXPECT_EQ(page->MemoHuangli->toPlainText(), QStringLiteral("上一次的结果"));
     }
-    SetDatabaseDirectory("");
-    fs::remove_all(dir);
 }

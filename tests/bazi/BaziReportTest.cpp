@@ -2,13 +2,8 @@
 // its fixed shapes, a sweep over the whole date range, and the command line.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,21 +11,16 @@
 #include "bazi/BirthRecord.h"
 #include "common/Text.h"
 #include "data/Database.h"
+#include "support/CliProcess.h"
+#include "support/Files.h"
 
 using namespace quillora;
+using namespace quillora::test;
 
 namespace {
 
 std::vector<std::string> GoldenLines(const char* name) {
-    std::ifstream in(std::string(QUILLORA_SOURCE_DIR) + "/tests/bazi/golden/" + name,
-                     std::ios::binary);
-    std::stringstream all;
-    all << in.rdbuf();
-    std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(all, line))
-        lines.push_back(line);
-    return lines;
+    return ReadFileLines(std::string(QUILLORA_SOURCE_DIR) + "/tests/bazi/golden/" + name);
 }
 
 std::vector<std::string> ReportOf(const BirthEntries& e, int currentYear = 2024) {
@@ -57,37 +47,6 @@ BirthEntries Entries(const char* surname, const char* given, const char* sex, in
     e.hour = hour;
     e.minute = minute;
     return e;
-}
-
-void ExpectSameLines(const std::vector<std::string>& got, const std::vector<std::string>& want) {
-    ASSERT_EQ(got.size(), want.size());
-    for (std::size_t i = 0; i < want.size(); ++i) {
-        EXPECT_EQ(got[i], want[i]) << "line " << i + 1;
-    }
-}
-
-// Runs quillora-cli beside the test executable; returns its exit status.
-int RunCli(const std::string& arguments, std::string& out) {
-    const std::string command = ExecutableDirectory() + "quillora-cli " + arguments + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return -1;
-    out.clear();
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        out.append(buffer, n);
-    const int status = pclose(pipe);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-std::vector<std::string> Split(const std::string& text) {
-    std::vector<std::string> lines;
-    std::stringstream in(text);
-    std::string line;
-    while (std::getline(in, line))
-        lines.push_back(line);
-    return lines;
 }
 
 }  // namespace
@@ -198,17 +157,13 @@ TEST(BaziReport, EveryDateOfTheRangeGetsAFullReport) {
 // calendars name the same lunar day: they part by a day in four months of
 // 1901-2099).
 TEST(BaziReport, RandomBirthsAgreeWithAnIndependentCalendar) {
-    std::ifstream in(std::string(QUILLORA_SOURCE_DIR) + "/tests/bazi/reference-births.tsv");
-    std::string row;
-    std::getline(in, row);  // header
+    const TsvTable table =
+        ReadTsvFile(std::string(QUILLORA_SOURCE_DIR) + "/tests/bazi/reference-births.tsv");
     int births = 0;
     int sameYear = 0;
     int otherLunarDay = 0;
-    while (std::getline(in, row)) {
-        std::vector<std::string> f;
-        std::stringstream cells(row);
-        for (std::string cell; std::getline(cells, cell, '\t');)
-            f.push_back(cell);
+    for (const std::vector<std::string>& f : table.rows) {
+        const std::string row = f[0] + "-" + f[1] + "-" + f[2] + " " + f[3] + ":" + f[4];
         ASSERT_EQ(f.size(), 13u) << row;
         BirthEntries e = Entries("", "", f[5].c_str(), 0, f[0].c_str(), f[1].c_str(), f[2].c_str(),
                                  HourItems[std::stoi(f[3])], f[4].c_str());
@@ -244,68 +199,78 @@ TEST(BaziReport, RandomBirthsAgreeWithAnIndependentCalendar) {
 }
 
 TEST(BaziReport, CommandLinePrintsTheMemoLines) {
-    std::string out;
-    ASSERT_EQ(RunCli("bazi --surname 张 --given 三 --sex 男 --calendar 公历 --year 1986 --month 6 "
-                     "--day 5 --hour 10 --minute 30",
-                     out),
-              0)
-        << out;
+    CliResult r =
+        RunCli(Words("bazi --surname 张 --given 三 --sex 男 --calendar 公历 --year 1986 "
+                     "--month 6 --day 5 --hour 10 --minute 30"));
+    ASSERT_EQ(r.status, 0) << r.err;
     std::vector<std::string> want = GoldenLines("forward-start-1.txt");
     want[1] = "年龄：" + std::to_string(DecodeDate(Today()).year - 1986) + "岁";
-    ExpectSameLines(Split(out), want);
+    ExpectSameLines(SplitLines(r.out), want);
 
     // A whole hour item works as well as the clock hour.
-    ASSERT_EQ(RunCli("bazi --surname 李 --given 梅 --sex 女 --calendar 农历 --year 1986 --month 4 "
-                     "--day 29 --hour '卯 6' --minute 0",
-                     out),
-              0)
-        << out;
-    EXPECT_EQ(Split(out)[2], "您出生公历：1986年06月06日6点0分");
+    r = RunCli({"bazi", "--surname", "李", "--given", "梅", "--sex", "女", "--calendar", "农历",
+                "--year", "1986", "--month", "4", "--day", "29", "--hour", "卯 6", "--minute",
+                "0"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(SplitLines(r.out)[2], "您出生公历：1986年06月06日6点0分");
 
     // Failed checks, and entries that cannot be read: the message naming the
     // entry on stderr, status 2.
     const struct {
-        const char* arguments;
-        const char* message;
+        const char* line;
+        const char* message;  // nullptr: not compared
     } refused[] = {
-        {"bazi --month 1 --day 1 --hour 0", "请选择出生年!"},
-        {"bazi --year 1980 --month 1 --day 1", "请选择出生小时!"},
+        {"bazi --month 1 --day 1 --hour 0", "请选择出生年!\n"},
+        {"bazi --year 1980 --month 1 --day 1", "请选择出生小时!\n"},
         {"bazi --calendar 农历 --year 2020 --month 1 --day 30 --hour 0",
-         "农历日期无效：农历2020年一月只有29天，请重新选择!"},
+         "农历日期无效：农历2020年一月只有29天，请重新选择!\n"},
         {"bazi --year 1900 --month 1 --day 30 --hour 0",
-         "出生日期超出范围(1900年1月31日至2100年12月31日)!"},
+         "出生日期超出范围(1900年1月31日至2100年12月31日)!\n"},
+        {"bazi --year 1980 --month 1 --day 1 --hour 24", nullptr},
         {"bazi --year 1980 --month 2 --day 30 --hour 0",
-         "出生日期无效：1980年2月30日不存在，请重新选择!"},
+         "出生日期无效：1980年2月30日不存在，请重新选择!\n"},
         {"bazi --year 1980 --month 1 --day 1 --hour 0 --minute x",
-         "出生分钟无效：“x”不是数字，请重新输入!"},
+         "出生分钟无效：“x”不是数字，请重新输入!\n"},
         {"bazi --year 1980 --month 1 --day 1 --hour 13 --minute 75",
-         "出生分钟无效：75不在0至59之间，请重新输入!"},
+         "出生分钟无效：75不在0至59之间，请重新输入!\n"},
         {"bazi --calendar 农历 --year 2100 --month 1 --day 1 --hour 0",
-         "农历日期只支持1901年至2099年，请重新选择!"},
+         "农历日期只支持1901年至2099年，请重新选择!\n"},
         {"bazi --calendar 农历 --year 2024 --month 2 --day 15 --leap --hour 0",
-         "农历日期无效：农历2024年没有闰二月，请重新选择!"},
+         "农历日期无效：农历2024年没有闰二月，请重新选择!\n"},
         {"analyse --name 张三 --year 2001 --month 2 --day 29 --hour 0 --main 天元",
-         "出生日期无效：2001年2月29日不存在，请重新选择!"},
+         "出生日期无效：2001年2月29日不存在，请重新选择!\n"},
         {"generate --name 张三 --calendar 农历 --year 2023 --month 3 --day 1 --leap --hour 0",
-         "农历日期无效：农历2023年没有闰三月（该年闰二月），请重新选择!"},
+         "农历日期无效：农历2023年没有闰三月（该年闰二月），请重新选择!\n"},
         {"generate --name 张三 --year 2023 --month 2 --day x --hour 0",
-         "出生日无效：“x”不是数字，请重新输入!"},
+         "出生日无效：“x”不是数字，请重新输入!\n"},
     };
-    for (const auto& r : refused) {
-        EXPECT_EQ(RunCli(r.arguments, out), 2) << r.arguments;
-        EXPECT_EQ(out, std::string(r.message) + "\n") << r.arguments;
+    for (const auto& c : refused) {
+        r = RunCli(Words(c.line));
+        EXPECT_EQ(r.status, 2) << c.line;
+        if (c.message != nullptr) {
+            EXPECT_EQ(r.err, c.message) << c.line;
+            EXPECT_EQ(r.out, "") << c.line;
+        }
     }
-    EXPECT_EQ(RunCli("bazi --year 1980 --month 1 --day 1 --hour 24", out), 2);
+    // The commands that take birth options read and refuse them alike.
+    for (const std::string command : {"bazi", "analyse --main 九万", "generate --name 张三"}) {
+        r = RunCli(Words(command + " --year 1980 --month 1 --day 1 --hour 24"));
+        EXPECT_EQ(r.status, 2) << command;
+        EXPECT_EQ(r.err, "--hour takes the clock hour 0-23 or an hour item such as \"子 0\"\n")
+            << command;
+        r = RunCli(Words(command + " --calendar 阴历 --year 1980 --month 1 --day 1 --hour 0"));
+        EXPECT_EQ(r.status, 2) << command;
+        EXPECT_EQ(r.err, "--calendar takes 公历 or 农历\n") << command;
+    }
 
     // --leap names the leap month of a lunar year, in every command that
     // reads a birth.
-    ASSERT_EQ(RunCli("bazi --calendar 农历 --year 2023 --month 2 --day 15 --leap --hour 0", out), 0)
-        << out;
-    EXPECT_EQ(Split(out)[3], "农历：癸卯(兔年)闰二月十五");
-    ASSERT_EQ(RunCli("analyse --name 张三 --calendar 农历 --year 2023 --month 2 --day 15 --leap "
-                     "--hour 0 --main 天元",
-                     out),
-              0)
-        << out;
-    EXPECT_NE(out.find("农历：癸卯(兔年)闰二月十五"), std::string::npos) << out;
+    r = RunCli(Words("bazi --calendar 农历 --year 2023 --month 2 --day 15 --leap --hour 0"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(SplitLines(r.out)[3], "农历：癸卯(兔年)闰二月十五");
+    r =
+        RunCli(Words("analyse --name 张三 --calendar 农历 --year 2023 --month 2 --day 15 --leap "
+                     "--hour 0 --main 天元"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("农历：癸卯(兔年)闰二月十五"), std::string::npos) << r.out;
 }

@@ -5,13 +5,13 @@
 // Jie instants quoted below are Beijing time from an independent ephemeris
 // (tests/data/solar-terms.tsv, dumped from a general calendar library).
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <filesystem>
 #include <string>
 
 #include "bazi/Chart.h"
 #include "data/Database.h"
+#include "support/ScratchData.h"
 
 using namespace quillora;
 
@@ -222,31 +222,20 @@ TEST(Chart, FixedCalendarDaysStandInWithoutJieInstants) {
 
     // A sound Gantrel.dll whose JQ table holds no instants: 3 February 2021
     // after 立春 then counts by the fixed days.
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / "quillora-bazi-no-instants";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open((folder / "Gantrel.dll").c_str(), &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db,
-                           "create table hzwh (hz text, wh text);"
-                           "create table Shishen (jiazi text, ShiShen text);"
-                           "create table jiazi (jiazi text, layin text);"
-                           "create table JQ (YearA integer, JQ text, SJ text);",
-                           nullptr, nullptr, nullptr),
-              SQLITE_OK);
-    sqlite3_close(db);
-    SetDatabaseDirectory(folder.string());
+    const test::ScratchData folder;
+    folder.MakeDatabase("Gantrel.dll",
+                        "create table hzwh (hz text, wh text);"
+                        "create table Shishen (jiazi text, ShiShen text);"
+                        "create table jiazi (jiazi text, layin text);"
+                        "create table JQ (YearA integer, JQ text, SJ text);");
     const Pillars fixed = PillarsOf(2021, 2, 3, 23, 30);
     const Pillars fixedAfter = PillarsOf(2021, 2, 4, 1, 0);
-    // Without the file at all the error is reported: fixed days standing in
-    // would hide the missing file.
-    std::filesystem::remove(folder / "Gantrel.dll");
-    EXPECT_THROW(BuildChart(2021, 2, 3, 23, 30, "男"), DbError);
-    SetDatabaseDirectory("");
     EXPECT_EQ(fixed.year, "庚子");
     EXPECT_EQ(fixed.month, "己丑");
     EXPECT_EQ(fixedAfter.year, "辛丑");
     EXPECT_EQ(fixedAfter.month, "庚寅");
-    std::filesystem::remove_all(folder);
+    // Without the file at all the error is reported: fixed days standing in
+    // would hide the missing file.
+    std::filesystem::remove(folder / "Gantrel.dll");
+    EXPECT_THROW(BuildChart(2021, 2, 3, 23, 30, "男"), DbError);
 }

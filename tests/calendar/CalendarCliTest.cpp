@@ -1,61 +1,47 @@
 // quillora-cli lunar, solar, month and terms: the printed lines and the exit
 // status of bad input.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "support/CliProcess.h"
+#include "support/Files.h"
+
 namespace {
 
-struct CliResult {
+struct CliLines {
     int status = -1;
-    std::vector<std::string> lines;
+    std::vector<std::string> lines;  // of stdout
 };
 
-CliResult RunCli(const std::string& arguments) {
-    const std::string command = std::string(QUILLORA_CLI) + " " + arguments + " 2>/dev/null";
-    CliResult result;
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return result;
-    std::string out;
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        out.append(buffer, n);
-    const int status = pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::istringstream in(out);
-    for (std::string line; std::getline(in, line);)
-        result.lines.push_back(line);
-    return result;
+CliLines Cli(const std::string& line) {
+    const quillora::test::CliResult r = quillora::test::RunCli(quillora::test::Words(line));
+    return {r.status, quillora::test::SplitLines(r.out)};
 }
 
 TEST(CalendarCli, LunarAndSolar) {
-    CliResult r = RunCli("lunar 1980-02-16");
+    CliLines r = Cli("lunar 1980-02-16");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.lines, (std::vector<std::string>{"1980 1 1 0", "庚申(猴年)一月初一"}));
-    r = RunCli("lunar 2020-5-23");
+    r = Cli("lunar 2020-5-23");
     EXPECT_EQ(r.lines, (std::vector<std::string>{"2020 4 1 1", "庚子(鼠年)闰四月初一"}));
-    r = RunCli("lunar 1900-01-30");
+    r = Cli("lunar 1900-01-30");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.lines, (std::vector<std::string>{"0 0 0 0", ""}));
-    EXPECT_EQ(RunCli("lunar 2021-02-30").status, 2);
-    EXPECT_EQ(RunCli("lunar").status, 2);
+    EXPECT_EQ(Cli("lunar 2021-02-30").status, 2);
+    EXPECT_EQ(Cli("lunar").status, 2);
 
-    r = RunCli("solar --year 2020 --month 4 --day 1 --leap");
+    r = Cli("solar --year 2020 --month 4 --day 1 --leap");
     EXPECT_EQ(r.lines, std::vector<std::string>{"2020-05-23"});
-    r = RunCli("solar --year 2020 --month 5 --day 1 --leap");
+    r = Cli("solar --year 2020 --month 5 --day 1 --leap");
     EXPECT_EQ(r.lines, std::vector<std::string>{"0001-01-01"});
-    EXPECT_EQ(RunCli("solar --year 2020 --month 5").status, 2);
-    EXPECT_EQ(RunCli("solar --year 2020 --month five --day 1").status, 2);
+    EXPECT_EQ(Cli("solar --year 2020 --month 5").status, 2);
+    EXPECT_EQ(Cli("solar --year 2020 --month five --day 1").status, 2);
 }
 
 TEST(CalendarCli, Month) {
-    CliResult r = RunCli("month 2021-02 --day 12");
+    CliLines r = Cli("month 2021-02 --day 12");
     EXPECT_EQ(r.status, 0);
     ASSERT_EQ(r.lines.size(), 30u);
     EXPECT_EQ(r.lines[0], "1\t二十\tday");
@@ -65,28 +51,28 @@ TEST(CalendarCli, Month) {
     EXPECT_EQ(r.lines[28], "zodiac\t丑牛");
     EXPECT_EQ(r.lines[29], "starsign\t水瓶座");
     // Day 11 is still in the year of the rat; day 31 is cut to the 30th.
-    EXPECT_EQ(RunCli("month 2021-02 --day 11").lines.at(28), "zodiac\t子鼠");
-    r = RunCli("month 2020-04 --day 31");
+    EXPECT_EQ(Cli("month 2021-02 --day 11").lines.at(28), "zodiac\t子鼠");
+    r = Cli("month 2020-04 --day 31");
     ASSERT_EQ(r.lines.size(), 32u);
     EXPECT_EQ(r.lines[22], "23\t四月\tmonth");
     EXPECT_EQ(r.lines[31], "starsign\t金牛座");
-    EXPECT_EQ(RunCli("month 2020-05").lines.at(22), "23\t闰四\tmonth");
-    EXPECT_EQ(RunCli("month 2051-01").status, 2);
-    EXPECT_EQ(RunCli("month 2021-13").status, 2);
-    EXPECT_EQ(RunCli("month 2021-02 --day 32").status, 2);
+    EXPECT_EQ(Cli("month 2020-05").lines.at(22), "23\t闰四\tmonth");
+    EXPECT_EQ(Cli("month 2051-01").status, 2);
+    EXPECT_EQ(Cli("month 2021-13").status, 2);
+    EXPECT_EQ(Cli("month 2021-02 --day 32").status, 2);
 }
 
 TEST(CalendarCli, Terms) {
-    CliResult r = RunCli("terms 1900");
+    CliLines r = Cli("terms 1900");
     EXPECT_EQ(r.status, 0);
     ASSERT_GE(r.lines.size(), 24u);
     EXPECT_EQ(r.lines[0], "小寒\t1900-01-06 02:05:00");
-    r = RunCli("terms 2021");
+    r = Cli("terms 2021");
     ASSERT_GE(r.lines.size(), 24u);
     EXPECT_EQ(r.lines[2].substr(0, r.lines[2].find(' ')), "立春\t2021-02-03");
     EXPECT_EQ(r.lines[23].substr(0, r.lines[23].find('\t')), "冬至");
-    EXPECT_EQ(RunCli("terms 1899").status, 2);
-    EXPECT_EQ(RunCli("terms").status, 2);
+    EXPECT_EQ(Cli("terms 1899").status, 2);
+    EXPECT_EQ(Cli("terms").status, 2);
 }
 
 }  // namespace

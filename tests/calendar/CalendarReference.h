@@ -2,11 +2,10 @@
 // the calendar library lunar-javascript 1.7.7 by make-calendar-reference.js).
 #pragma once
 
-#include <fstream>
-#include <sstream>
-#include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "support/Files.h"
 
 namespace quillora::test {
 
@@ -25,24 +24,7 @@ struct ReferenceMonth {
 };
 
 inline std::vector<std::vector<std::string>> ReadTsv(const std::string& name) {
-    const std::string path = std::string(QUILLORA_SOURCE_DIR) + "/tests/data/" + name;
-    std::ifstream in(path);
-    if (!in)
-        throw std::runtime_error("cannot read " + path);
-    std::vector<std::vector<std::string>> rows;
-    std::string line;
-    std::getline(in, line);  // header
-    while (std::getline(in, line)) {
-        if (line.empty())
-            continue;
-        std::vector<std::string> cells;
-        std::istringstream ss(line);
-        std::string cell;
-        while (std::getline(ss, cell, '\t'))
-            cells.push_back(cell);
-        rows.push_back(cells);
-    }
-    return rows;
+    return ReadTsvFile(std::string(QUILLORA_SOURCE_DIR) + "/tests/data/" + name).rows;
 }
 
 inline std::vector<ReferenceTerm> ReadReferenceTerms() {

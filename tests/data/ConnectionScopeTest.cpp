@@ -1,46 +1,25 @@
 // Connections shared by the query objects of one report: shared inside a
 // scope, gone with it, never kept after a failed open.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <string>
 
 #include "data/Database.h"
 #include "data/QueryObject.h"
+#include "support/ScratchData.h"
 
 using namespace quillora;
-namespace fs = std::filesystem;
 
 namespace {
 
 class ConnectionScopeTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("quillora-scope-" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-        WriteDb("Gantrel.dll", "甲");
-        SetDatabaseDirectory(dir_.string());
-    }
-    void TearDown() override {
-        SetDatabaseDirectory("");
-        fs::remove_all(dir_);
-    }
-    // Writes a database whose table jiazi holds one row, under a scratch name
-    // first and then renamed over `file`, as a replaced file arrives.
+    void SetUp() override { WriteDb("Gantrel.dll", "甲"); }
+    // Writes a database whose table jiazi holds one row; a file already there
+    // is replaced whole, as a replaced file arrives.
     void WriteDb(const std::string& file, const std::string& value) {
-        const fs::path scratch = dir_ / (file + ".new");
-        fs::remove(scratch);
-        sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open(scratch.c_str(), &db), SQLITE_OK);
-        const std::string sql =
-            "create table jiazi (v text); insert into jiazi values ('" + value + "');";
-        ASSERT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
-        sqlite3_close(db);
-        fs::rename(scratch, dir_ / file);
+        dir_.MakeDatabase(
+            file, "create table jiazi (v text); insert into jiazi values ('" + value + "');");
     }
     static std::string Value() {
         QueryObject q(DbConnectionString("Gantrel.dll"), kDefaultTimeout);
@@ -54,7 +33,7 @@ class ConnectionScopeTest : public ::testing::Test {
         q.SetStatement(sql);
         q.Open();
     }
-    fs::path dir_;
+    const test::ScratchData dir_;
 };
 
 }  // namespace

@@ -1,6 +1,4 @@
 #include <gtest/gtest.h>
-#include <sqlite3.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -8,6 +6,7 @@
 
 #include "data/Database.h"
 #include "data/Lookups.h"
+#include "support/ScratchData.h"
 
 using namespace quillora;
 namespace fs = std::filesystem;
@@ -18,45 +17,25 @@ namespace {
 // data directory points there for the test.
 class ScratchData : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("quillora lookups " + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-        SetDatabaseDirectory(dir_.string());
-    }
-    void TearDown() override {
-        SetDatabaseDirectory("");
-        fs::remove_all(dir_);
-    }
-    void Make(const char* file, const std::string& sql) {
-        sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open((dir_ / file).c_str(), &db), SQLITE_OK);
-        char* err = nullptr;
-        const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &err);
-        const std::string message = err != nullptr ? err : "";
-        sqlite3_free(err);
-        sqlite3_close(db);
-        ASSERT_EQ(rc, SQLITE_OK) << message;
-    }
     // Bone-weight tables holding one row each for year 2000, month 3, day 7,
     // hour 9 with the given weights, and readings for 4两3钱 and 4两.
     void MakeBoneTables(double y, double m, double d, double h) {
-        Make("Somnette.dll",
-             "create table chenggu1 (year text, weight real);"
-             "create table chenggu2 (month2 text, weight real);"
-             "create table chenggu3 (day2 text, weight real);"
-             "create table chenggu4 (time text, weight real);"
-             "create table chenggu (weight text, content text, content2 text);"
-             "insert into chenggu1 values ('2000', " +
-                 std::to_string(y) + "); insert into chenggu2 values ('3', " + std::to_string(m) +
-                 "); insert into chenggu3 values ('7', " + std::to_string(d) +
-                 "); insert into chenggu4 values ('9', " + std::to_string(h) +
-                 ");"
-                 "insert into chenggu values ('43', ' 为人心性最聪明 ', ' 解释四两三钱 '),"
-                 "('40', '平生衣禄是绵长', '解释四两');");
+        dir_.MakeDatabase(
+            "Somnette.dll",
+            "create table chenggu1 (year text, weight real);"
+            "create table chenggu2 (month2 text, weight real);"
+            "create table chenggu3 (day2 text, weight real);"
+            "create table chenggu4 (time text, weight real);"
+            "create table chenggu (weight text, content text, content2 text);"
+            "insert into chenggu1 values ('2000', " +
+                std::to_string(y) + "); insert into chenggu2 values ('3', " + std::to_string(m) +
+                "); insert into chenggu3 values ('7', " + std::to_string(d) +
+                "); insert into chenggu4 values ('9', " + std::to_string(h) +
+                ");"
+                "insert into chenggu values ('43', ' 为人心性最聪明 ', ' 解释四两三钱 '),"
+                "('40', '平生衣禄是绵长', '解释四两');");
     }
-    fs::path dir_;
+    const test::ScratchData dir_;
 };
 
 }  // namespace
@@ -114,7 +93,7 @@ TEST(ElementCountText, AMissingElementShiftsTheRest) {
 
 TEST(BoneWeightKey, LiangDigitThenQianDigit) {
     EXPECT_EQ(BoneWeightKey(4.3), "43");
-    EXPECT_EQ(BoneWeightKey(1.2 + 0.5 + 1.0 + 1.6), "43");  // 4.300000000000001
+    EXPECT_EQ(BoneWeightKey(1.2 + 0.5 + 1.0 + 1.6), "43");  // sums to 4.300000000000001
     EXPECT_EQ(BoneWeightKey(4.0), "40");
     EXPECT_EQ(BoneWeightKey(5), "50");
     EXPECT_EQ(BoneWeightKey(0.6 + 0.7 + 0.5 + 0.6), "24");
@@ -160,11 +139,11 @@ TEST_F(ScratchData, BoneWeightTableThatFailsIsReportedNamingTheFile) {
         EXPECT_NE(std::string(e.what()).find("Somnette.dll"), std::string::npos) << e.what();
     }
     // A file without the reading table.
-    Make("Somnette.dll",
-         "create table chenggu1 (year text, weight real);"
-         "create table chenggu2 (month2 text, weight real);"
-         "create table chenggu3 (day2 text, weight real);"
-         "create table chenggu4 (time text, weight real);");
+    dir_.MakeDatabase("Somnette.dll",
+                      "create table chenggu1 (year text, weight real);"
+                      "create table chenggu2 (month2 text, weight real);"
+                      "create table chenggu3 (day2 text, weight real);"
+                      "create table chenggu4 (time text, weight real);");
     try {
         BoneWeightLine("2000", "3", "7", "9", 1);
         FAIL() << "no error reported";
@@ -196,7 +175,7 @@ TEST_F(ScratchData, GantrelLookupsReportAMissingOrDamagedFile) {
         EXPECT_FALSE(GantrelFileIsSound()) << what;
     };
     expectReported("missing");
-    Make("Gantrel.dll", "create table other (x text);");
+    dir_.MakeDatabase("Gantrel.dll", "create table other (x text);");
     expectReported("no tables");
     fs::resize_file(dir_ / "Gantrel.dll", 0);
     expectReported("empty");
@@ -211,14 +190,14 @@ TEST_F(ScratchData, GantrelLookupsReportAMissingOrDamagedFile) {
 }
 
 TEST_F(ScratchData, GantrelLookupsAnswerEmptyWhenNothingIsFound) {
-    Make("Gantrel.dll",
-         "create table hzwh (hz text, wh text);"
-         "create table Shishen (jiazi text, ShiShen text);"
-         "create table jiazi (jiazi text, layin text);"
-         "create table JQ (YearA integer, JQ text, SJ text);"
-         "insert into hzwh values ('甲乙寅卯', ' 木 '), ('%_', '火');"
-         "insert into Shishen values ('甲乙', '劫财 ');"
-         "insert into jiazi values ('甲子', '海中金');");
+    dir_.MakeDatabase("Gantrel.dll",
+                      "create table hzwh (hz text, wh text);"
+                      "create table Shishen (jiazi text, ShiShen text);"
+                      "create table jiazi (jiazi text, layin text);"
+                      "create table JQ (YearA integer, JQ text, SJ text);"
+                      "insert into hzwh values ('甲乙寅卯', ' 木 '), ('%_', '火');"
+                      "insert into Shishen values ('甲乙', '劫财 ');"
+                      "insert into jiazi values ('甲子', '海中金');");
     EXPECT_EQ(CharElementOf(" 寅 "), "木");  // trimmed key, trimmed value
     EXPECT_EQ(CharElementOf("丙"), "");
     EXPECT_EQ(CharElementOf("_"), "火");  // no wildcard meaning: only the row that holds it

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
@@ -8,39 +7,28 @@
 
 #include "data/Database.h"
 #include "data/QueryObject.h"
+#include "data/Statement.h"
+#include "support/ScratchData.h"
 
 using namespace quillora;
 namespace fs = std::filesystem;
 
 namespace {
 
-// A scratch folder whose path holds a blank and Chinese characters, with a
+// A scratch folder (its path holds a blank and Chinese characters) with a
 // small database in it; the data directory points there for the test.
 class QueryObjectTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("quillora 测试 " + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-        sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open((dir_ / "Parvello.dll").c_str(), &db), SQLITE_OK);
-        sqlite3_exec(db,
-                     "create table word (zi text, bh integer, ft text, wuhang text);"
-                     "insert into word values ('九', 9, '九', '木'), ('万', 15, '萬', '水'),"
-                     "('''', 1, '''', '金'), ('%', 2, '%', '火');"
-                     "create table big (n integer);"
-                     "with recursive c(x) as (select 1 union all select x + 1 from c "
-                     "where x < 3000) insert into big select x from c;",
-                     nullptr, nullptr, nullptr);
-        sqlite3_close(db);
-        SetDatabaseDirectory(dir_.string());
+        dir_.MakeDatabase("Parvello.dll",
+                          "create table word (zi text, bh integer, ft text, wuhang text);"
+                          "insert into word values ('九', 9, '九', '木'), ('万', 15, '萬', '水'),"
+                          "('''', 1, '''', '金'), ('%', 2, '%', '火');"
+                          "create table big (n integer);"
+                          "with recursive c(x) as (select 1 union all select x + 1 from c "
+                          "where x < 3000) insert into big select x from c;");
     }
-    void TearDown() override {
-        SetDatabaseDirectory("");
-        fs::remove_all(dir_);
-    }
-    fs::path dir_;
+    const test::ScratchData dir_;
 };
 
 }  // namespace
@@ -117,6 +105,96 @@ TEST_F(QueryObjectTest, TheProgramNeverWritesTheFiles) {
     q.SetStatement("delete from word");
     EXPECT_THROW(q.Open(), DbError);
     EXPECT_EQ(fs::last_write_time(dir_ / "Parvello.dll"), before);
+}
+
+// A text with a second statement is refused whole: running only its first
+// part would answer a question nobody asked.
+TEST_F(QueryObjectTest, OneStatementPerText) {
+    QueryObject q(DbConnectionString("Parvello.dll"), kDefaultTimeout);
+    for (const char* sql :
+         {"select bh from word; select 1", "select bh from word; garbage", "", " ; -- nothing"}) {
+        q.SetStatement(sql);
+        try {
+            q.Open();
+            ADD_FAILURE() << "ran: " << sql;
+        } catch (const DbError& e) {
+            EXPECT_NE(std::string(e.what()).find("Parvello.dll"), std::string::npos) << sql;
+        }
+    }
+    // Blanks, a semicolon and a comment after the one statement are fine.
+    q.SetStatement("select bh from word where zi = ?; -- the key\n", {std::string("九")});
+    q.Open();
+    EXPECT_EQ(q.FieldInt(0), 9);
+}
+
+namespace {
+
+// A database in memory, open for writing, closed with the object.
+struct MemoryDb {
+    MemoryDb() {
+        sqlite3_open(":memory:", &db);
+        Statement(db, "create table t (k text not null, v)").Run();
+    }
+    ~MemoryDb() { sqlite3_close_v2(db); }
+    sqlite3* db = nullptr;
+};
+
+}  // namespace
+
+// The one binder: values go to the places in order, places left over are
+// NULL, a value without a place is refused; binding again rewinds, so one
+// prepared insert serves many rows.
+TEST(Statement, BindsInOrderAndRewindsForTheNextRow) {
+    const MemoryDb m;
+    Statement insert(m.db, "insert into t (k, v) values (?, ?)");
+    const std::vector<std::vector<SqlParam>> rows = {{std::string("a"), 1LL},
+                                                     {std::string("b"), 2.5},
+                                                     {std::string("c")},
+                                                     {std::string("d\0e", 3), nullptr}};
+    for (const auto& row : rows) {
+        insert.Bind(row);
+        insert.Run();
+    }
+    EXPECT_THROW(insert.Bind({std::string("x"), 1LL, 2LL}), DbError);
+
+    Statement read(m.db, "select k, v from t where k >= ? order by k");
+    read.Bind({std::string("b")});
+    EXPECT_EQ(read.ColumnCount(), 2);
+    EXPECT_EQ(read.ColumnName(1), "v");
+    ASSERT_TRUE(read.Step());
+    EXPECT_EQ(read.Value(1), "2.5");
+    ASSERT_TRUE(read.Step());
+    EXPECT_EQ(read.Value(0), "c");
+    EXPECT_EQ(read.Value(1), std::nullopt);  // no value bound: NULL
+    ASSERT_TRUE(read.Step());
+    EXPECT_EQ(read.Value(0), std::string("d\0e", 3));  // every byte
+    EXPECT_EQ(read.Value(1), std::nullopt);
+    EXPECT_FALSE(read.Step());
+    read.Bind({std::string("a")});  // from the first row again
+    ASSERT_TRUE(read.Step());
+    EXPECT_EQ(read.Value(1), "1");
+}
+
+// Failures throw DbError with the engine's message, whether the text does not
+// compile or a row breaks a rule of the table.
+TEST(Statement, FailuresCarryTheEnginesMessage) {
+    const MemoryDb m;
+    const auto messageOf = [&](const char* sql, std::vector<SqlParam> params) -> std::string {
+        try {
+            Statement s(m.db, sql);
+            s.Bind(params);
+            s.Run();
+        } catch (const DbError& e) {
+            return e.what();
+        }
+        return "no error";
+    };
+    EXPECT_NE(messageOf("selec 1", {}).find("syntax error"), std::string::npos);
+    EXPECT_NE(messageOf("select * from missing", {}).find("no such table: missing"),
+              std::string::npos);
+    EXPECT_NE(messageOf("insert into t (k) values (?)", {nullptr}).find("NOT NULL"),
+              std::string::npos);
+    EXPECT_EQ(messageOf("insert into t (k) values (?)", {std::string("ok")}), "no error");
 }
 
 TEST(Database, ConnectionStringsAndLockFiles) {

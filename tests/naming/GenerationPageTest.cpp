@@ -3,7 +3,6 @@
 // statement, the analysis window opened from a row, sorting, the shortlist
 // box, the web search and the exports.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QAction>
 #include <QApplication>
@@ -18,9 +17,7 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <vector>
 
 #include "app/BirthInputGroup.h"
@@ -31,7 +28,9 @@
 #include "data/Database.h"
 #include "naming/GenerationPage.h"
 #include "naming/NameMain.h"
+#include "support/Files.h"
 #include "support/GuiTestEnvironment.h"
+#include "support/ScratchData.h"
 
 using namespace quillora;
 using namespace quillora::gui;
@@ -40,15 +39,9 @@ namespace fs = std::filesystem;
 using quillora::test::Items;
 using quillora::test::Lines;
 using quillora::test::Messages;
+using quillora::test::ReadFileBytes;
 
 namespace {
-
-std::string ReadBytes(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 class GenerationPageTest : public ::testing::Test {
   protected:
@@ -60,17 +53,12 @@ class GenerationPageTest : public ::testing::Test {
         QApplication::processEvents();
         page_ = GenerationPageOf(window_->TabSheet1);
         ASSERT_NE(page_, nullptr);
-        dir_ = fs::temp_directory_path() /
-               ("quillora-page-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
     }
     void TearDown() override {
         SetSaveFileChooser({});
         SetUrlOpener({});
         SetDatabaseDirectory("");
         window_.reset();
-        fs::remove_all(dir_);
     }
 
     // A legal person born 1985-06-15 at 午 12, whose chart holds all five
@@ -88,7 +76,7 @@ class GenerationPageTest : public ::testing::Test {
 
     std::unique_ptr<TFrmIndex> window_;
     GenerationPage* page_ = nullptr;
-    fs::path dir_;
+    const quillora::test::ScratchFolder dir_;
 };
 
 }  // namespace
@@ -309,7 +297,7 @@ TEST_F(GenerationPageTest, ShortlistBoxAndItsFile) {
     page_->BtnSave->click();
     EXPECT_EQ(proposal, QStringLiteral("张三起名结果待选名字表"));
     EXPECT_TRUE(filter.contains(QStringLiteral("*.txt")));
-    const std::string bytes = ReadBytes(dir_ / "list.txt.txt");
+    const std::string bytes = ReadFileBytes(dir_ / "list.txt.txt");
     EXPECT_EQ(QString::fromStdString(GbkToUtf8(bytes)).replace("\r\n", "\n"),
               page_->MemoDaixuan->toPlainText());
     EXPECT_NE(bytes.find("\r\n"), std::string::npos);
@@ -360,9 +348,9 @@ TEST_F(GenerationPageTest, WebSearchAndExports) {
     });
     page_->BtnExcel->click();
     ASSERT_TRUE(fs::exists(dir_ / "rows.xlsx"));
-    EXPECT_EQ(ReadBytes(dir_ / "rows.xlsx").substr(0, 2), "PK");
+    EXPECT_EQ(ReadFileBytes(dir_ / "rows.xlsx").substr(0, 2), "PK");
     page_->N6->trigger();
-    const std::string text = GbkToUtf8(ReadBytes(dir_ / "rows.txt"));
+    const std::string text = GbkToUtf8(ReadFileBytes(dir_ / "rows.txt"));
     EXPECT_EQ(text.rfind("编号\t品牌商标名称\t繁体字\t", 0), 0u);
     EXPECT_NE(text.find("\r\n1\t" + Cell(0, 1).toStdString() + "\t"), std::string::npos);
     std::size_t lines = 0;

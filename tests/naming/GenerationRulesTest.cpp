@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 
+#include "bazi/ChartSummary.h"
 #include "naming/Generation.h"
 
 using namespace quillora;

@@ -2,11 +2,7 @@
 // generation state, the fixed-character messages, and every candidate of
 // every statement checked against the tables it came from.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdio>
-#include <filesystem>
 #include <map>
 #include <set>
 #include <tuple>
@@ -15,8 +11,12 @@
 #include "data/Database.h"
 #include "naming/GenerationRun.h"
 #include "naming/ResultsGrid.h"
+#include "support/CliProcess.h"
+#include "support/Files.h"
+#include "support/ScratchData.h"
 
 using namespace quillora;
+using namespace quillora::test;
 
 namespace {
 
@@ -337,52 +337,24 @@ TEST(GenerationRun, EveryCandidateSatisfiesItsStatement) {
 
 namespace {
 
-struct CliResult {
-    int status = -1;
-    std::string out;
-};
-
-// Runs quillora-cli generate (beside this test) with the given options;
-// stderr is folded into the output.
-CliResult Generate(const std::string& options) {
-    const std::string command = "'" + ExecutableDirectory() +
-                                "quillora-cli' generate --name 张三 " +
-                                "--sex 男 --calendar 公历 --year 1971 --month 12 --day 13 " +
-                                "--hour 0 --minute 0 " + options + " 2>&1";
-    CliResult r;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return r;
-    char buf[65536];
-    std::size_t n = 0;
-    while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0)
-        r.out.append(buf, n);
-    const int status = ::pclose(pipe);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find('\n', start);
-        lines.push_back(text.substr(start, end - start));
-        if (end == std::string::npos)
-            break;
-        start = end + 1;
-    }
-    return lines;
+// Runs quillora-cli generate with the given options after the birth data of
+// 张三, 1971-12-13 00:00.
+CliResult Generate(const std::vector<std::string>& options) {
+    std::vector<std::string> args = Words(
+        "generate --name 张三 --sex 男 --calendar 公历 --year 1971 --month 12 --day 13 --hour 0 "
+        "--minute 0");
+    args.insert(args.end(), options.begin(), options.end());
+    return RunCli(args);
 }
 
 }  // namespace
 
 TEST(GenerateCommand, PrintsTheGridRepeatablyWithASeed) {
-    const CliResult a = Generate("--length 3 --fixed1 九 --suffix 珠宝 --seed 42");
-    ASSERT_EQ(a.status, 0) << a.out;
-    EXPECT_EQ(Generate("--length 3 --fixed1 九 --suffix 珠宝 --seed 42").out, a.out);
-    EXPECT_NE(Generate("--length 3 --fixed1 九 --suffix 珠宝 --seed 43").out, a.out);
-    const std::vector<std::string> lines = Lines(a.out);
+    const CliResult a = Generate(Words("--length 3 --fixed1 九 --suffix 珠宝 --seed 42"));
+    ASSERT_EQ(a.status, 0) << a.err;
+    EXPECT_EQ(Generate(Words("--length 3 --fixed1 九 --suffix 珠宝 --seed 42")).out, a.out);
+    EXPECT_NE(Generate(Words("--length 3 --fixed1 九 --suffix 珠宝 --seed 43")).out, a.out);
+    const std::vector<std::string> lines = SplitLines(a.out);
     ASSERT_EQ(lines.size(), 201u);
     EXPECT_EQ(
         lines[0],
@@ -402,31 +374,26 @@ TEST(GenerateCommand, PrintsTheGridRepeatablyWithASeed) {
         EXPECT_EQ(cells[7], "31");
     }
     // Three pages of 200 draws, as two presses of "继续显示" would add.
-    EXPECT_EQ(Lines(Generate("--length 3 --fixed1 九 --seed 1 --pages 3").out).size(), 601u);
+    EXPECT_EQ(SplitLines(Generate(Words("--length 3 --fixed1 九 --seed 1 --pages 3")).out).size(),
+              601u);
     // CSV: commas and CRLF line ends.
-    const CliResult csv = Generate("--length 2 --seed 1 --format csv");
+    const CliResult csv = Generate(Words("--length 2 --seed 1 --format csv"));
     EXPECT_EQ(csv.out.rfind("编号,品牌商标名称,繁体字,", 0), 0u);
     EXPECT_NE(csv.out.find("\r\n1,"), std::string::npos);
 }
 
 TEST(GenerateCommand, ChecksAndFiles) {
-    CliResult r = Generate("--length 2 --fixed1 九 --fixed2 万");
+    CliResult r = Generate(Words("--length 2 --fixed1 九 --fixed2 万"));
     EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.out, "二字名不能同时固定两个字！\n");
-    r = Generate("--length 5");
+    EXPECT_EQ(r.err, "二字名不能同时固定两个字！\n");
+    EXPECT_EQ(r.out, "");
+    r = Generate(Words("--length 5"));
     EXPECT_EQ(r.status, 2);
-    r = Generate("--length 2 --format xlsx");
+    r = Generate(Words("--length 2 --format xlsx"));
     EXPECT_EQ(r.status, 2);
-    const std::string file = (std::filesystem::temp_directory_path() /
-                              ("quillora-generate-" + std::to_string(::getpid()) + ".xlsx"))
-                                 .string();
-    r = Generate("--length 4 --seed 3 --format xlsx --output '" + file + "'");
-    EXPECT_EQ(r.status, 0) << r.out;
-    std::FILE* f = std::fopen(file.c_str(), "rb");
-    ASSERT_NE(f, nullptr);
-    char magic[2] = {0, 0};
-    EXPECT_EQ(std::fread(magic, 1, 2, f), 2u);
-    std::fclose(f);
-    EXPECT_EQ(std::string(magic, 2), "PK");
-    std::filesystem::remove(file);
+    const ScratchFolder folder;
+    const std::string file = (folder / "grid.xlsx").string();
+    r = Generate({"--length", "4", "--seed", "3", "--format", "xlsx", "--output", file});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ReadFileBytes(file).substr(0, 2), "PK");
 }

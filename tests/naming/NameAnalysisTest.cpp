@@ -4,9 +4,7 @@
 // forms: 九 9, 万 (萬) 15, 珠 (玉 5 + 6) 11, 宝 (寶) 20, 天 4, 元 4, 金 8.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
+#include <filesystem>
 #include <stdexcept>
 
 #include "bazi/BirthRecord.h"
@@ -14,8 +12,11 @@
 #include "data/Database.h"
 #include "data/QueryObject.h"
 #include "naming/NameAnalysis.h"
+#include "support/CliProcess.h"
+#include "support/Files.h"
 
 using namespace quillora;
+using namespace quillora::test;
 
 namespace {
 
@@ -71,26 +72,16 @@ std::string ReadingOf(int number) {
 // A golden report: one memo line per file line; "@namefx N" stands for the
 // reading of number N.
 std::vector<std::string> Golden(const std::string& file) {
-    std::ifstream in(std::string(QUILLORA_SOURCE_DIR) + "/tests/naming/golden/" + file);
-    if (!in)
+    const std::filesystem::path path =
+        std::string(QUILLORA_SOURCE_DIR) + "/tests/naming/golden/" + file;
+    if (!std::filesystem::exists(path))
         throw std::runtime_error("missing golden file " + file);
-    std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(in, line)) {
+    std::vector<std::string> lines = ReadFileLines(path);
+    for (std::string& line : lines) {
         if (line.rfind("@namefx ", 0) == 0)
             line = ReadingOf(std::stoi(line.substr(8)));
-        lines.push_back(line);
     }
     return lines;
-}
-
-void ExpectSameLines(const std::vector<std::string>& actual,
-                     const std::vector<std::string>& expected) {
-    for (std::size_t i = 0; i < std::max(actual.size(), expected.size()); ++i) {
-        const std::string a = i < actual.size() ? actual[i] : "<none>";
-        const std::string e = i < expected.size() ? expected[i] : "<none>";
-        EXPECT_EQ(a, e) << "line " << i + 1;
-    }
 }
 
 }  // namespace
@@ -287,32 +278,18 @@ TEST_F(NameAnalysisTest, CommandLinePrintsTheMemoLines) {
     BrandNameView v = View("九万", "珠宝");
     v.currentYear = 0;
     ASSERT_TRUE(AnalyseBrandName(v));
-    const std::string command = ExecutableDirectory() +
-                                "quillora-cli analyse --name 张三 --sex 男 --calendar 公历 "
-                                "--year 1980 --month 1 --day 1 --hour 0 --minute 0 "
-                                "--main 九万 --suffix 珠宝";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string out;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        out.append(buffer, n);
-    EXPECT_EQ(::pclose(pipe), 0);
-    std::vector<std::string> lines;
-    std::istringstream in(out);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    ExpectSameLines(lines, memo);
+    const CliResult r = RunCli(
+        Words("analyse --name 张三 --sex 男 --calendar 公历 --year 1980 --month 1 --day 1 --hour 0 "
+              "--minute 0 --main 九万 --suffix 珠宝"));
+    EXPECT_EQ(r.status, 0) << r.err;
+    ExpectSameLines(SplitLines(r.out), memo);
 
     // A failed check: its message on stderr, status 2, no lines.
-    const std::string failing = ExecutableDirectory() +
-                                "quillora-cli analyse --year 1980 --month 1 --day 1 --hour 0 "
-                                "--main 九 2>/dev/null";
-    pipe = ::popen(failing.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    EXPECT_EQ(std::fread(buffer, 1, sizeof buffer, pipe), 0u);
-    const int status = ::pclose(pipe);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2);
+    const CliResult failing =
+        RunCli(Words("analyse --year 1980 --month 1 --day 1 --hour 0 --main 九"));
+    EXPECT_EQ(failing.out, "");
+    EXPECT_EQ(failing.status, 2);
+    EXPECT_NE(failing.err, "");
 }
 
 // ---- The overall score on hand-worked names --------------------------------

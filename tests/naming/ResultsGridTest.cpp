@@ -2,8 +2,6 @@
 // of 0, 150, 200, 201 and 5000 rows, and sorting the shown rows. The results
 // come from a scratch database so that their size is exact.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <set>
@@ -11,6 +9,7 @@
 #include "data/Database.h"
 #include "naming/GenerationRun.h"
 #include "naming/ResultsGrid.h"
+#include "support/ScratchData.h"
 
 using namespace quillora;
 namespace fs = std::filesystem;
@@ -40,30 +39,16 @@ namespace {
 class ResultsGridFill : public ::testing::Test {
   protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("quillora-grid-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-        sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open((dir_ / kParvelloFile).c_str(), &db), SQLITE_OK);
-        ASSERT_EQ(sqlite3_exec(db,
-                               "create table cand (n integer, zi text, wuhang text, ft text, "
-                               "bh integer, fs integer);"
-                               "with recursive c(x) as (select 1 union all select x + 1 from c "
-                               "where x < 5000) insert into cand select x, '名' || x, '金木', "
-                               "'名' || x, x % 30 + 2, 60 + x % 20 from c;",
-                               nullptr, nullptr, nullptr),
-                  SQLITE_OK);
-        sqlite3_close(db);
-        SetDatabaseDirectory(dir_.string());
+        dir_.MakeDatabase(kParvelloFile,
+                          "create table cand (n integer, zi text, wuhang text, ft text, "
+                          "bh integer, fs integer);"
+                          "with recursive c(x) as (select 1 union all select x + 1 from c "
+                          "where x < 5000) insert into cand select x, '名' || x, '金木', "
+                          "'名' || x, x % 30 + 2, 60 + x % 20 from c;");
         state_.NameBeginFt = "前";
         state_.NameEndFt = "珠寶";
         state_.AffixBh = 31;
         state_.NameEndBh = 31;
-    }
-    void TearDown() override {
-        SetDatabaseDirectory("");
-        fs::remove_all(dir_);
     }
 
     // Opens the first `rows` candidates the way a run opens its statement.
@@ -74,7 +59,7 @@ class ResultsGridFill : public ::testing::Test {
         return OpenGeneration(p, q_);
     }
 
-    fs::path dir_;
+    const test::ScratchData dir_;
     QueryObject q_{kGenerationTimeout};
     GenerationState state_;
     ResultGrid grid_;

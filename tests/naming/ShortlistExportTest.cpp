@@ -2,52 +2,36 @@
 // writes, the web search address) and the exports of the results grid. GBK
 // bytes are spelled out from the GBK code table.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "naming/Export.h"
 #include "naming/Shortlist.h"
+#include "support/CliProcess.h"
+#include "support/Files.h"
+#include "support/ScratchData.h"
 
 using namespace quillora;
+using namespace quillora::test;
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadBytes(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-std::string RunCommand(const std::string& cmd) {
-    std::string out;
-    FILE* pipe = ::popen(cmd.c_str(), "r");
-    if (pipe == nullptr)
-        return out;
-    char buf[4096];
-    std::size_t n = 0;
-    while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0)
-        out.append(buf, n);
-    ::pclose(pipe);
-    return out;
-}
-
 class TempDir : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("quillora-shortlist-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    fs::path dir_;
+    const ScratchFolder dir_;
 };
+
+// What unzip prints for `args`; nullopt when unzip cannot be run.
+std::optional<std::string> Unzip(const std::vector<std::string>& args) {
+    const CliResult r = RunProgram("unzip", args, 60);
+    if (!r.exited)
+        return std::nullopt;
+    return r.out;
+}
 
 }  // namespace
 
@@ -93,10 +77,10 @@ TEST_F(TempDir, SaveWritesGbkWithCrlfAndNothingElse) {
 
     ASSERT_TRUE(SaveShortlist((dir_ / "list").string(), "九万珠宝\n珠宝\n"));
     // 九 BEC5 万 CDF2 珠 D6E9 宝 B1A6.
-    EXPECT_EQ(ReadBytes(dir_ / "list.txt"),
+    EXPECT_EQ(ReadFileBytes(dir_ / "list.txt"),
               "\xBE\xC5\xCD\xF2\xD6\xE9\xB1\xA6\r\n\xD6\xE9\xB1\xA6\r\n");
     ASSERT_TRUE(SaveShortlist((dir_ / "list.txt").string(), "九万"));
-    EXPECT_EQ(ReadBytes(dir_ / "list.txt.txt"), "\xBE\xC5\xCD\xF2");
+    EXPECT_EQ(ReadFileBytes(dir_ / "list.txt.txt"), "\xBE\xC5\xCD\xF2");
     EXPECT_TRUE(fs::exists(dir_ / "list.txt"));
 
     // A folder that does not exist, and a character GBK cannot write, are
@@ -130,7 +114,7 @@ TEST_F(TempDir, TextExportsHoldTheHeaderAndTheRows) {
               "编号,品牌商标名称,总体评分\r\n1,九万珠宝,74\r\n2,\"金\"\"玉\"\",堂\",72\r\n");
     ExportTsv((dir_ / "rows.txt").string(), t);
     // 编号 B1E0 BAC5, then a tab.
-    const std::string bytes = ReadBytes(dir_ / "rows.txt");
+    const std::string bytes = ReadFileBytes(dir_ / "rows.txt");
     EXPECT_EQ(bytes.substr(0, 5), "\xB1\xE0\xBA\xC5\t");
     EXPECT_NE(bytes.find("1\t\xBE\xC5\xCD\xF2\xD6\xE9\xB1\xA6\t74\r\n"), std::string::npos);
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
@@ -140,18 +124,20 @@ TEST_F(TempDir, TextExportsHoldTheHeaderAndTheRows) {
 // The workbook is a real .xlsx: a zip holding the sheet and its strings,
 // read back here with unzip.
 TEST_F(TempDir, XlsxHoldsBoldHeaderWidthsStringsAndNumbers) {
-    if (std::system("command -v unzip > /dev/null 2>&1") != 0)
-        GTEST_SKIP() << "unzip missing";
     const fs::path file = dir_ / "起名结果.xlsx";
     ExportXlsx(file.string(), SampleTable());
     ASSERT_TRUE(fs::exists(file));
-    const std::string quoted = "'" + file.string() + "'";
-    const std::string list = RunCommand("unzip -l " + quoted);
-    EXPECT_NE(list.find("xl/worksheets/sheet1.xml"), std::string::npos);
-    const std::string sheet = RunCommand("unzip -p " + quoted + " xl/worksheets/sheet1.xml");
-    const std::string strings = RunCommand("unzip -p " + quoted + " xl/sharedStrings.xml");
-    const std::string styles = RunCommand("unzip -p " + quoted + " xl/styles.xml");
-    const std::string book = RunCommand("unzip -p " + quoted + " xl/workbook.xml");
+    const std::optional<std::string> list = Unzip({"-l", file.string()});
+    if (!list)
+        GTEST_SKIP() << "unzip missing";
+    EXPECT_NE(list->find("xl/worksheets/sheet1.xml"), std::string::npos);
+    const auto member = [&](const char* name) {
+        return Unzip({"-p", file.string(), name}).value_or("");
+    };
+    const std::string sheet = member("xl/worksheets/sheet1.xml");
+    const std::string strings = member("xl/sharedStrings.xml");
+    const std::string styles = member("xl/styles.xml");
+    const std::string book = member("xl/workbook.xml");
     for (const char* s : {"编号", "品牌商标名称", "总体评分", "九万珠宝", "金\"玉\",堂"}) {
         EXPECT_NE(strings.find(s), std::string::npos) << s;
     }

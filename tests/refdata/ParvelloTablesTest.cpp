@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <map>
 #include <set>
 #include <string>
@@ -16,6 +15,7 @@
 #include "data/Database.h"
 #include "data/QueryObject.h"
 #include "data/Statements.h"
+#include "support/Files.h"
 
 using namespace quillora;
 using quillora::refdata::PatternScore;
@@ -45,27 +45,7 @@ std::string Element(const std::string& zi) {
 
 // Rows of a committed TSV source (comment lines and the header skipped).
 std::vector<std::vector<std::string>> SourceRows(const std::string& relative) {
-    std::ifstream in(std::string(QUILLORA_SOURCE_DIR) + "/refdata/" + relative);
-    std::vector<std::vector<std::string>> rows;
-    std::string line;
-    bool header = true;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#')
-            continue;
-        if (header) {
-            header = false;
-            continue;
-        }
-        std::vector<std::string> cells;
-        std::size_t start = 0, tab;
-        while ((tab = line.find('\t', start)) != std::string::npos) {
-            cells.push_back(line.substr(start, tab - start));
-            start = tab + 1;
-        }
-        cells.push_back(line.substr(start));
-        rows.push_back(cells);
-    }
-    return rows;
+    return test::ReadTsvFile(std::string(QUILLORA_SOURCE_DIR) + "/refdata/" + relative).rows;
 }
 
 struct StrokeCase {
@@ -194,12 +174,15 @@ TEST(WordTable, ElementOrderListThenRadicalThenInitial) {
     EXPECT_EQ(Element("准"), "土");
     EXPECT_EQ(Element("净"), "金");
     EXPECT_EQ(Element("凌"), "火");
-    // Not in the list, radical decides: 垙 土 (not g 木), 坰 土 (not j 木),
-    // 凓 水 (冫; not l 火).
+    // Not in the list, a radical with a clear majority in the list decides:
+    // 垙 土 (not g 木), 坰 土 (not j 木), 氻 水 (氵; not l 火).
     EXPECT_EQ(Element("垙"), "土");
     EXPECT_EQ(Element("坰"), "土");
-    EXPECT_EQ(Element("凓"), "水");
-    // Neither: the initial of the reading.
+    EXPECT_EQ(Element("氻"), "水");
+    // Neither, or a radical without a clear majority (冫): the majority
+    // element of the initial of the reading.
+    EXPECT_EQ(Element("凓"), "火");  // l
+    EXPECT_EQ(Element("哲"), "火");  // zh
     EXPECT_EQ(Element("们"), "水");  // m
     EXPECT_EQ(Element("例"), "火");  // l
     EXPECT_EQ(Element("伋"), "木");  // j

@@ -6,25 +6,25 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <iostream>
 #include <map>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "almanac/AlmanacRules.h"
+#include "AlmanacRules.h"
 #include "calendar/LunarCalendar.h"
 #include "calendar/TrueSolarTerm.h"
 #include "data/Database.h"
 #include "data/Lookups.h"
 #include "data/QueryObject.h"
 #include "data/Statements.h"
+#include "support/CliProcess.h"
+#include "support/Files.h"
 
 using namespace quillora;
+using namespace quillora::refdata;  // the almanac rules of the builder
+using namespace quillora::test;
 
 namespace {
 
@@ -32,22 +32,12 @@ using Row = std::map<std::string, std::string>;
 
 // Rows of a TSV file with a header row, as column -> text.
 std::vector<Row> ReadRows(const std::string& path) {
-    std::ifstream in(path);
-    EXPECT_TRUE(in.good()) << path;
+    const TsvTable table = ReadTsvFile(path);
     std::vector<Row> rows;
-    std::vector<std::string> header;
-    for (std::string line; std::getline(in, line);) {
-        std::vector<std::string> cells;
-        std::stringstream ss(line);
-        for (std::string cell; std::getline(ss, cell, '\t');)
-            cells.push_back(cell);
-        if (header.empty()) {
-            header = cells;
-            continue;
-        }
+    for (const std::vector<std::string>& cells : table.rows) {
         Row r;
-        for (std::size_t i = 0; i < header.size() && i < cells.size(); ++i)
-            r[header[i]] = cells[i];
+        for (std::size_t i = 0; i < table.header.size() && i < cells.size(); ++i)
+            r[table.header[i]] = cells[i];
         rows.push_back(std::move(r));
     }
     return rows;
@@ -172,16 +162,10 @@ TEST(Gantrel, JieOnDayStatementFindsTheInstantOfThatDay) {
 }
 
 TEST(Gantrel, TermsCommandPrintsTheTwelveJieOfTheDatabase) {
-    std::FILE* pipe = popen((std::string(QUILLORA_CLI_PATH) + " terms 2024").c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string out;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        out.append(buffer, n);
-    ASSERT_EQ(pclose(pipe), 0);
+    const CliResult r = RunCli({"terms", "2024"});
+    ASSERT_EQ(r.status, 0) << r.err;
     std::vector<std::string> jieLines;
-    std::istringstream in(out);
-    for (std::string line; std::getline(in, line);) {
+    for (const std::string& line : SplitLines(r.out)) {
         if (line.rfind("jie\t", 0) == 0)
             jieLines.push_back(line);
     }

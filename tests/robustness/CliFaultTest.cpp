@@ -9,10 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "CliProcess.h"
 #include "DamagedFiles.h"
+#include "support/CliProcess.h"
 
 using namespace quillora::robustness;
+using namespace quillora::test;
 
 namespace {
 
@@ -59,7 +60,7 @@ const std::vector<Command>& Commands() {
 }
 
 TEST(CliFaults, EveryCommandReportsADamagedFileByNameAndNeverCrashes) {
-    const std::string cli = BinDirectory() + "quillora-cli";
+    const std::string cli = CliPath();
     // What each command prints beside sound files.
     std::vector<CliResult> clean;
     for (const Command& c : Commands()) {
@@ -99,7 +100,7 @@ TEST(CliFaults, EveryCommandReportsADamagedFileByNameAndNeverCrashes) {
 }
 
 TEST(CliFaults, NumbersTooLargeForTheirTypeAreRefusedNotRunForever) {
-    const std::string cli = BinDirectory() + "quillora-cli";
+    const std::string cli = CliPath();
     const std::vector<std::string> base = {"generate", "--name",   "张三",  "--year", "1985",
                                            "--month",  "6",        "--day", "15",     "--hour",
                                            "12",       "--minute", "0"};

@@ -24,10 +24,11 @@
 #include <string>
 #include <vector>
 
-#include "CliProcess.h"
+#include "support/CliProcess.h"
+#include "support/Files.h"
 
 namespace fs = std::filesystem;
-using namespace quillora::robustness;
+using namespace quillora::test;
 
 namespace {
 
@@ -669,7 +670,7 @@ class CliRandom : public testing::TestWithParam<CommandCase> {
 
 TEST_P(CliRandom, EveryRunEndsWithAKnownStatusAndLeavesTheDatabasesAlone) {
     const CommandCase& c = GetParam();
-    const std::string cli = BinDirectory() + "quillora-cli";
+    const std::string cli = CliPath();
     ASSERT_TRUE(fs::exists(cli)) << cli;
 
     const unsigned long long baseSeed =

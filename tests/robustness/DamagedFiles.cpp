@@ -3,21 +3,16 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <iterator>
 #include <random>
 
-#include "CliProcess.h"
+#include "support/CliProcess.h"
+#include "support/Files.h"
 
 namespace fs = std::filesystem;
 
 namespace quillora::robustness {
 
 namespace {
-
-std::string ReadAll(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 void WriteAll(const fs::path& p, const std::string& bytes) {
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
@@ -52,7 +47,7 @@ DamagedFolder::DamagedFolder(const std::string& file, Damage damage, const std::
                                      "-" + file + "-" + DamageName(damage));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
-    const fs::path bin = BinDirectory();
+    const fs::path bin = test::BinDirectory();
     for (const char* name : kDatabaseFileNames) {
         if (name != file)
             fs::create_symlink(bin / name, dir_ / name);
@@ -66,7 +61,7 @@ DamagedFolder::DamagedFolder(const std::string& file, Damage damage, const std::
             WriteAll(target, "");
             break;
         case Damage::Truncated:
-            WriteAll(target, ReadAll(bin / file).substr(0, 32 * 1024));
+            WriteAll(target, test::ReadFileBytes(bin / file).substr(0, 32 * 1024));
             break;
         case Damage::Garbage: {
             std::string bytes(64 * 1024, '\0');
@@ -76,7 +71,7 @@ DamagedFolder::DamagedFolder(const std::string& file, Damage damage, const std::
             break;
         }
         case Damage::Scrambled: {
-            std::string bytes = ReadAll(bin / file);
+            std::string bytes = test::ReadFileBytes(bin / file);
             for (std::size_t i = 4096; i < bytes.size(); i += 61)
                 bytes[i] = static_cast<char>(rng());
             WriteAll(target, bytes);
@@ -92,7 +87,7 @@ DamagedFolder::~DamagedFolder() {
 
 std::string DamagedFolder::CopyExecutable(const std::string& name) const {
     const fs::path to = dir_ / name;
-    fs::copy_file(fs::path(BinDirectory()) / name, to, fs::copy_options::overwrite_existing);
+    fs::copy_file(fs::path(test::BinDirectory()) / name, to, fs::copy_options::overwrite_existing);
     return to.string();
 }
 

@@ -6,13 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "FuzzTargets.h"
+#include "support/Files.h"
 
 namespace fs = std::filesystem;
 using namespace quillora::fuzz;
@@ -22,11 +21,6 @@ namespace {
 using Body = void (*)(const std::uint8_t*, std::size_t);
 
 const fs::path kFuzzDir = fs::path(QUILLORA_SOURCE_DIR) / "tests" / "fuzz";
-
-std::string ReadAll(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 void Feed(Body body, const std::string& input) {
     body(reinterpret_cast<const std::uint8_t*>(input.data()), input.size());
@@ -51,7 +45,7 @@ TEST(FuzzReplay, SeedInputsAndFoundCrashesStayFixed) {
         ASSERT_TRUE(fs::is_directory(corpus)) << corpus;
         for (const auto& entry : fs::directory_iterator(corpus)) {
             SCOPED_TRACE(entry.path().string());
-            Feed(BodyNamed(target), ReadAll(entry.path()));
+            Feed(BodyNamed(target), quillora::test::ReadFileBytes(entry.path()));
             ++replayed;
         }
     }
@@ -60,7 +54,7 @@ TEST(FuzzReplay, SeedInputsAndFoundCrashesStayFixed) {
         const Body body = BodyNamed(name.substr(0, name.find('-')));
         ASSERT_NE(body, nullptr) << "regression input without its target's name: " << name;
         SCOPED_TRACE(name);
-        Feed(body, ReadAll(entry.path()));
+        Feed(body, quillora::test::ReadFileBytes(entry.path()));
         ++replayed;
     }
     EXPECT_GT(replayed, 5);
@@ -71,7 +65,7 @@ TEST(FuzzReplay, GeneratedInputsKeepEveryProperty) {
     std::vector<std::string> seeds;
     for (const char* target : {"text", "dates", "birth"}) {
         for (const auto& entry : fs::directory_iterator(kFuzzDir / "corpus" / target))
-            seeds.push_back(ReadAll(entry.path()));
+            seeds.push_back(quillora::test::ReadFileBytes(entry.path()));
     }
     static const char* const kPieces[] = {
         "-", "0",    "1",    "9",    " ",           "\t",         "\x00", "'",

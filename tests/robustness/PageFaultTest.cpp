@@ -24,7 +24,6 @@
 #include <string>
 #include <vector>
 
-#include "CliProcess.h"
 #include "DamagedFiles.h"
 #include "WriteFaults.h"
 #include "almanac/AlmanacPage.h"
@@ -38,11 +37,13 @@
 #include "naming/AnalysisPage.h"
 #include "naming/GenerationPage.h"
 #include "naming/NameMain.h"
+#include "support/CliProcess.h"
 
 namespace fs = std::filesystem;
 using namespace quillora;
 using namespace quillora::gui;
 using namespace quillora::robustness;
+using namespace quillora::test;
 
 namespace {
 

@@ -8,19 +8,20 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 #include <vector>
 
-#include "CliProcess.h"
 #include "WriteFaults.h"
 #include "common/TextFile.h"
 #include "naming/Export.h"
 #include "naming/Shortlist.h"
+#include "support/CliProcess.h"
+#include "support/Files.h"
 
 namespace fs = std::filesystem;
 using namespace quillora;
 using namespace quillora::robustness;
+using namespace quillora::test;
 
 namespace {
 
@@ -37,11 +38,6 @@ ExportTable SmallTable() {
     t.numeric = {true, false, true};
     t.rows = {{"1", "金源珠宝", "95"}, {"2", "鑫泰珠宝", "88"}};
     return t;
-}
-
-std::string ReadAll(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 struct Writer {
@@ -96,7 +92,7 @@ TEST(SaveFaults, EveryWriterReportsAFolderItCannotWriteNamingTheFile) {
                 again.Disarm();
                 EXPECT_TRUE(reported) << where;
                 if (w.replacesWhole) {
-                    EXPECT_EQ(ReadAll(target), "earlier file") << where;
+                    EXPECT_EQ(ReadFileBytes(target), "earlier file") << where;
                     for (const auto& entry : fs::directory_iterator(scope.Folder())) {
                         EXPECT_EQ(entry.path().filename(), target.filename())
                             << where << ": left " << entry.path();
@@ -119,7 +115,7 @@ TEST(SaveFaults, EveryWriterReportsAFolderItCannotWriteNamingTheFile) {
 }
 
 TEST(SaveFaults, GenerateOutputThatCannotBeWrittenEndsWithStatusOne) {
-    const std::string cli = BinDirectory() + "quillora-cli";
+    const std::string cli = CliPath();
     const std::vector<std::string> base = {"generate", "--name", "张三",  "--year",   "1985",
                                            "--month",  "6",      "--day", "15",       "--hour",
                                            "12",       "--seed", "3",     "--suffix", "珠宝"};

@@ -1,14 +1,13 @@
-// Runs quillora-cli as a child process with an exact argument vector (no
-// shell), captures stdout and stderr, and stops it after a time limit. Also
-// the file fingerprints the tests use to prove the database files were not
-// touched.
+// The one way a test runs a program: quillora-cli (or another program) as a
+// child process with an exact argument vector (no shell), stdout and stderr
+// captured apart, stopped after a time limit.
 #pragma once
 
-#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
-namespace quillora::robustness {
+namespace quillora::test {
 
 struct CliResult {
     bool exited = false;    // ended by exit(), not by a signal or the time limit
@@ -21,9 +20,21 @@ struct CliResult {
 };
 
 // Starts `program` with `args` (argv[1..]) and waits at most limitSeconds.
-// stdin is /dev/null. The environment is the test's own.
+// A program named without a "/" is looked up in PATH. stdin is /dev/null.
+// The environment is the test's own.
 CliResult RunProgram(const std::string& program, const std::vector<std::string>& args,
                      double limitSeconds);
+
+// Time allowed to one command of quillora-cli in the tests that check its
+// output (a sanitized build runs several times slower than a plain one).
+inline constexpr double kCliLimitSeconds = 300;
+
+// Runs quillora-cli of this build with `args`.
+CliResult RunCli(const std::vector<std::string>& args, double limitSeconds = kCliLimitSeconds);
+
+// The blank-separated words of a command line ("lunar 2024-02-10" -> two
+// arguments). No quoting: an argument holding a blank is passed in a vector.
+std::vector<std::string> Words(std::string_view line);
 
 // The arguments as a shell line ('…' quoting, non-printing bytes as \xNN),
 // for failure messages that can be pasted into a terminal to rerun a case.
@@ -33,15 +44,14 @@ std::string ShellLine(const std::string& program, const std::vector<std::string>
 // UBSan.
 bool HasSanitizerReport(const std::string& err);
 
-// A 64-bit FNV-1a digest of a file's bytes, with its size; "missing" when the
-// file cannot be read.
-std::string FileFingerprint(const std::string& path);
-
 // The folder of the test executable (where quillora-cli and the databases
 // lie), ending in "/".
 std::string BinDirectory();
 
+// quillora-cli of this build, beside the test executable.
+std::string CliPath();
+
 // Reads an integer from the environment, or fallback when unset or invalid.
 long long EnvNumber(const char* name, long long fallback);
 
-}  // namespace quillora::robustness
+}  // namespace quillora::test

@@ -1,4 +1,4 @@
-#include "CliProcess.h"
+#include "support/CliProcess.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -14,13 +14,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 
 #include "data/Database.h"
 
 extern char** environ;
 
-namespace quillora::robustness {
+namespace quillora::test {
 
 namespace {
 
@@ -61,14 +60,14 @@ CliResult RunProgram(const std::string& program, const std::vector<std::string>&
 
     const auto start = std::chrono::steady_clock::now();
     pid_t pid = 0;
-    const int rc = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+    const int rc = posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     ::close(outPipe[1]);
     ::close(errPipe[1]);
     if (rc != 0) {
         ::close(outPipe[0]);
         ::close(errPipe[0]);
-        result.err = std::string("posix_spawn failed: ") + std::strerror(rc);
+        result.err = "cannot start " + program + ": " + std::strerror(rc);
         return result;
     }
 
@@ -169,30 +168,28 @@ bool HasSanitizerReport(const std::string& err) {
            err.find("SUMMARY: UndefinedBehaviorSanitizer") != std::string::npos;
 }
 
-std::string FileFingerprint(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return "missing";
-    std::uint64_t hash = 14695981039346656037ull;
-    std::uint64_t size = 0;
-    std::array<char, 65536> buffer{};
-    while (in) {
-        in.read(buffer.data(), buffer.size());
-        const std::streamsize n = in.gcount();
-        for (std::streamsize i = 0; i < n; ++i) {
-            hash ^= static_cast<unsigned char>(buffer[static_cast<std::size_t>(i)]);
-            hash *= 1099511628211ull;
-        }
-        size += static_cast<std::uint64_t>(n);
-    }
-    char text[64];
-    std::snprintf(text, sizeof text, "%llu bytes, fnv %016llx",
-                  static_cast<unsigned long long>(size), static_cast<unsigned long long>(hash));
-    return text;
-}
-
 std::string BinDirectory() {
     return ExecutableDirectory();
+}
+
+std::string CliPath() {
+    return BinDirectory() + "quillora-cli";
+}
+
+CliResult RunCli(const std::vector<std::string>& args, double limitSeconds) {
+    return RunProgram(CliPath(), args, limitSeconds);
+}
+
+std::vector<std::string> Words(std::string_view line) {
+    std::vector<std::string> words;
+    std::size_t start = 0;
+    while (start < line.size()) {
+        const std::size_t end = std::min(line.find(' ', start), line.size());
+        if (end > start)
+            words.emplace_back(line.substr(start, end - start));
+        start = end + 1;
+    }
+    return words;
 }
 
 long long EnvNumber(const char* name, long long fallback) {
@@ -204,4 +201,4 @@ long long EnvNumber(const char* name, long long fallback) {
     return (end != nullptr && *end == '\0') ? v : fallback;
 }
 
-}  // namespace quillora::robustness
+}  // namespace quillora::test

@@ -17,7 +17,7 @@
 #include "calendar/LunarCalendar.h"
 #include "common/DateValue.h"
 
-namespace quillora {
+namespace quillora::refdata {
 
 // Position of a stem-branch pair in the sixty-pair cycle (甲子 = 0) and back.
 int PillarIndex(int stem, int branch);  // -1 when stem and branch differ in parity
@@ -111,4 +111,4 @@ class AlmanacRules {
 // "闰" before a leap month.
 std::string TraditionalMonthName(int month, bool isLeap);
 
-}  // namespace quillora
+}  // namespace quillora::refdata

@@ -1,10 +1,10 @@
-#include "almanac/AlmanacRules.h"
+#include "AlmanacRules.h"
 
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
-namespace quillora {
+namespace quillora::refdata {
 
 namespace {
 
@@ -238,4 +238,4 @@ AlmanacEntry AlmanacRules::EntryOf(DateValue date, const DayPillars& pillars,
     return e;
 }
 
-}  // namespace quillora
+}  // namespace quillora::refdata
