@@ -224,10 +224,8 @@ FavourableElement FavourableElementOf(const FourPillarsChart& chart) {
     const FiveElement wealth = ControlledBy(self);
     const FiveElement officer = Controlling(self);
     // Each element counts by its state in the season of the month.
-    int raw[5];
     const FiveElement season = SeasonOf(chart.monthPillar.branch);
     for (int e = 0; e < 5; ++e) {
-        raw[e] = f.scores[e];
         f.scores[e] *= SeasonFactor(static_cast<FiveElement>(e), season);
         f.total += f.scores[e];
     }
@@ -239,8 +237,8 @@ FavourableElement FavourableElementOf(const FourPillarsChart& chart) {
     // Follow: nothing but the day stem itself supports it.
     bool rooted = false;
     for (const Pillar* p : pillars) {
-        if (p != &chart.dayPillar &&
-            (StemElement(p->stem) == self || StemElement(p->stem) == resource))
+        const FiveElement stem = StemElement(p->stem);
+        if (p != &chart.dayPillar && (stem == self || stem == resource))
             rooted = true;
         if (BranchHolds(p->branch, self) || BranchHolds(p->branch, resource))
             rooted = true;
@@ -262,7 +260,7 @@ FavourableElement FavourableElementOf(const FourPillarsChart& chart) {
     }
 
     // Dominant: one force all round and nothing to restrain it.
-    if (f.support * 100 >= f.total * kDominantFrom && raw[officer] == 0) {
+    if (f.support * 100 >= f.total * kDominantFrom && f.scores[officer] == 0) {
         static const char* const kDominantNames[5] = {"从革格", "曲直格", "润下格", "炎上格",
                                                       "稼穑格"};
         f.rule = FavourableRule::Dominant;
