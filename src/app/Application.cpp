@@ -1,12 +1,10 @@
 #include "app/Application.h"
 
 #include <QToolTip>
-#include <exception>
 
 #include "app/Artwork.h"
 #include "app/Chrome.h"
-#include "app/Formats.h"
-#include "app/ShowInfo.h"
+#include "app/CommandGuard.h"
 #include "app/UntIndex.h"
 
 namespace quillora::gui {
@@ -14,14 +12,9 @@ namespace quillora::gui {
 QuilloraApplication::QuilloraApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
 bool QuilloraApplication::notify(QObject* receiver, QEvent* event) {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const std::exception& e) {
-        ReportError(QString::fromUtf8(e.what()));
-    } catch (...) {
-        ReportError(QStringLiteral("未知错误"));
-    }
-    return false;
+    bool handled = false;
+    RunCommand([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
 }
 
 int RunApplication(int argc, char** argv) {
@@ -34,12 +27,6 @@ int RunApplication(int argc, char** argv) {
     tips.setColor(QPalette::ToolTipText, QColor(110, 14, 18));
     QToolTip::setPalette(tips);
     QToolTip::setFont(ProgramFont());
-    // The program's own formats only; the user's regional settings stay as
-    // they are. A failure here never stops start-up.
-    try {
-        ApplyStartupFormats();
-    } catch (...) {
-    }
     TFrmIndex window;
     window.show();
     return app.exec();

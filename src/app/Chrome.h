@@ -25,7 +25,6 @@ class ImageButton : public QAbstractButton {
     void SetFaces(QPixmap normal, QPixmap hover, QPixmap down, QPixmap current = {});
     void SetCurrent(bool current);
     bool IsCurrent() const { return current_; }
-    bool IsHovered() const { return hovered_; }
 
     QSize sizeHint() const override;
 

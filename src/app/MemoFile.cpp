@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFont>
+#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextDocument>
@@ -92,6 +93,18 @@ bool PrintMemoText(QWidget* parent, const QString& text, const QFont& font) {
     document.setPlainText(text);
     document.print(&printer);
     return true;
+}
+
+void PrintReportMemo(QPlainTextEdit* memo) {
+    const QString text = memo->toPlainText();
+    if (!text.trimmed().isEmpty())
+        PrintMemoText(memo, text, memo->font());
+}
+
+void SaveReportMemo(QPlainTextEdit* memo, const QString& proposal) {
+    const QString text = memo->toPlainText();
+    if (!text.trimmed().isEmpty())
+        SaveMemoText(memo, text, proposal);
 }
 
 }  // namespace quillora::gui

@@ -9,6 +9,7 @@
 #include <functional>
 
 class QFont;
+class QPlainTextEdit;
 class QPrinter;
 class QWidget;
 
@@ -49,5 +50,11 @@ bool WriteMemoFile(const QString& path, const QString& text);
 // Prints the text in the given font through the print dialog. Returns true
 // when it was printed, false when the user cancelled.
 bool PrintMemoText(QWidget* parent, const QString& text, const QFont& font);
+
+// The print and save commands of a report memo: the memo's text in its font
+// through the print dialog, or saved through SaveMemoText under the proposed
+// name. A memo that holds only blanks prints and saves nothing.
+void PrintReportMemo(QPlainTextEdit* memo);
+void SaveReportMemo(QPlainTextEdit* memo, const QString& proposal);
 
 }  // namespace quillora::gui

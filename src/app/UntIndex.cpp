@@ -12,7 +12,7 @@
 
 #include "app/Artwork.h"
 #include "app/Chrome.h"
-#include "app/Formats.h"
+#include "app/CommandGuard.h"
 #include "app/Pages.h"
 #include "app/ServersWin.h"
 #include "common/DateValue.h"
@@ -114,13 +114,13 @@ void TFrmIndex::BuildChrome() {
     ImageButton* close = MakeWindowButton("RzToolButton12", QRect(769, 1, 31, 19), "关闭",
                                           art::WindowButton::Close, this);
 
-    connect(generation, &QAbstractButton::clicked, this, &TFrmIndex::RzToolButton2Click);
-    connect(analysis, &QAbstractButton::clicked, this, &TFrmIndex::RzToolButton1Click);
-    connect(bazi, &QAbstractButton::clicked, this, &TFrmIndex::RzToolButton3Click);
-    connect(almanac, &QAbstractButton::clicked, this, &TFrmIndex::RzToolButton5Click);
-    connect(tools, &QAbstractButton::clicked, this, &TFrmIndex::RzToolButton7Click);
-    connect(minimise, &QAbstractButton::clicked, this, &TFrmIndex::RzToolButton11Click);
-    connect(close, &QAbstractButton::clicked, this, &TFrmIndex::RzToolButton12Click);
+    const std::pair<ImageButton*, void (TFrmIndex::*)()> commands[] = {
+        {generation, &TFrmIndex::RzToolButton2Click}, {analysis, &TFrmIndex::RzToolButton1Click},
+        {bazi, &TFrmIndex::RzToolButton3Click},       {almanac, &TFrmIndex::RzToolButton5Click},
+        {tools, &TFrmIndex::RzToolButton7Click},      {minimise, &TFrmIndex::RzToolButton11Click},
+        {close, &TFrmIndex::RzToolButton12Click}};
+    for (const auto& [button, command] : commands)
+        connect(button, &QAbstractButton::clicked, this, CommandSlot(this, command));
 
     pageButtons_ = {{nullptr, generation},
                     {nullptr, analysis},
@@ -174,8 +174,10 @@ void TFrmIndex::BuildToolsPage() {
                                             art::ToolsIcon::Calendar, TabSheet9);
     ImageButton* service = MakeToolsButton("RzToolButton37", QPoint(109, 189), "起名服务",
                                            art::ToolsIcon::Service, TabSheet9);
-    connect(calendar, &QAbstractButton::clicked, this, &TFrmIndex::RzToolButton36Click);
-    connect(service, &QAbstractButton::clicked, this, &TFrmIndex::RzToolButton37Click);
+    connect(calendar, &QAbstractButton::clicked, this,
+            CommandSlot(this, &TFrmIndex::RzToolButton36Click));
+    connect(service, &QAbstractButton::clicked, this,
+            CommandSlot(this, &TFrmIndex::RzToolButton37Click));
 }
 
 void TFrmIndex::FormCreate() {
@@ -191,8 +193,14 @@ void TFrmIndex::FormCreate() {
     const std::pair<const char*, const QString*> selectors[] = {
         {"SlYear", &startYear}, {"SlMonth", &startMonth}, {"Slday", &startDay}};
     for (const auto& [name, text] : selectors) {
-        if (auto* box = TabSheet5->findChild<QComboBox*>(QString::fromLatin1(name)))
-            box->setCurrentText(*text);
+        if (auto* box = TabSheet5->findChild<QComboBox*>(QString::fromLatin1(name))) {
+            // Select today's item in the list, so the list opens on it.
+            const int index = box->findText(*text);
+            if (index >= 0)
+                box->setCurrentIndex(index);
+            else
+                box->setCurrentText(*text);
+        }
     }
 
     ShowPage(TabSheet1);
@@ -217,13 +225,12 @@ void TFrmIndex::AddShowStep(std::function<void()> step) {
 void TFrmIndex::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous())
-        FormShow();
+        RunCommand([this] { FormShow(); });
 }
 
 void TFrmIndex::FormShow() {
     for (const auto& step : showSteps_)
         step();
-    FixProgramDateFormat();
 }
 
 void TFrmIndex::CloseQueries() {

@@ -8,7 +8,6 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
-#include <string>
 #include <vector>
 
 #include "data/QueryObject.h"
@@ -32,7 +31,7 @@ class TFrmIndex : public QWidget {
     QWidget* CurrentPage() const;
 
     // A step run whenever the window is shown (not when it is restored from
-    // the task bar), before the program's date format is fixed.
+    // the task bar).
     void AddShowStep(std::function<void()> step);
 
     // Window creation, run once by the constructor after the pages are built:
@@ -46,8 +45,6 @@ class TFrmIndex : public QWidget {
     QueryObject ADOTem{kCharLookupTimeout};
     QueryObject ADOteam{kDefaultTimeout};
     QueryObject ADOQuery1{kDefaultTimeout};
-
-    std::string lunarYearText;
 
     // Today as "yyyy", "MM", "dd", written into the almanac page's selectors
     // SlYear, SlMonth and Slday.

@@ -252,8 +252,6 @@ AnalysisOutcome AnalyseBrandName(const BrandNameView& view) {
     if (!read)
         return {read.issue.message, AnalysisFocus::None};
     const BirthRecord& record = *read.record;
-    if (view.storeLunarYear)
-        view.storeLunarYear(record.lunarYearText);
 
     const LineSink& sink = view.appendLine;
     if (view.clearMemo)

@@ -135,9 +135,6 @@ struct BrandNameView {
     std::string suffix;
     std::function<void()> clearMemo;  // called once every check has passed
     LineSink appendLine;
-    // Keeps the lunar year of the record once it is read (the main window's
-    // or the analysis window's own copy); may be empty.
-    std::function<void(const std::string&)> storeLunarYear;
     QueryObject* strokes = nullptr;   // "Parvello.dll"
     QueryObject* readings = nullptr;  // "Somnette.dll"
     int currentYear = 0;              // the year ages count to; 0 reads the clock

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
 
 #include "almanac/AlmanacGlossary.h"
 #include "almanac/AlmanacLookup.h"
@@ -72,6 +75,14 @@ TEST(AlmanacCheckTest, DatesTheCalendarLacksAreRefused) {
         const AlmanacCheck r = Check(b[0], b[1], b[2]);
         EXPECT_FALSE(r.ok) << b[0] << "-" << b[1] << "-" << b[2];
         EXPECT_EQ(r.message, kAlmanacBadDate) << b[0] << "-" << b[1] << "-" << b[2];
+    }
+    // Real days outside the table's years say which days there are.
+    const char* outside[][3] = {{"1900", "12", "31"}, {"2101", "01", "01"}, {"0210", "5", "07"}};
+    for (const auto& o : outside) {
+        const AlmanacCheck r = Check(o[0], o[1], o[2]);
+        EXPECT_FALSE(r.ok) << o[0];
+        EXPECT_EQ(r.message, kAlmanacOutOfRange) << o[0];
+        EXPECT_EQ(r.box, AlmanacBox::Year) << o[0];
     }
 }
 
@@ -186,4 +197,19 @@ TEST(AlmanacGlossaryTest, ThirtyFourLinesExplainTheThirtyTwoTermsInOrder) {
     }
     EXPECT_EQ(line, lines.size());
     EXPECT_NE(std::find(lines.begin(), lines.end(), "安门 ：放置正门门框 "), lines.end());
+
+    // Every explained term is spelt as the almanac entries spell it (立券,
+    // not 立卷): each occurs as a whole word in the favoured or avoided
+    // activities of the committed almanac source.
+    std::ifstream yiji(std::string(QUILLORA_SOURCE_DIR) + "/refdata/almanac/yiji.tsv");
+    ASSERT_TRUE(yiji) << "refdata/almanac/yiji.tsv";
+    std::set<std::string> activities;
+    for (std::string row; std::getline(yiji, row);) {
+        std::replace(row.begin(), row.end(), '\t', ' ');
+        std::istringstream words(row);
+        for (std::string w; words >> w;)
+            activities.insert(w);
+    }
+    for (const std::string& term : terms)
+        EXPECT_TRUE(activities.count(term)) << term << " does not occur in the almanac entries";
 }

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDate>
 #include <QDialog>
 #include <QFile>
 #include <QLineEdit>
@@ -14,9 +15,10 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <memory>
+#include <stdexcept>
 
 #include "app/Chrome.h"
-#include "app/Formats.h"
+#include "app/CommandGuard.h"
 #include "app/ServersWin.h"
 #include "app/ShowInfo.h"
 #include "app/UntIndex.h"
@@ -241,21 +243,27 @@ TEST(MainWindow, AlmanacDateStartsAtToday) {
     EXPECT_EQ(w.CurrentPage(), w.TabSheet1);
 }
 
-TEST(MainWindow, DateFormatsFollowTheStartUpOrder) {
-    using namespace quillora::gui;
-    ApplyStartupFormats();
-    const QDate day(2024, 2, 10);
-    EXPECT_EQ(FormatLongDate(day), QStringLiteral("2024年2月10日"));
-    EXPECT_EQ(FormatShortDate(day), QStringLiteral("2024-02-10"));
-    EXPECT_EQ(FormatTime(QTime(9, 5, 3)), QStringLiteral("9:05:03"));
-
+// A command's error stops at its guard: shown by the error report, never
+// thrown on into Qt (here a plain QApplication, which would not catch it).
+TEST(MainWindow, ShowStepsRunOnceAndACommandsErrorStopsAtItsGuard) {
+    using quillora::gui::RunCommand;
+    Messages().clear();
     TFrmIndex w;
     int shown = 0;
     w.AddShowStep([&shown] { ++shown; });
+    w.AddShowStep([] { throw std::runtime_error("Somnette.dll: file is not a database"); });
     w.show();
     EXPECT_EQ(shown, 1);
-    EXPECT_EQ(FormatLongDate(day), QStringLiteral("2024-02-10"));
-    EXPECT_EQ(FormatShortDate(QDate(1980, 1, 1)), QStringLiteral("1980-01-01"));
+    EXPECT_TRUE(w.isVisible());
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].caption, QStringLiteral("错误"));
+    EXPECT_EQ(Messages()[0].text, QStringLiteral("Somnette.dll: file is not a database"));
+
+    EXPECT_FALSE(RunCommand([] { throw 7; }));
+    ASSERT_EQ(Messages().size(), 2u);
+    EXPECT_EQ(Messages()[1].text, QStringLiteral("未知错误"));
+    EXPECT_TRUE(RunCommand([] {}));
+    EXPECT_EQ(Messages().size(), 2u);
 }
 
 TEST(SecondaryWindows, EachOpeningReplacesTheEarlierWindow) {

@@ -20,6 +20,7 @@
 
 class QAction;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLineEdit;
 class QMenu;
@@ -102,6 +103,16 @@ class GenerationPage : public QObject {
     void SortByColumn(int column);
 
   private:
+    // The constructor's parts, one per area of the page: the entries in the
+    // input panel, the command column beside them, the results grid, its
+    // context menu and the shortlist box over it. Each builds its controls
+    // and connects their commands.
+    void CreateInputs(QWidget* panel, QGridLayout* rows);
+    void CreateCommandColumn(QWidget* panel, QGridLayout* rows);
+    void CreateGrid(QWidget* page);
+    void CreateGridMenu();
+    void CreateShortlistBox();
+
     GenerationRequest Request() const;
     // Copies the grid's cells into the table widget.
     void RenderGrid();
