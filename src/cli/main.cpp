@@ -17,12 +17,12 @@ const char* kUsage =
     "\n"
     "commands:\n"
     "  bazi      --surname S --given G --sex 男|女 --calendar 公历|农历\n"
-    "            --year Y --month M --day D --hour H --minute MI\n"
-    "  analyse   --name N --sex .. --calendar .. --year .. --month .. --day ..\n"
+    "            --year Y --month M --day D [--leap] --hour H --minute MI\n"
+    "  analyse   --name N --sex .. --calendar .. --year .. --month .. --day .. [--leap]\n"
     "            --hour H --minute MI --main NAME [--suffix S] [--prefix P]\n"
-    "  analyse   --batch FILE --sex .. --calendar .. --year .. --month .. --day ..\n"
+    "  analyse   --batch FILE --sex .. --calendar .. --year .. --month .. --day .. [--leap]\n"
     "            --hour H --minute MI [--format tsv|csv|xlsx] [--output FILE]\n"
-    "  generate  --name N --sex .. --calendar .. --year .. --month .. --day ..\n"
+    "  generate  --name N --sex .. --calendar .. --year .. --month .. --day .. [--leap]\n"
     "            --hour H --minute MI --length 2|3|4 [--fixed1 C] .. [--fixed4 C]\n"
     "            [--suffix S] [--prefix P] [--seed N] [--pages K]\n"
     "            [--format tsv|csv|xlsx] [--output FILE]\n"
@@ -35,6 +35,7 @@ const char* kUsage =
     "  terms     YYYY\n"
     "\n"
     "--hour takes the clock hour 0-23 or an hour item such as \"子 0\".\n"
+    "--leap: with --calendar 农历, the month is the year's leap month.\n"
     "Exit status: 0 done, 2 an input check failed, 1 any other error.\n";
 
 struct Command {

@@ -258,16 +258,16 @@ TEST_F(NameAnalysisTest, LongNamesAreReducedGridByGrid) {
     }
 }
 
-// A minute that is no number fails when the chart is built: the heading and
-// the six summary lines stay, nothing after them is written.
-TEST_F(NameAnalysisTest, AConversionErrorPartWayKeepsTheLinesWritten) {
+// A minute that is no number is refused like any other check, before a
+// line is written.
+TEST_F(NameAnalysisTest, AnUnreadableMinuteLeavesTheMemoAlone) {
     BrandNameView v = View("九万", "珠宝");
     v.birth.minute = "x";
     FillMemoWithEarlierReport();
-    EXPECT_THROW(AnalyseBrandName(v), ConvertError);
-    ASSERT_EQ(memo.size(), 7u);
-    EXPECT_EQ(memo[0], "法人基本信息：");
-    EXPECT_EQ(memo[6], "星座：摩羯座");
+    const AnalysisOutcome outcome = AnalyseBrandName(v);
+    EXPECT_FALSE(outcome);
+    EXPECT_EQ(outcome.message, "出生分钟无效：“x”不是数字，请重新输入!");
+    EXPECT_EQ(memo, (std::vector<std::string>{"earlier report", ""}));
 }
 
 // quillora-cli analyse prints the memo's lines and nothing else.

@@ -143,15 +143,9 @@ GenerationPage::GenerationPage(TFrmIndex& window, QWidget* page) : QObject(page)
 
 void GenerationPage::CreateInputs(QWidget* panel, QGridLayout* rows) {
     // Row 1: the legal person.
-    group = new BirthInputGroup(BirthInputGroup::Options{}, panel);
-    group->Xing->setFixedWidth(76);
-    group->CBsex->setFixedWidth(46);
-    group->ComDate->setFixedWidth(58);
-    group->SYear->setFixedWidth(58);
-    group->SMonth->setFixedWidth(42);
-    group->Sday->setFixedWidth(42);
-    group->Shour->setFixedWidth(64);
-    group->CBFen->setFixedWidth(42);
+    BirthInputGroup::Options groupOptions;
+    groupOptions.compact = true;
+    group = new BirthInputGroup(groupOptions, panel);
     rows->addWidget(MakeCaption(panel, QStringLiteral("企业法人"), kCaptionWidth), 0, 0);
     rows->addWidget(group, 0, 1);
 
