@@ -118,7 +118,7 @@ ElementFilterResult ElementFilter(const std::string& missingWuhang, int length) 
     r.kept = Trim(LeftChars(missingWuhang, static_cast<std::size_t>(FieldsRead(length))));
     for (const std::string_view e : ElementNames) {
         if (r.kept.find(e) != std::string::npos) {
-            r.filter += std::string(sql::kGenElementHead) + e + sql::kGenElementTail;
+            r.filter += std::string(sql::kGenElementHead) + std::string(e) + sql::kGenElementTail;
         }
     }
     return r;

@@ -353,7 +353,7 @@ void GenerationPage::RzBitBtn5Click() {
     }
 
     RunGuard guard(RzBitBtn5);
-    const bool more = OpenGeneration(prepared, window_.ADOComDS);
+    const bool more = OpenGeneration(prepared, window_.ADOComDS, state_);
     RzBitBtn2->setEnabled(more);
     RzBitBtn2Click();
 }
@@ -361,8 +361,9 @@ void GenerationPage::RzBitBtn5Click() {
 void GenerationPage::RzBitBtn2Click() {
     if (!window_.ADOComDS.IsOpen())
         return;
-    ShowCandidates(window_.ADOComDS, state_, Trim(S(NameBegin->text())), Trim(S(NameEnd->text())),
-                   grid_);
+    if (!ShowCandidates(window_.ADOComDS, state_, Trim(S(NameBegin->text())),
+                        Trim(S(NameEnd->text())), grid_))
+        RzBitBtn2->setEnabled(false);
     sortColumn_ = -1;
     RzStringGrid1->horizontalHeader()->setSortIndicatorShown(false);
     RenderGrid();

@@ -78,7 +78,10 @@ PreparedGeneration PrepareGeneration(
     return out;
 }
 
-bool OpenGeneration(const PreparedGeneration& prepared, QueryObject& candidates) {
+bool OpenGeneration(const PreparedGeneration& prepared, QueryObject& candidates,
+                    GenerationState& state) {
+    state.ranking.clear();
+    state.ranked = false;
     candidates.Close();
     candidates.SetConnection(DbConnectionString(kParvelloFile));
     candidates.SetTimeout(kGenerationTimeout);

@@ -66,9 +66,10 @@ PreparedGeneration PrepareGeneration(
     const std::function<void(const std::string&)>& storeLunarYear = {});
 
 // Reads the candidates: closes the generation query object, gives it the
-// connection of "Parvello.dll" again and opens the prepared statement.
-// Returns whether "继续显示" is to be enabled: the result holds more than 200
-// rows.
-bool OpenGeneration(const PreparedGeneration& prepared, QueryObject& candidates);
+// connection of "Parvello.dll" again, opens the prepared statement and drops
+// the ranking of the previous result. Returns whether "继续显示" is to be
+// enabled: the result holds more than 200 rows.
+bool OpenGeneration(const PreparedGeneration& prepared, QueryObject& candidates,
+                    GenerationState& state);
 
 }  // namespace quillora

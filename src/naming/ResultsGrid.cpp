@@ -17,6 +17,9 @@ const std::array<GridColumnInfo, kGridColumns> kResultColumns = {{
     {"主体笔画", 55, true},
     {"后缀笔画", 56, true},
     {"总体评分", 62, true},
+    {"拼音", 130, false},
+    {"雅名分", 50, true},
+    {"寓意说明", 260, false},
 }};
 
 ResultGrid::ResultGrid() {
