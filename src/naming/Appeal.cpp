@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "data/Database.h"
 #include "data/Statements.h"
 
 namespace quillora {
@@ -36,7 +37,7 @@ void AddNote(std::string& note, const std::string& item) {
 
 }  // namespace
 
-AppealBook::AppealBook(QueryObject& parvello) : q_(parvello) {
+AppealBook::AppealBook(const std::string& connection) : q_(connection, kCharLookupTimeout) {
     for (const char* table : {"zirating", "reading", "negsound", "MZ"}) {
         if (!HasTable(q_, table))
             tables_ = false;

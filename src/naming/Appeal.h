@@ -17,6 +17,7 @@
 //   two-syllable word of negsound (失败, 倒闭)      -25 each
 #pragma once
 
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -43,7 +44,8 @@ struct CharFacts {
 // file) gives every character empty facts.
 class AppealBook {
   public:
-    explicit AppealBook(QueryObject& parvello);
+    // Reads the tables of the file of the connection string.
+    explicit AppealBook(const std::string& connection);
 
     const CharFacts& Facts(const std::string& character);
     bool IsPart(const std::string& pair) const { return parts_.count(pair) != 0; }
@@ -51,7 +53,7 @@ class AppealBook {
     std::string NegativeWord(const std::string& sound) const;
 
   private:
-    QueryObject& q_;
+    QueryObject q_;
     bool tables_ = true;
     std::unordered_map<std::string, CharFacts> facts_;
     std::unordered_set<std::string> parts_;

@@ -82,6 +82,7 @@ bool OpenGeneration(const PreparedGeneration& prepared, QueryObject& candidates,
                     GenerationState& state) {
     state.ranking.clear();
     state.ranked = false;
+    state.appraised = 0;
     candidates.Close();
     candidates.SetConnection(DbConnectionString(kParvelloFile));
     candidates.SetTimeout(kGenerationTimeout);

@@ -1,8 +1,7 @@
 // Scoring and ranking the candidates of a generation result and filling the
 // results grid page by page.
 #include <algorithm>
-#include <map>
-#include <set>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "common/Text.h"
@@ -21,65 +20,102 @@ namespace {
 
 // A character may fill at most this many rows of one page.
 constexpr int kCharacterPerPage = 3;
+// A page chooses among this many candidates after the first not yet shown.
+constexpr std::size_t kAppraisedAhead = 8 * kCandidateRows;
 
+// Ranks the records of the result by 总体评分, keeping the first record of
+// a name that occurs twice; the appeal decides within a score once the
+// candidates are appraised.
 void RankCandidates(QueryObject& candidates, GenerationState& state) {
-    QueryObject facts(candidates.Connection(), kCharLookupTimeout);
-    AppealBook book(facts);
     std::unordered_set<std::string> names;
     const int total = candidates.RecordCount();
+    state.ranking.reserve(static_cast<std::size_t>(total));
     for (int record = 1; record <= total; ++record) {
         candidates.MoveTo(record);
-        const std::string zi = candidates.FieldText("zi");
-        if (!names.insert(zi).second)
+        if (!names.insert(candidates.FieldText("zi")).second)
             continue;
         RankedCandidate c;
         c.record = record;
         c.score = static_cast<int>(CandidateScore(candidates.FieldInt("fs"),
                                                   candidates.FieldInt("bh"), state.AffixBh));
-        NameAppeal appeal = AppealOf(book, SplitChars(zi));
-        c.appeal = appeal.points;
-        c.pinyin = std::move(appeal.pinyin);
-        c.note = std::move(appeal.note);
         state.ranking.push_back(std::move(c));
     }
-    std::stable_sort(state.ranking.begin(), state.ranking.end(),
-                     [](const RankedCandidate& a, const RankedCandidate& b) {
-                         if (a.score != b.score)
-                             return a.score > b.score;
-                         return a.appeal > b.appeal;
-                     });
+    std::stable_sort(
+        state.ranking.begin(), state.ranking.end(),
+        [](const RankedCandidate& a, const RankedCandidate& b) { return a.score > b.score; });
+    state.appeal = std::make_shared<AppealBook>(candidates.Connection());
     state.ranked = true;
 }
 
+// Appraises whole score groups of the ranking until at least `count`
+// candidates from the start have their appeal, and orders each appraised
+// group by appeal (the drawn order among equals). A page needs only the head
+// of the ranking, so the appeal of a long tail is worked out only when the
+// pages reach it.
+void Appraise(QueryObject& candidates, GenerationState& state, std::size_t count) {
+    auto& ranking = state.ranking;
+    while (state.appraised < ranking.size() && state.appraised < count) {
+        const std::size_t first = state.appraised;
+        std::size_t last = first;
+        while (last < ranking.size() && ranking[last].score == ranking[first].score)
+            ++last;
+        for (std::size_t i = first; i < last; ++i) {
+            RankedCandidate& c = ranking[i];
+            candidates.MoveTo(c.record);
+            c.characters = SplitChars(candidates.FieldText("zi"));
+            NameAppeal appeal = AppealOf(*state.appeal, c.characters);
+            c.appeal = appeal.points;
+            c.pinyin = std::move(appeal.pinyin);
+            c.note = std::move(appeal.note);
+        }
+        std::stable_sort(ranking.begin() + static_cast<std::ptrdiff_t>(first),
+                         ranking.begin() + static_cast<std::ptrdiff_t>(last),
+                         [](const RankedCandidate& a, const RankedCandidate& b) {
+                             return a.appeal > b.appeal;
+                         });
+        state.appraised = last;
+    }
+}
+
+// Each distinct character of a candidate once.
+std::vector<std::string> Distinct(const std::vector<std::string>& characters) {
+    std::vector<std::string> out;
+    for (const std::string& c : characters) {
+        if (std::find(out.begin(), out.end(), c) == out.end())
+            out.push_back(c);
+    }
+    return out;
+}
+
 // The next page: indexes into the ranking, best first, with variety.
-std::vector<std::size_t> NextPage(QueryObject& candidates, const GenerationState& state) {
-    std::vector<std::vector<std::string>> chars(state.ranking.size());
-    std::map<std::string, std::size_t> everywhere;
+std::vector<std::size_t> NextPage(const GenerationState& state) {
+    std::unordered_map<std::string, std::size_t> everywhere;
     std::size_t left = 0;
-    for (std::size_t i = 0; i < state.ranking.size(); ++i) {
-        if (state.ranking[i].shown)
+    for (std::size_t i = 0; i < state.appraised; ++i) {
+        const RankedCandidate& c = state.ranking[i];
+        if (c.shown)
             continue;
         ++left;
-        candidates.MoveTo(state.ranking[i].record);
-        chars[i] = SplitChars(candidates.FieldText("zi"));
-        for (const std::string& c : std::set<std::string>(chars[i].begin(), chars[i].end()))
-            ++everywhere[c];
+        for (const std::string& ch : Distinct(c.characters))
+            ++everywhere[ch];
     }
     std::vector<std::size_t> page;
     std::vector<std::size_t> held;  // passed over for variety, in rank order
-    std::map<std::string, int> used;
-    for (std::size_t i = 0; i < state.ranking.size() && page.size() < kCandidateRows; ++i) {
-        if (state.ranking[i].shown)
+    std::unordered_map<std::string, int> used;
+    for (std::size_t i = 0; i < state.appraised && page.size() < kCandidateRows; ++i) {
+        const RankedCandidate& c = state.ranking[i];
+        if (c.shown)
             continue;
-        const bool crowded = std::any_of(chars[i].begin(), chars[i].end(), [&](const auto& c) {
-            return everywhere[c] < left && used[c] >= kCharacterPerPage;
-        });
+        const bool crowded =
+            std::any_of(c.characters.begin(), c.characters.end(), [&](const std::string& ch) {
+                return everywhere[ch] < left && used[ch] >= kCharacterPerPage;
+            });
         if (crowded) {
             held.push_back(i);
             continue;
         }
-        for (const std::string& c : chars[i])
-            ++used[c];
+        for (const std::string& ch : c.characters)
+            ++used[ch];
         page.push_back(i);
     }
     for (std::size_t i : held) {
@@ -100,8 +136,13 @@ bool ShowCandidates(QueryObject& candidates, GenerationState& state, const std::
     grid.ClearResultGrid();
     if (!state.ranked)
         RankCandidates(candidates, state);
+    // The page looks at the best not yet shown and some more for variety.
+    std::size_t firstUnshown = 0;
+    while (firstUnshown < state.ranking.size() && state.ranking[firstUnshown].shown)
+        ++firstUnshown;
+    Appraise(candidates, state, firstUnshown + kAppraisedAhead);
     int r = 0;
-    for (std::size_t i : NextPage(candidates, state)) {
+    for (std::size_t i : NextPage(state)) {
         RankedCandidate& c = state.ranking[i];
         c.shown = true;
         ++r;

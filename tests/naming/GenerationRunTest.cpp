@@ -7,6 +7,7 @@
 #include <set>
 #include <tuple>
 
+#include "calendar/FiveElement.h"
 #include "common/Text.h"
 #include "data/Database.h"
 #include "naming/GenerationRun.h"
@@ -227,7 +228,7 @@ TEST(GenerationRun, UnknownFixedCharactersGiveNoRows) {
         ASSERT_EQ(p.stop, GenerationStop::None);
         EXPECT_EQ(state.NameEndBh, 31);
         EXPECT_STREQ(p.statement->label, "G3-3");
-        EXPECT_FALSE(OpenGeneration(p, adoComDS));
+        EXPECT_FALSE(OpenGeneration(p, adoComDS, state));
         EXPECT_EQ(adoComDS.RecordCount(), 0);
         ResultGrid grid;
         grid.SetCell(1, kColNumber, "1");
@@ -257,7 +258,7 @@ TEST(GenerationRun, EveryCandidateSatisfiesItsStatement) {
             const PreparedGeneration p = PrepareGeneration(r, state, adoTem);
             ASSERT_EQ(p.stop, GenerationStop::None);
             ASSERT_EQ(p.statement, &s);
-            const bool more = OpenGeneration(p, adoComDS);
+            const bool more = OpenGeneration(p, adoComDS, state);
             const int rows = adoComDS.RecordCount();
             EXPECT_EQ(more, rows > 200);
             EXPECT_LE(rows, RowLimit(s.label));
@@ -330,6 +331,48 @@ TEST(GenerationRun, EveryCandidateSatisfiesItsStatement) {
                 const long long fs =
                     t.gz.at({s.length, strokes[0], strokes[1], strokes[2], strokes[3]});
                 EXPECT_EQ(std::stoll(grid.Cell(g, kColScore)), fs + Bonus(Reduce(total))) << main;
+            }
+        }
+    }
+}
+
+// Without fixed characters every chart that lacks at most two elements fills
+// a page of 200 at every length, and three pages of one run never show a
+// name twice; each page lists its rows best first by 总体评分.
+TEST(GenerationRun, ChartsLackingAtMostTwoElementsFillAPageWithoutRepeats) {
+    QueryObject adoComDS(kGenerationTimeout);
+    SeedRandom(15);
+    const std::vector<std::string> five(ElementNames.begin(), ElementNames.end());
+    std::vector<std::string> lacks = {""};
+    for (std::size_t i = 0; i < five.size(); ++i) {
+        lacks.push_back(five[i]);
+        for (std::size_t j = i + 1; j < five.size(); ++j)
+            lacks.push_back(five[i] + five[j]);
+    }
+    for (int length = 2; length <= 4; ++length) {
+        for (const std::string& lack : lacks) {
+            SCOPED_TRACE(std::to_string(length) + " lacking " + lack);
+            const GenerationStatement& s = ChooseGenerationStatement(length, {});
+            GenerationState state;
+            PreparedGeneration p;
+            p.statement = &s;
+            p.sql = WrapWithElementFilter(s.sql, ElementFilter(lack, length).filter);
+            OpenGeneration(p, adoComDS, state);
+            ResultGrid grid;
+            std::set<std::string> names;
+            for (int page = 1; page <= 3; ++page) {
+                ShowCandidates(adoComDS, state, "", "", grid);
+                if (page == 1) {
+                    EXPECT_EQ(grid.ShownRows(), 200);
+                }
+                for (int g = 1; g <= grid.ShownRows(); ++g) {
+                    EXPECT_TRUE(names.insert(grid.Cell(g, kColMainName)).second)
+                        << grid.Cell(g, kColMainName) << " on page " << page;
+                    if (g > 1) {
+                        EXPECT_GE(std::stoi(grid.Cell(g - 1, kColScore)),
+                                  std::stoi(grid.Cell(g, kColScore)));
+                    }
+                }
             }
         }
     }
