@@ -401,7 +401,8 @@ TEST(GenerateCommand, PrintsTheGridRepeatablyWithASeed) {
     ASSERT_EQ(lines.size(), 201u);
     EXPECT_EQ(
         lines[0],
-        "编号\t品牌商标名称\t繁体字\t总体笔画\t主体名称\t主体五行\t主体笔画\t后缀笔画\t总体评分");
+        "编号\t品牌商标名称\t繁体字\t总体笔画\t主体名称\t主体五行\t主体笔画\t后缀笔画\t总体评分\t"
+        "拼音\t雅名分\t寓意说明");
     for (std::size_t i = 1; i < lines.size(); ++i) {
         std::vector<std::string> cells;
         std::size_t start = 0;
@@ -410,15 +411,34 @@ TEST(GenerateCommand, PrintsTheGridRepeatablyWithASeed) {
             start = tab + 1;
         }
         cells.push_back(lines[i].substr(start));
-        ASSERT_EQ(cells.size(), 9u) << lines[i];
+        ASSERT_EQ(cells.size(), 12u) << lines[i];
         EXPECT_EQ(cells[0], std::to_string(i));
         EXPECT_EQ(cells[1], cells[4] + "珠宝");
         EXPECT_EQ(cells[4].rfind("九", 0), 0u);
         EXPECT_EQ(cells[7], "31");
+        EXPECT_EQ(cells[9].rfind("jiǔ ", 0), 0u) << cells[9];
+        // The analysis report gives the same 总体评分 for the same name and suffix.
+        if (i % 50 == 1) {
+            const CliResult report = RunCli(Words(
+                "analyse --sex 男 --calendar 公历 --year 1971 --month 12 --day 13 --hour 0 "
+                "--minute 0 --suffix 珠宝 --main " +
+                cells[4]));
+            EXPECT_NE(report.out.find("【总体评分】：" + cells[8] + "分（"), std::string::npos)
+                << cells[4];
+        }
     }
-    // Three pages of 200 draws, as two presses of "继续显示" would add.
-    EXPECT_EQ(SplitLines(Generate(Words("--length 3 --fixed1 九 --seed 1 --pages 3")).out).size(),
-              601u);
+    // Three pages, as two presses of "继续显示" add, never show a name twice.
+    const std::vector<std::string> pages =
+        SplitLines(Generate(Words("--length 3 --fixed1 九 --seed 1 --pages 3")).out);
+    EXPECT_EQ(pages.size(), 601u);
+    std::set<std::string> names;
+    for (std::size_t i = 1; i < pages.size(); ++i) {
+        std::size_t start = 0;
+        for (int tab = 0; tab < kColMainName; ++tab)
+            start = pages[i].find('\t', start) + 1;
+        names.insert(pages[i].substr(start, pages[i].find('\t', start) - start));
+    }
+    EXPECT_EQ(names.size(), 600u);
     // CSV: commas and CRLF line ends.
     const CliResult csv = Generate(Words("--length 2 --seed 1 --format csv"));
     EXPECT_EQ(csv.out.rfind("编号,品牌商标名称,繁体字,", 0), 0u);
