@@ -95,6 +95,10 @@ int RunGenerate(const Args& args) {
         throw InputError{prepared.notice};
 
     const bool more = OpenGeneration(prepared, candidates, state);
+    if (candidates.RecordCount() == 0) {
+        const std::string reason = EmptyGridReason(request, state, strokes) + "\n";
+        std::fwrite(reason.data(), 1, reason.size(), stderr);
+    }
     const std::string prefix = Trim(request.prefix);
     const std::string suffix = Trim(request.suffix);
     ResultGrid grid;

@@ -7,7 +7,6 @@
 #pragma once
 
 #include <array>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,13 +22,11 @@ inline constexpr int kFixedFields = 4;  // one per position of a four-character 
 // Texts of the four fixed-character fields, first position first, as typed.
 using FixedFields = std::array<std::string, kFixedFields>;
 
-class AppealBook;
-
 // One candidate of a run's ranking: the record of the open result, its
 // 总体评分 and its appeal.
 struct RankedCandidate {
     int record = 0;
-    std::vector<std::string> characters;  // of the main name, once appraised
+    std::vector<std::string> characters;  // of the main name
     int score = 0;
     int appeal = 0;
     std::string pinyin;
@@ -50,8 +47,6 @@ struct GenerationState {
     // when its first page is shown; cleared when a run opens a new result.
     std::vector<RankedCandidate> ranking;
     bool ranked = false;
-    std::size_t appraised = 0;  // leading candidates of the ranking with their appeal
-    std::shared_ptr<AppealBook> appeal;
 };
 
 // One generation statement of the catalogue.

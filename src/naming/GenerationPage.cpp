@@ -356,6 +356,8 @@ void GenerationPage::RzBitBtn5Click() {
     const bool more = OpenGeneration(prepared, window_.ADOComDS, state_);
     RzBitBtn2->setEnabled(more);
     RzBitBtn2Click();
+    if (window_.ADOComDS.RecordCount() == 0)
+        ShowInfo(Q(EmptyGridReason(request, state_, window_.ADOTem)));
 }
 
 void GenerationPage::RzBitBtn2Click() {

@@ -72,4 +72,12 @@ PreparedGeneration PrepareGeneration(
 bool OpenGeneration(const PreparedGeneration& prepared, QueryObject& candidates,
                     GenerationState& state);
 
+// Why a run found no candidate, in one message that says what to change: a
+// fixed character the dictionary lacks, one outside 1..30 strokes (no stroke
+// pattern holds it), or lacking elements that the fixed characters leave to
+// fewer free positions than there are elements to supply; otherwise that no
+// drawn combination matched a stroke pattern and the lacking elements.
+std::string EmptyGridReason(const GenerationRequest& request, const GenerationState& state,
+                            QueryObject& strokes);
+
 }  // namespace quillora

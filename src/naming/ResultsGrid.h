@@ -72,8 +72,9 @@ class ResultGrid {
 
 // Fills the grid with the next page of the open result of the generation
 // query object. With no open result nothing changes. The first page ranks
-// every record of the result: by 总体评分, then by appeal, then in the
-// result's (drawn) order; a name that occurs twice counts once. Each page
+// every record of the result: by appeal tier (80 points and more, 70 and
+// more, the rest), then by 总体评分, then by appeal, then in the result's
+// (drawn) order; a name that occurs twice counts once. Each page
 // shows the best 200 candidates not yet shown in this run, with variety: a
 // character (other than one every candidate shares, such as a fixed one)
 // appears at most three times on a page while other candidates remain.

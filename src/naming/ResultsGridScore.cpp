@@ -20,61 +20,50 @@ namespace {
 
 // A character may fill at most this many rows of one page.
 constexpr int kCharacterPerPage = 3;
-// A page chooses among this many candidates after the first not yet shown.
-constexpr std::size_t kAppraisedAhead = 8 * kCandidateRows;
 
-// Ranks the records of the result by 总体评分, keeping the first record of
-// a name that occurs twice; the appeal decides within a score once the
-// candidates are appraised.
+// The appeal tier of a candidate: 2 from 80 points (two favoured characters,
+// or one and a name word), 1 from 70 (one favoured character or a name
+// word), else 0. The tier comes before 总体评分 in the ranking: every kept
+// stroke pattern already scores well, and a name that reads as a brand
+// matters more than a point of numerology.
+int AppealTier(int appeal) {
+    return appeal >= 80 ? 2 : appeal >= 70 ? 1 : 0;
+}
+
+// Ranks the records of the result: by appeal tier, then 总体评分, then
+// appeal, then the result's (drawn) order; a name that occurs twice counts
+// once.
 void RankCandidates(QueryObject& candidates, GenerationState& state) {
+    AppealBook book(candidates.Connection());
     std::unordered_set<std::string> names;
     const int total = candidates.RecordCount();
     state.ranking.reserve(static_cast<std::size_t>(total));
     for (int record = 1; record <= total; ++record) {
         candidates.MoveTo(record);
-        if (!names.insert(candidates.FieldText("zi")).second)
+        std::string zi = candidates.FieldText("zi");
+        if (!names.insert(zi).second)
             continue;
         RankedCandidate c;
         c.record = record;
         c.score = static_cast<int>(CandidateScore(candidates.FieldInt("fs"),
                                                   candidates.FieldInt("bh"), state.AffixBh));
+        c.characters = SplitChars(zi);
+        NameAppeal appeal = AppealOf(book, c.characters);
+        c.appeal = appeal.points;
+        c.pinyin = std::move(appeal.pinyin);
+        c.note = std::move(appeal.note);
         state.ranking.push_back(std::move(c));
     }
-    std::stable_sort(
-        state.ranking.begin(), state.ranking.end(),
-        [](const RankedCandidate& a, const RankedCandidate& b) { return a.score > b.score; });
-    state.appeal = std::make_shared<AppealBook>(candidates.Connection());
+    std::stable_sort(state.ranking.begin(), state.ranking.end(),
+                     [](const RankedCandidate& a, const RankedCandidate& b) {
+                         const int ta = AppealTier(a.appeal), tb = AppealTier(b.appeal);
+                         if (ta != tb)
+                             return ta > tb;
+                         if (a.score != b.score)
+                             return a.score > b.score;
+                         return a.appeal > b.appeal;
+                     });
     state.ranked = true;
-}
-
-// Appraises whole score groups of the ranking until at least `count`
-// candidates from the start have their appeal, and orders each appraised
-// group by appeal (the drawn order among equals). A page needs only the head
-// of the ranking, so the appeal of a long tail is worked out only when the
-// pages reach it.
-void Appraise(QueryObject& candidates, GenerationState& state, std::size_t count) {
-    auto& ranking = state.ranking;
-    while (state.appraised < ranking.size() && state.appraised < count) {
-        const std::size_t first = state.appraised;
-        std::size_t last = first;
-        while (last < ranking.size() && ranking[last].score == ranking[first].score)
-            ++last;
-        for (std::size_t i = first; i < last; ++i) {
-            RankedCandidate& c = ranking[i];
-            candidates.MoveTo(c.record);
-            c.characters = SplitChars(candidates.FieldText("zi"));
-            NameAppeal appeal = AppealOf(*state.appeal, c.characters);
-            c.appeal = appeal.points;
-            c.pinyin = std::move(appeal.pinyin);
-            c.note = std::move(appeal.note);
-        }
-        std::stable_sort(ranking.begin() + static_cast<std::ptrdiff_t>(first),
-                         ranking.begin() + static_cast<std::ptrdiff_t>(last),
-                         [](const RankedCandidate& a, const RankedCandidate& b) {
-                             return a.appeal > b.appeal;
-                         });
-        state.appraised = last;
-    }
 }
 
 // Each distinct character of a candidate once.
@@ -91,8 +80,7 @@ std::vector<std::string> Distinct(const std::vector<std::string>& characters) {
 std::vector<std::size_t> NextPage(const GenerationState& state) {
     std::unordered_map<std::string, std::size_t> everywhere;
     std::size_t left = 0;
-    for (std::size_t i = 0; i < state.appraised; ++i) {
-        const RankedCandidate& c = state.ranking[i];
+    for (const RankedCandidate& c : state.ranking) {
         if (c.shown)
             continue;
         ++left;
@@ -102,7 +90,7 @@ std::vector<std::size_t> NextPage(const GenerationState& state) {
     std::vector<std::size_t> page;
     std::vector<std::size_t> held;  // passed over for variety, in rank order
     std::unordered_map<std::string, int> used;
-    for (std::size_t i = 0; i < state.appraised && page.size() < kCandidateRows; ++i) {
+    for (std::size_t i = 0; i < state.ranking.size() && page.size() < kCandidateRows; ++i) {
         const RankedCandidate& c = state.ranking[i];
         if (c.shown)
             continue;
@@ -136,11 +124,6 @@ bool ShowCandidates(QueryObject& candidates, GenerationState& state, const std::
     grid.ClearResultGrid();
     if (!state.ranked)
         RankCandidates(candidates, state);
-    // The page looks at the best not yet shown and some more for variety.
-    std::size_t firstUnshown = 0;
-    while (firstUnshown < state.ranking.size() && state.ranking[firstUnshown].shown)
-        ++firstUnshown;
-    Appraise(candidates, state, firstUnshown + kAppraisedAhead);
     int r = 0;
     for (std::size_t i : NextPage(state)) {
         RankedCandidate& c = state.ranking[i];

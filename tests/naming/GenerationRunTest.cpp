@@ -338,7 +338,7 @@ TEST(GenerationRun, EveryCandidateSatisfiesItsStatement) {
 
 // Without fixed characters every chart that lacks at most two elements fills
 // a page of 200 at every length, and three pages of one run never show a
-// name twice; each page lists its rows best first by 总体评分.
+// name twice; each page lists its rows best first.
 TEST(GenerationRun, ChartsLackingAtMostTwoElementsFillAPageWithoutRepeats) {
     QueryObject adoComDS(kGenerationTimeout);
     SeedRandom(15);
@@ -368,9 +368,14 @@ TEST(GenerationRun, ChartsLackingAtMostTwoElementsFillAPageWithoutRepeats) {
                 for (int g = 1; g <= grid.ShownRows(); ++g) {
                     EXPECT_TRUE(names.insert(grid.Cell(g, kColMainName)).second)
                         << grid.Cell(g, kColMainName) << " on page " << page;
+                    // Best first: appeal tier (80, 70 points), then 总体评分.
+                    auto rank = [&](int row) {
+                        const int appeal = std::stoi(grid.Cell(row, kColAppeal));
+                        return std::pair(appeal >= 80 ? 2 : appeal >= 70 ? 1 : 0,
+                                         std::stoi(grid.Cell(row, kColScore)));
+                    };
                     if (g > 1) {
-                        EXPECT_GE(std::stoi(grid.Cell(g - 1, kColScore)),
-                                  std::stoi(grid.Cell(g, kColScore)));
+                        EXPECT_GE(rank(g - 1), rank(g)) << grid.Cell(g, kColMainName);
                     }
                 }
             }
@@ -459,4 +464,23 @@ TEST(GenerateCommand, ChecksAndFiles) {
     r = Generate({"--length", "4", "--seed", "3", "--format", "xlsx", "--output", file});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(ReadFileBytes(file).substr(0, 2), "PK");
+    // A CSV file starts with the UTF-8 byte-order mark.
+    const std::string csv = (folder / "grid.csv").string();
+    r = Generate({"--length", "2", "--seed", "3", "--format", "csv", "--output", csv});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ReadFileBytes(csv).substr(0, 9), "\xEF\xBB\xBF编号");
+
+    // A run without candidates says why. The chart lacks 木火土; a two-character
+    // name keeps 木火, and with 金 fixed one free character cannot supply both.
+    const std::pair<const char*, const char*> empty[] = {
+        {"--length 2 --fixed1 金", "八字缺木火，固定字金属金，其余1个字补不全所缺的木火"},
+        {"--length 3 --fixed2 x", "固定字“x”不在字库中"},
+        {"--length 3 --fixed2 齉", "画，取名的笔画格局只收1至30画的字"},
+    };
+    for (const auto& [options, reason] : empty) {
+        r = Generate(Words(options));
+        EXPECT_EQ(r.status, 0) << options;
+        EXPECT_EQ(SplitLines(r.out).size(), 1u) << options;
+        EXPECT_NE(r.err.find(reason), std::string::npos) << options << ": " << r.err;
+    }
 }
