@@ -1,7 +1,7 @@
 // quillora-cli generate: one run of "马上起名", printed as the results grid's
-// header and rows. --pages K adds the draws that K − 1 presses of "继续显示"
+// header and rows. --pages K adds the pages that K − 1 presses of "继续显示"
 // would show (only when the result holds more than 200 rows, as in the
-// window). --seed N makes the random samples and draws repeatable.
+// window, and while candidates not yet shown remain). --seed N makes the random samples and draws repeatable.
 //
 // Output: tab-separated UTF-8 on stdout by default, or CSV with --format csv.
 // With --output FILE the rows go to a file instead: --format xlsx writes the
@@ -84,14 +84,18 @@ int RunGenerate(const Args& args) {
     if (prepared.stop == GenerationStop::FixedCharacters)
         throw InputError{prepared.notice};
 
-    const bool more = OpenGeneration(prepared, candidates);
+    const bool more = OpenGeneration(prepared, candidates, state);
+    if (candidates.RecordCount() == 0) {
+        const std::string reason = EmptyGridReason(request, state, strokes) + "\n";
+        std::fwrite(reason.data(), 1, reason.size(), stderr);
+    }
     const std::string prefix = Trim(request.prefix);
     const std::string suffix = Trim(request.suffix);
     ResultGrid grid;
-    ShowCandidates(candidates, state, prefix, suffix, grid);
+    bool remain = ShowCandidates(candidates, state, prefix, suffix, grid);
     ExportTable table = GridExportTable(grid);
-    for (long long page = 2; more && page <= pages; ++page) {
-        ShowCandidates(candidates, state, prefix, suffix, grid);
+    for (long long page = 2; more && remain && page <= pages; ++page) {
+        remain = ShowCandidates(candidates, state, prefix, suffix, grid);
         AppendGridRows(grid, table);
     }
 

@@ -19,6 +19,20 @@ inline constexpr const char* kWordStrokes = "select bh from word where zi = ?";
 inline constexpr const char* kWordTraditional = "select ft from word where zi = ?";
 inline constexpr const char* kWordElement = "select wuhang from word where zi = ?";
 
+// ---- Parvello.dll: the appeal of a name ---------------------------------------
+//
+// The grade, meaning and reading of the common characters (zirating with
+// reading), of one other character (key: the character), the two-character
+// name parts and the sounds a name must not make.
+inline constexpr const char* kAppealCommonFacts =
+    "select r.zi, r.grade, r.meaning, coalesce(s.pinyin, ''), coalesce(s.numbered, ''), "
+    "coalesce(s.initial, ''), coalesce(s.final, ''), coalesce(s.tone, 0) "
+    "from zirating r left join reading s on s.zi = r.zi";
+inline constexpr const char* kAppealOneFacts =
+    "select zi, -1, '', pinyin, numbered, initial, final, tone from reading where zi = ?";
+inline constexpr const char* kAppealParts = "select zi from MZ";
+inline constexpr const char* kAppealNegativeSounds = "select sound, word from negsound";
+
 // ---- Parvello.dll: candidate-name generation ------------------------------
 //
 // One statement per name length and set of fixed positions. Every statement
@@ -316,6 +330,11 @@ inline constexpr const char* const kParvelloTables[] = {
     "ft text not null, wuhang text not null)",
     "create table MZ (ID integer primary key, zi text not null, wuhang text not null, "
     "ft text not null, bh integer not null, bh1 integer not null, bh2 integer not null)",
+    "create table zirating (zi text primary key, grade integer not null, meaning text not null) "
+    "without rowid",
+    "create table reading (zi text primary key, pinyin text not null, numbered text not null, "
+    "initial text not null, final text not null, tone integer not null) without rowid",
+    "create table negsound (sound text primary key, word text not null) without rowid",
     "create table gz (lx integer not null, bh11 integer not null, bh12 integer not null, "
     "bh21 integer not null, bh22 integer not null, zf integer not null)",
 };
@@ -326,6 +345,12 @@ inline constexpr const char* kInsertCyzi =
     "insert into CYZI (ID, zi, bh, ft, wuhang) values (?, ?, ?, ?, ?)";
 inline constexpr const char* kInsertMz =
     "insert into MZ (ID, zi, wuhang, ft, bh, bh1, bh2) values (?, ?, ?, ?, ?, ?, ?)";
+inline constexpr const char* kInsertRating =
+    "insert into zirating (zi, grade, meaning) values (?, ?, ?)";
+inline constexpr const char* kInsertReading =
+    "insert into reading (zi, pinyin, numbered, initial, final, tone) values (?, ?, ?, ?, ?, ?)";
+inline constexpr const char* kInsertNegativeSound =
+    "insert into negsound (sound, word) values (?, ?)";
 inline constexpr const char* kInsertGz =
     "insert into gz (lx, bh11, bh12, bh21, bh22, zf) values (?, ?, ?, ?, ?, ?)";
 

@@ -85,7 +85,7 @@ ExportTable AnalyseBatch(QueryObject& names, QueryObject& readings, const ChartN
             continue;
         }
         const NameGrades grades = WriteNameGrids(names, readings, name, ignore);
-        row[kBatchScore] = std::to_string(ScoreBrandName(grades, needs).points);
+        row[kBatchScore] = std::to_string(ScoreBrandName(grades).points);
         row[kBatchMainGrid] = Grid(grades.mainNumber);
         row[kBatchFullGrid] = Grid(grades.fullNumber);
         row[kBatchElements] = Joined(grades.mainElements, "");

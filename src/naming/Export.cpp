@@ -150,7 +150,8 @@ void ExportTsv(const std::string& path, const ExportTable& table) {
 }
 
 void ExportCsv(const std::string& path, const ExportTable& table) {
-    const std::string text = FormatCsv(table);
+    // The byte-order mark tells spreadsheet programs that the text is UTF-8.
+    const std::string text = "\xEF\xBB\xBF" + FormatCsv(table);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out)
         throw FileWriteError("文件 " + path + " 无法保存：" + std::strerror(errno));

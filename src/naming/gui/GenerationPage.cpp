@@ -40,7 +40,7 @@ namespace {
 
 // The grid as the page draws it: the pixel width of each column and the
 // height of every row.
-constexpr int kColumnWidths[kGridColumns] = {43, 183, 194, 57, 57, 58, 55, 56, 62};
+constexpr int kColumnWidths[kGridColumns] = {43, 183, 194, 57, 57, 58, 55, 56, 62, 130, 50, 260};
 constexpr int kRowHeight = 18;
 // The width of the captions at the left of the input rows.
 constexpr int kCaptionWidth = 84;
@@ -359,9 +359,13 @@ void GenerationPage::RzBitBtn5Click() {
 
     {
         RunGuard guard(RzBitBtn5);
-        const bool more = OpenGeneration(prepared, window_.ADOComDS);
+        const bool more = OpenGeneration(prepared, window_.ADOComDS, state_);
         RzBitBtn2->setEnabled(more);
         RzBitBtn2Click();
+    }
+    if (window_.ADOComDS.RecordCount() == 0) {
+        ShowInfo(Q(EmptyGridReason(request, state_, window_.ADOTem)));
+        return;
     }
     // The keyboard goes on in the results (the button that had it was
     // disabled during the run).
@@ -371,8 +375,9 @@ void GenerationPage::RzBitBtn5Click() {
 void GenerationPage::RzBitBtn2Click() {
     if (!window_.ADOComDS.IsOpen())
         return;
-    ShowCandidates(window_.ADOComDS, state_, Trim(S(NameBegin->text())), Trim(S(NameEnd->text())),
-                   grid_);
+    if (!ShowCandidates(window_.ADOComDS, state_, Trim(S(NameBegin->text())),
+                        Trim(S(NameEnd->text())), grid_))
+        RzBitBtn2->setEnabled(false);
     sortColumn_ = -1;
     RzStringGrid1->horizontalHeader()->setSortIndicatorShown(false);
     RenderGrid();
