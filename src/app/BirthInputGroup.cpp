@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "app/ShowInfo.h"
 #include "common/Text.h"
 
 namespace quillora::gui {
@@ -14,9 +15,17 @@ GbkByteLimitValidator::GbkByteLimitValidator(int maxBytes, QObject* parent)
 
 QValidator::State GbkByteLimitValidator::validate(QString& input, int& /*pos*/) const {
     const int bytes = GbkByteLength(input.toStdString());
-    if (bytes < 0 || bytes > maxBytes_)
-        return Invalid;
-    return Acceptable;
+    if (bytes >= 0 && bytes <= maxBytes_)
+        return Acceptable;
+    // The edit keeps its earlier text; say why, beside the edit.
+    const QString why =
+        bytes < 0 ? QStringLiteral(
+                        "只能输入GBK汉字、字母和数字，其他字符（如生僻字、表情符号）无法保存。")
+                  : QStringLiteral("最多输入%1个字节（%2个汉字），输入的内容太长。")
+                        .arg(maxBytes_)
+                        .arg(maxBytes_ / 2);
+    ShowNotice(qobject_cast<QWidget*>(parent()), why);
+    return Invalid;
 }
 
 namespace {
@@ -130,9 +139,11 @@ BirthInputGroup::BirthInputGroup(const Options& options, QWidget* parent)
     row->addStretch(1);
 
     Reset();
+    ConnectEdits();
 }
 
 void BirthInputGroup::Reset() {
+    filling_ = true;
     Xing->clear();
     if (NameB != nullptr)
         NameB->clear();
@@ -143,6 +154,7 @@ void BirthInputGroup::Reset() {
     Sday->setCurrentIndex(0);    // 1
     Shour->setCurrentIndex(0);   // 子 0
     CBFen->setCurrentIndex(0);   // 0
+    filling_ = false;
 }
 
 BirthEntries BirthInputGroup::Entries() const {
@@ -170,6 +182,53 @@ BirthEntries BirthInputGroup::Entries() const {
 void BirthInputGroup::FocusOn(BirthField field) {
     if (field == BirthField::Name)
         Xing->setFocus();
+}
+
+void BirthInputGroup::SetEntries(const BirthEntries& person) {
+    filling_ = true;
+    const QString name = QString::fromStdString(person.name);
+    const QString given = QString::fromStdString(person.givenName);
+    if (NameB == nullptr) {
+        Xing->setText(name + given);
+    } else if (!given.isEmpty() || name.isEmpty()) {
+        Xing->setText(name);
+        NameB->setText(given);
+    } else {
+        // One character, or a surrogate pair, for the surname.
+        const int first = name.at(0).isHighSurrogate() && name.size() > 1 ? 2 : 1;
+        Xing->setText(name.left(first));
+        NameB->setText(name.mid(first));
+    }
+    CBsex->setCurrentText(QString::fromStdString(person.sex));
+    if (person.calendarIndex >= 0 && person.calendarIndex < ComDate->count())
+        ComDate->setCurrentIndex(person.calendarIndex);
+    const std::pair<QComboBox*, const std::string*> texts[] = {{SYear, &person.year},
+                                                               {SMonth, &person.month},
+                                                               {Sday, &person.day},
+                                                               {Shour, &person.hour},
+                                                               {CBFen, &person.minute}};
+    for (const auto& [box, text] : texts) {
+        const QString value = QString::fromStdString(*text);
+        const int index = box->findText(value, Qt::MatchExactly);
+        if (index >= 0)
+            box->setCurrentIndex(index);
+        else if (box->isEditable())
+            box->setCurrentText(value);
+    }
+    filling_ = false;
+}
+
+void BirthInputGroup::ConnectEdits() {
+    const auto edited = [this] {
+        if (!filling_)
+            emit Edited();
+    };
+    for (QLineEdit* edit : {Xing, NameB}) {
+        if (edit != nullptr)
+            connect(edit, &QLineEdit::textEdited, this, edited);
+    }
+    for (QComboBox* box : {CBsex, ComDate, SYear, SMonth, Sday, Shour, CBFen})
+        connect(box, &QComboBox::currentTextChanged, this, edited);
 }
 
 }  // namespace quillora::gui

@@ -58,14 +58,27 @@ class BirthInputGroup : public QWidget {
     // Moves the focus to the entry a failed check names.
     void FocusOn(BirthField field);
 
-    // Every entry back to its initial value.
+    // Every entry back to its initial value (emits no Edited).
     void Reset();
+
+    // Fills the entries from another page's person: a name split into
+    // surname and given name joins on a page with one name entry; on a page
+    // with two, a name without its given name splits after its first
+    // character. Emits no Edited.
+    void SetEntries(const BirthEntries& person);
 
     // Byte limit of each name edit.
     static constexpr int kNameBytes = 20;
 
+  signals:
+    // The user changed an entry (typed, pasted or chose from a list).
+    void Edited();
+
   private:
+    void ConnectEdits();
+
     Options options_;
+    bool filling_ = false;  // SetEntries is writing the entries
 };
 
 }  // namespace quillora::gui

@@ -107,7 +107,6 @@ BirthReadResult ReadBirthRecord(const BirthEntries& e, const BirthReadOptions& o
     const std::optional<std::string> cycle = YearCycleNameOf(r.lunar);
     if (!cycle)
         return fail(kDateRangeMessage);  // no lunar date: cannot happen in range
-    r.lunarYearText = std::to_string(r.lunar.year);
     r.lunarText =
         *cycle + LunarMonthName(r.lunar.month, r.lunar.isLeap) + LunarDayName(r.lunar.day);
     r.animal = GbkBytesOf(Trim(*cycle), 6, 2);

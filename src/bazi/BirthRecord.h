@@ -60,7 +60,6 @@ struct BirthRecord {
     std::string hourText;    // "0" to "23"
     std::string minuteText;  // as entered, not trimmed
     LunarDate lunar;
-    std::string lunarYearText;
     std::string lunarText;  // e.g. 己未(羊年)十一月十四
     std::string animal;
     std::string constellation;

@@ -15,6 +15,7 @@
 
 #include "cli/BirthOptions.h"
 #include "cli/Commands.h"
+#include "cli/TableOutput.h"
 #include "common/Text.h"
 #include "data/Database.h"
 #include "naming/Export.h"
@@ -62,10 +63,6 @@ GenerationRequest RequestOf(const Args& args) {
     return r;
 }
 
-void Print(const std::string& text) {
-    std::fwrite(text.data(), 1, text.size(), stdout);
-}
-
 }  // namespace
 
 int RunGenerate(const Args& args) {
@@ -73,14 +70,7 @@ int RunGenerate(const Args& args) {
     const long long pages = PositiveNumber(args, "pages", 1);
     if (pages < 1)
         throw InputError{"--pages takes a number of 1 or more"};
-    const std::string format = args.Get("format", "tsv");
-    if (format != "tsv" && format != "csv" && format != "xlsx") {
-        throw InputError{"--format takes tsv, csv or xlsx"};
-    }
-    const std::string output = args.Get("output");
-    if (format == "xlsx" && output.empty()) {
-        throw InputError{"--format xlsx needs --output FILE"};
-    }
+    const TableOutput out = ReadTableOutput(args);
     if (args.Has("seed")) {
         SeedRandom(static_cast<std::uint64_t>(PositiveNumber(args, "seed", 0)));
     }
@@ -109,19 +99,7 @@ int RunGenerate(const Args& args) {
         AppendGridRows(grid, table);
     }
 
-    if (format == "xlsx") {
-        ExportXlsx(output, table);
-    } else if (format == "csv") {
-        if (output.empty()) {
-            Print(FormatCsv(table));
-        } else {
-            ExportCsv(output, table);
-        }
-    } else if (output.empty()) {
-        Print(FormatTsv(table));
-    } else {
-        ExportTsv(output, table);
-    }
+    WriteTable(out, table);
     return 0;
 }
 

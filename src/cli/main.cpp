@@ -20,11 +20,15 @@ const char* kUsage =
     "            --year Y --month M --day D --hour H --minute MI\n"
     "  analyse   --name N --sex .. --calendar .. --year .. --month .. --day ..\n"
     "            --hour H --minute MI --main NAME [--suffix S] [--prefix P]\n"
+    "  analyse   --batch FILE --sex .. --calendar .. --year .. --month .. --day ..\n"
+    "            --hour H --minute MI [--format tsv|csv|xlsx] [--output FILE]\n"
     "  generate  --name N --sex .. --calendar .. --year .. --month .. --day ..\n"
     "            --hour H --minute MI --length 2|3|4 [--fixed1 C] .. [--fixed4 C]\n"
     "            [--suffix S] [--prefix P] [--seed N] [--pages K]\n"
     "            [--format tsv|csv|xlsx] [--output FILE]\n"
     "  almanac   --year Y --month M --day D\n"
+    "  auspicious --activity A --from YYYY-MM-DD --to YYYY-MM-DD\n"
+    "            [--sex .. --calendar .. --year .. --month .. --day .. --hour H --minute MI]\n"
     "  lunar     YYYY-MM-DD\n"
     "  solar     --year Y --month M --day D [--leap]\n"
     "  month     YYYY-MM [--day D]\n"
@@ -39,9 +43,9 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"bazi", RunBazi},       {"analyse", RunAnalyse}, {"generate", RunGenerate},
-    {"almanac", RunAlmanac}, {"lunar", RunLunar},     {"solar", RunSolar},
-    {"month", RunMonth},     {"terms", RunTerms},
+    {"bazi", RunBazi},       {"analyse", RunAnalyse},       {"generate", RunGenerate},
+    {"almanac", RunAlmanac}, {"auspicious", RunAuspicious}, {"lunar", RunLunar},
+    {"solar", RunSolar},     {"month", RunMonth},           {"terms", RunTerms},
 };
 
 }  // namespace

@@ -9,11 +9,11 @@
 
 namespace quillora {
 
-// What an export writes: the header texts, the column widths in pixels, which
-// columns hold numbers, and the rows in the order shown.
+// What an export writes: the header texts, the spreadsheet's column widths
+// in characters, which columns hold numbers, and the rows in the order shown.
 struct ExportTable {
     std::vector<std::string> header;
-    std::vector<int> widths;
+    std::vector<double> widths;
     std::vector<bool> numeric;
     std::vector<std::vector<std::string>> rows;
 };
@@ -25,7 +25,7 @@ ExportTable GridExportTable(const ResultGrid& grid);
 void AppendGridRows(const ResultGrid& grid, ExportTable& table);
 
 // Writes an .xlsx workbook with one sheet "起名结果": the header row in bold
-// and frozen, the widths of the grid's columns, number columns as numbers.
+// and frozen, the table's column widths, number columns as numbers.
 // Throws FileWriteError (naming the file) when it cannot be written.
 void ExportXlsx(const std::string& path, const ExportTable& table);
 

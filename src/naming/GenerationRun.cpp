@@ -20,9 +20,8 @@ bool FindMissingWuhang(const BirthRecord& record, GenerationState& state) {
     return true;
 }
 
-PreparedGeneration PrepareGeneration(
-    const GenerationRequest& request, GenerationState& state, QueryObject& strokes,
-    const std::function<void(const std::string&)>& storeLunarYear) {
+PreparedGeneration PrepareGeneration(const GenerationRequest& request, GenerationState& state,
+                                     QueryObject& strokes) {
     PreparedGeneration out;
     const int length = request.Length();
     if (length < kMinNameLength || length > kMaxNameLength) {
@@ -40,8 +39,6 @@ PreparedGeneration PrepareGeneration(
         return out;
     }
     out.record = read.record;
-    if (storeLunarYear)
-        storeLunarYear(out.record->lunarYearText);
 
     // The elements the chart lacks.
     if (!FindMissingWuhang(*out.record, state)) {

@@ -4,7 +4,6 @@
 // query object. The window and the command line both run it.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -58,12 +57,9 @@ bool FindMissingWuhang(const BirthRecord& record, GenerationState& state);
 // when every position is fixed, and otherwise chooses the statement, its keys
 // and its element conditions. The generation state is rewritten once the
 // birth-data checks pass, also when the run then stops at the
-// fixed-character check. storeLunarYear, when given, receives the record's
-// lunar year as soon as the record is read (the main window keeps it).
-// Conversion and database errors throw.
-PreparedGeneration PrepareGeneration(
-    const GenerationRequest& request, GenerationState& state, QueryObject& strokes,
-    const std::function<void(const std::string&)>& storeLunarYear = {});
+// fixed-character check. Conversion and database errors throw.
+PreparedGeneration PrepareGeneration(const GenerationRequest& request, GenerationState& state,
+                                     QueryObject& strokes);
 
 // Reads the candidates: closes the generation query object, gives it the
 // connection of "Parvello.dll" again, opens the prepared statement and drops

@@ -95,6 +95,19 @@ struct ChartNeeds {
     std::vector<std::string> favourable;
 };
 
+// The needs of a legal person's chart: the elements its eight characters
+// lack and its favourable elements.
+ChartNeeds ChartNeedsOf(const FourPillarsChart& chart);
+
+// The luck word of a grid number: "吉", "半吉", "凶", or "未收录" for 0 (no
+// character of the grid was found).
+const char* GridLuckName(int number);
+
+// The elements of `wanted` that the name's characters carry, in the order
+// 金 木 水 火 土.
+std::vector<std::string> SuppliedElements(const std::vector<std::string>& wanted,
+                                          const std::vector<std::string>& mainElements);
+
 struct OverallScore {
     int points = 0;
     std::string reason;
@@ -152,9 +165,6 @@ struct BrandNameView {
     std::string suffix;
     std::function<void()> clearMemo;  // called once every check has passed
     LineSink appendLine;
-    // Keeps the lunar year of the record once it is read (the main window's
-    // or the analysis window's own copy); may be empty.
-    std::function<void(const std::string&)> storeLunarYear;
     QueryObject* strokes = nullptr;   // "Parvello.dll"
     QueryObject* readings = nullptr;  // "Somnette.dll"
     int currentYear = 0;              // the year ages count to; 0 reads the clock

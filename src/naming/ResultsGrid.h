@@ -15,7 +15,6 @@ namespace quillora {
 inline constexpr int kGridColumns = 12;
 inline constexpr int kGridRows = 201;       // row 0 is the header
 inline constexpr int kCandidateRows = 200;  // rows 1 ... 200
-inline constexpr int kGridRowHeight = 18;
 
 // Column indexes.
 enum GridColumn : int {
@@ -35,7 +34,6 @@ enum GridColumn : int {
 
 struct GridColumnInfo {
     const char* header;
-    int width;     // pixels
     bool numeric;  // sorted and exported as a number
 };
 extern const std::array<GridColumnInfo, kGridColumns> kResultColumns;

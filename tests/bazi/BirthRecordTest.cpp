@@ -47,7 +47,6 @@ TEST(BirthRecord, InitialEntriesReadAsFirstOfJanuary1980) {
     EXPECT_EQ(r.dateText, "1980-1-1");  // as typed, not padded
     EXPECT_EQ(FormatDate(r.birthDate), "1980-01-01");
     EXPECT_EQ(r.lunar, (LunarDate{1979, 11, 14, false}));
-    EXPECT_EQ(r.lunarYearText, "1979");
     EXPECT_EQ(r.lunarText, "己未(羊年)十一月十四");
     EXPECT_EQ(r.animal, "羊");
     EXPECT_EQ(r.constellation, "摩羯座");

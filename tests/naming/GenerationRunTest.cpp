@@ -126,14 +126,14 @@ const char* const kFixedChars[4] = {"金", "华", "通", "达"};
 }  // namespace
 
 TEST(GenerationRun, BirthChecksStopTheRunAndKeepTheState) {
-    QueryObject adoTem(DbConnectionString(kParvelloFile), kCharLookupTimeout);
+    QueryObject strokes(DbConnectionString(kParvelloFile), kCharLookupTimeout);
     GenerationState state;
     state.MissingWuhang = "木";
     state.NameEndBh = 7;
     state.WuhangFilter = "x";
     GenerationRequest r = Request(true, 2);
     r.person.name = "  ";
-    PreparedGeneration p = PrepareGeneration(r, state, adoTem);
+    PreparedGeneration p = PrepareGeneration(r, state, strokes);
     EXPECT_EQ(p.stop, GenerationStop::BirthCheck);
     EXPECT_EQ(p.issue.message, "姓名不能为空!");
     EXPECT_EQ(p.issue.focus, BirthField::Name);
@@ -143,18 +143,18 @@ TEST(GenerationRun, BirthChecksStopTheRunAndKeepTheState) {
 
     r = Request(true, 2);
     r.person.year = " ";
-    EXPECT_EQ(PrepareGeneration(r, state, adoTem).issue.message, "请选择出生年!");
+    EXPECT_EQ(PrepareGeneration(r, state, strokes).issue.message, "请选择出生年!");
     r = Request(true, 2);
     r.person.hour = "";
-    EXPECT_EQ(PrepareGeneration(r, state, adoTem).issue.message, "请选择出生小时!");
+    EXPECT_EQ(PrepareGeneration(r, state, strokes).issue.message, "请选择出生小时!");
 }
 
 TEST(GenerationRun, StateOfSuffixPrefixAndMissingElements) {
-    QueryObject adoTem(DbConnectionString(kParvelloFile), kCharLookupTimeout);
+    QueryObject strokes(DbConnectionString(kParvelloFile), kCharLookupTimeout);
     GenerationState state;
     GenerationRequest r = Request(true, 2);
     r.suffix = " 珠宝 ";
-    PreparedGeneration p = PrepareGeneration(r, state, adoTem);
+    PreparedGeneration p = PrepareGeneration(r, state, strokes);
     ASSERT_EQ(p.stop, GenerationStop::None);
     // 珠 11 and 宝 (寶) 20 strokes; traditional forms 珠 and 寶.
     EXPECT_EQ(state.NameEndBh, 31);
@@ -171,7 +171,7 @@ TEST(GenerationRun, StateOfSuffixPrefixAndMissingElements) {
     // do not.
     r.prefix = "万";
     r.lengthIndex = 2;
-    PrepareGeneration(r, state, adoTem);
+    PrepareGeneration(r, state, strokes);
     EXPECT_EQ(state.NameEndBh, 31);
     EXPECT_EQ(state.AffixBh, 46);
     EXPECT_EQ(state.NameBeginFt, "萬");
@@ -180,7 +180,7 @@ TEST(GenerationRun, StateOfSuffixPrefixAndMissingElements) {
     // A chart with all five elements, straight after one that lacked some:
     // no condition and no wrapping; empty affixes count nothing.
     r = Request(false, 4);
-    p = PrepareGeneration(r, state, adoTem);
+    p = PrepareGeneration(r, state, strokes);
     EXPECT_EQ(state.MissingWuhang, "");
     EXPECT_EQ(state.WuhangFilter, "");
     EXPECT_EQ(state.NameEndBh, 0);
@@ -190,7 +190,7 @@ TEST(GenerationRun, StateOfSuffixPrefixAndMissingElements) {
 }
 
 TEST(GenerationRun, FixedCharacterMessagesComeAfterTheStateIsRewritten) {
-    QueryObject adoTem(DbConnectionString(kParvelloFile), kCharLookupTimeout);
+    QueryObject strokes(DbConnectionString(kParvelloFile), kCharLookupTimeout);
     const char* messages[3] = {"二字名不能同时固定两个字！", "三字名不能同时固定三个字！",
                                "四字名不能同时固定四个字！"};
     for (int length = 2; length <= 4; ++length) {
@@ -199,7 +199,7 @@ TEST(GenerationRun, FixedCharacterMessagesComeAfterTheStateIsRewritten) {
         r.suffix = "珠宝";
         for (int i = 0; i < length; ++i)
             r.fixed[i] = kFixedChars[i];
-        const PreparedGeneration p = PrepareGeneration(r, state, adoTem);
+        const PreparedGeneration p = PrepareGeneration(r, state, strokes);
         EXPECT_EQ(p.stop, GenerationStop::FixedCharacters);
         EXPECT_EQ(p.notice, messages[length - 2]);
         EXPECT_EQ(p.statement, nullptr);
@@ -211,20 +211,20 @@ TEST(GenerationRun, FixedCharacterMessagesComeAfterTheStateIsRewritten) {
     GenerationState state;
     GenerationRequest r = Request(true, 3);
     r.fixed = {"金", "华", "通", ""};
-    EXPECT_EQ(PrepareGeneration(r, state, adoTem).notice, messages[1]);
+    EXPECT_EQ(PrepareGeneration(r, state, strokes).notice, messages[1]);
 }
 
 // A fixed character that word lacks, or one that holds an apostrophe, gives
 // an empty result and no error; so does a suffix with an apostrophe.
 TEST(GenerationRun, UnknownFixedCharactersGiveNoRows) {
-    QueryObject adoTem(DbConnectionString(kParvelloFile), kCharLookupTimeout);
+    QueryObject strokes(DbConnectionString(kParvelloFile), kCharLookupTimeout);
     QueryObject adoComDS(kGenerationTimeout);
     for (const char* odd : {"x", "'", "%"}) {
         GenerationState state;
         GenerationRequest r = Request(false, 3);
         r.fixed[1] = odd;
         r.suffix = "珠'宝";
-        const PreparedGeneration p = PrepareGeneration(r, state, adoTem);
+        const PreparedGeneration p = PrepareGeneration(r, state, strokes);
         ASSERT_EQ(p.stop, GenerationStop::None);
         EXPECT_EQ(state.NameEndBh, 31);
         EXPECT_STREQ(p.statement->label, "G3-3");
@@ -242,7 +242,7 @@ TEST(GenerationRun, UnknownFixedCharactersGiveNoRows) {
 // score against the scoring rule.
 TEST(GenerationRun, EveryCandidateSatisfiesItsStatement) {
     const Tables& t = Tables::Get();
-    QueryObject adoTem(DbConnectionString(kParvelloFile), kCharLookupTimeout);
+    QueryObject strokes(DbConnectionString(kParvelloFile), kCharLookupTimeout);
     QueryObject adoComDS(kGenerationTimeout);
     SeedRandom(20240501);
     for (const GenerationStatement& s : GenerationStatements()) {
@@ -255,7 +255,7 @@ TEST(GenerationRun, EveryCandidateSatisfiesItsStatement) {
                     r.fixed[i] = kFixedChars[i];
             }
             GenerationState state;
-            const PreparedGeneration p = PrepareGeneration(r, state, adoTem);
+            const PreparedGeneration p = PrepareGeneration(r, state, strokes);
             ASSERT_EQ(p.stop, GenerationStop::None);
             ASSERT_EQ(p.statement, &s);
             const bool more = OpenGeneration(p, adoComDS, state);

@@ -3,8 +3,10 @@
 // Stroke counts expected here are the Kangxi counts of the traditional
 // forms: 九 9, 万 (萬) 15, 珠 (玉 5 + 6) 11, 宝 (寶) 20, 天 4, 元 4, 金 8.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <stdexcept>
 
 #include "bazi/BirthRecord.h"
@@ -44,7 +46,6 @@ class NameAnalysisTest : public ::testing::Test {
             memo.clear();
         };
         v.appendLine = [this](const std::string& line) { memo.push_back(line); };
-        v.storeLunarYear = [this](const std::string& year) { lunarYear = year; };
         v.strokes = &strokes;
         v.readings = &readings;
         v.currentYear = 2024;
@@ -60,7 +61,6 @@ class NameAnalysisTest : public ::testing::Test {
 
     std::vector<std::string> memo;
     int clears = 0;
-    std::string lunarYear;
 };
 
 // The reading of a number straight from the table, for the golden texts.
@@ -158,14 +158,12 @@ TEST_F(NameAnalysisTest, ChecksComeInOrderAndLeaveTheMemoAlone) {
         v.birth.hour = c.hour;
         FillMemoWithEarlierReport();
         clears = 0;
-        lunarYear.clear();
         const AnalysisOutcome outcome = AnalyseBrandName(v);
         EXPECT_FALSE(outcome) << c.mainName;
         EXPECT_EQ(outcome.message, c.message) << c.mainName;
         EXPECT_EQ(outcome.focus, c.focus) << c.mainName;
         EXPECT_EQ(clears, 0) << c.mainName;
         EXPECT_EQ(memo, (std::vector<std::string>{"earlier report", ""})) << c.mainName;
-        EXPECT_EQ(lunarYear, "") << c.mainName;
     }
     // Four ASCII characters are four bytes: long enough.
     EXPECT_TRUE(AnalyseBrandName(View("abcd")));
@@ -179,7 +177,6 @@ TEST_F(NameAnalysisTest, WholeReportOfJiuwanZhubao) {
     const AnalysisOutcome outcome = AnalyseBrandName(View("九万", "珠宝"));
     ASSERT_TRUE(outcome) << outcome.message;
     EXPECT_EQ(clears, 1);
-    EXPECT_EQ(lunarYear, "1979");
     ExpectSameLines(memo, Golden("jiuwan-zhubao.txt"));
 }
 
@@ -272,7 +269,6 @@ TEST_F(NameAnalysisTest, AConversionErrorPartWayKeepsTheLinesWritten) {
     ASSERT_EQ(memo.size(), 7u);
     EXPECT_EQ(memo[0], "法人基本信息：");
     EXPECT_EQ(memo[6], "星座：摩羯座");
-    EXPECT_EQ(lunarYear, "1979");
 }
 
 // quillora-cli analyse prints the memo's lines and nothing else.
@@ -292,6 +288,42 @@ TEST_F(NameAnalysisTest, CommandLinePrintsTheMemoLines) {
     EXPECT_EQ(failing.out, "");
     EXPECT_EQ(failing.status, 2);
     EXPECT_NE(failing.err, "");
+}
+
+// analyse --batch: one row per name of the file (UTF-8 with a byte order
+// mark, CRLF, a blank line), the score the single analysis gives, the source,
+// the warnings and the class; a name that fails its check keeps its row.
+TEST(NameAnalysisCli, BatchRowsAgreeWithTheSingleAnalysis) {
+    const std::filesystem::path list =
+        std::filesystem::temp_directory_path() / ("quillora_batch_" + std::to_string(::getpid()));
+    {
+        std::ofstream out(list, std::ios::binary);
+        out << "\xEF\xBB\xBF九万\t珠宝\r\n\r\n中国最\t珠宝有限公司\r\n关雎\r\n九\r\n";
+    }
+    const CliResult r = RunCli({"analyse", "--batch", list.string(), "--year", "1980", "--month",
+                                "1", "--day", "1", "--hour", "0"});
+    std::filesystem::remove(list);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::vector<std::string> lines = SplitLines(r.out);
+    ASSERT_EQ(lines.size(), 5u) << r.out;
+    EXPECT_EQ(lines[0],
+              "编号\t品牌商标名称\t总体评分\t主体数理\t全称数理\t名称五行\t补八字\t出处\t"
+              "注册提示\t尼斯分类");
+    const std::vector<std::string> jiuwan = SplitFields(lines[1]);
+    ASSERT_EQ(jiuwan.size(), 10u);
+    EXPECT_EQ(jiuwan[1], "九万珠宝");
+    EXPECT_EQ(jiuwan[2], "79");  // the 【总体评分】 of the whole report above
+    EXPECT_EQ(jiuwan[9], "第14类 珠宝钟表");
+    const std::vector<std::string> state = SplitFields(lines[2]);
+    EXPECT_EQ(state[8], "中国（国名）；最（最高级）");
+    EXPECT_EQ(SplitFields(lines[3])[7], "关关雎鸠，在河之洲。——《诗经·周南·关雎》");
+    EXPECT_EQ(SplitFields(lines[4])[2], kMainNameTooShort);
+
+    const CliResult missing =
+        RunCli(Words("analyse --batch /nonexistent/list.txt --year 1980 "
+                     "--month 1 --day 1 --hour 0"));
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("/nonexistent/list.txt"), std::string::npos);
 }
 
 // ---- The overall score on hand-worked names --------------------------------
