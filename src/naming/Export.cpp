@@ -15,7 +15,7 @@ namespace {
 
 // The spreadsheet's widths of the grid's columns, in characters: about as
 // wide as the generation page shows them.
-constexpr double kSheetColumnWidths[kGridColumns] = {7.1, 27.1, 28.7, 9.1, 9.1, 9.3, 8.9, 9.0, 9.9};
+constexpr double kSheetColumnWidths[kGridColumns] = {7.1, 27.1, 28.7, 9.1, 9.1, 9.3, 8.9, 9.0, 9.9, 18.6, 7.1, 37.1};
 
 }  // namespace
 

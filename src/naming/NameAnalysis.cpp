@@ -55,8 +55,8 @@ std::string Join(const std::vector<std::string>& items, const char* separator) {
 }
 
 // The elements of `wanted` that `have` holds, in the order 金 木 水 火 土.
-std::vector<std::string> Supplied(const std::vector<std::string>& wanted,
-                                  const std::vector<std::string>& have) {
+std::vector<std::string> SuppliedIn(const std::vector<std::string>& wanted,
+                                    const std::vector<std::string>& have) {
     std::vector<std::string> out;
     for (const std::string_view e : ElementNames) {
         const bool w = std::find(wanted.begin(), wanted.end(), e) != wanted.end();
@@ -67,7 +67,7 @@ std::vector<std::string> Supplied(const std::vector<std::string>& wanted,
     return out;
 }
 
-const char* LuckName(int number) {
+const char* LuckWord(int number) {
     if (number == 0)
         return "未收录";
     const double luck = GridLuck(number);
@@ -213,32 +213,15 @@ OverallScore ScoreBrandName(const NameGrades& grades) {
     count(none, "不计");
 
     score.reason = "主体笔画格局" + std::to_string(pattern) + "分：主体数理" +
-                   LuckName(grades.mainNumber) + "，单字数理" + counts + "；全称数理" +
-                   LuckName(grades.fullNumber) + "加" + std::to_string(score.points - pattern) +
+                   LuckWord(grades.mainNumber) + "，单字数理" + counts + "；全称数理" +
+                   LuckWord(grades.fullNumber) + "加" + std::to_string(score.points - pattern) +
                    "分";
     return score;
 }
 
-ChartNeeds ChartNeedsOf(const FourPillarsChart& chart) {
-    ChartNeeds needs;
-    needs.missing = SplitChars(MissingElements(ChartElementsText(chart)));
-    for (FiveElement e : FavourableElementOf(chart).elements)
-        needs.favourable.emplace_back(ElementName(e));
-    return needs;
-}
-
-const char* GridLuckName(int number) {
-    return LuckName(number);
-}
-
-std::vector<std::string> SuppliedElements(const std::vector<std::string>& wanted,
-                                          const std::vector<std::string>& mainElements) {
-    return Supplied(wanted, mainElements);
-}
-
 std::string ElementFitLine(const NameGrades& grades, const ChartNeeds& needs) {
-    const std::vector<std::string> fills = Supplied(needs.missing, grades.mainElements);
-    const std::vector<std::string> suits = Supplied(needs.favourable, grades.mainElements);
+    const std::vector<std::string> fills = SuppliedIn(needs.missing, grades.mainElements);
+    const std::vector<std::string> suits = SuppliedIn(needs.favourable, grades.mainElements);
     std::string r = "【五行补益】：";
     if (needs.missing.empty()) {
         r += "八字五行俱全";
@@ -279,6 +262,23 @@ std::string CountingNoteLine(const BrandName& name) {
     if (letters)
         note += std::string(note.empty() ? "" : "；") + "英文字母不计笔画";
     return note.empty() ? note : "注：" + note + "。";
+}
+
+ChartNeeds ChartNeedsOf(const FourPillarsChart& chart) {
+    ChartNeeds needs;
+    needs.missing = SplitChars(MissingElements(ChartElementsText(chart)));
+    for (FiveElement e : FavourableElementOf(chart).elements)
+        needs.favourable.emplace_back(ElementName(e));
+    return needs;
+}
+
+const char* GridLuckName(int number) {
+    return LuckWord(number);
+}
+
+std::vector<std::string> SuppliedElements(const std::vector<std::string>& wanted,
+                                          const std::vector<std::string>& mainElements) {
+    return SuppliedIn(wanted, mainElements);
 }
 
 std::string OverallScoreLine(const OverallScore& score) {
@@ -336,7 +336,10 @@ AnalysisOutcome AnalyseBrandName(const BrandNameView& view) {
     const BrandName name = TrimmedBrandName(view.prefix, view.mainName, view.suffix);
     const NameGrades grades = WriteNameGrids(*view.strokes, *view.readings, name, sink);
 
-    const ChartNeeds needs = ChartNeedsOf(c);
+    ChartNeeds needs;
+    needs.missing = SplitChars(MissingElements(elements));
+    for (FiveElement e : favourable.elements)
+        needs.favourable.emplace_back(ElementName(e));
 
     sink(kNameSeparatorLine);
     sink("");
