@@ -68,6 +68,8 @@ int main(int argc, char** argv) {
         BuildFile(out, "Parvello.dll", 0, [&](BuildDb& db) {
             CreateParvelloSchema(db);
             FillParvello(db, ctx);
+            FillVerse(db, ctx);
+            FillRegistration(db, ctx);
         });
         BuildFile(out, "Somnette.dll", 1, [&](BuildDb& db) {
             CreateSomnetteSchema(db);

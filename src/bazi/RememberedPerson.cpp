@@ -18,7 +18,8 @@ std::string FormatPerson(const BirthEntries& person) {
                            {"month", person.month},
                            {"day", person.day},
                            {"hour", person.hour},
-                           {"minute", person.minute}});
+                           {"minute", person.minute},
+                           {"leap", person.leapMonth ? "1" : "0"}});
 }
 
 std::optional<BirthEntries> ParsePerson(const std::string& text) {
@@ -33,6 +34,7 @@ std::optional<BirthEntries> ParsePerson(const std::string& text) {
     person.day = s["day"];
     person.hour = s["hour"];
     person.minute = s["minute"];
+    person.leapMonth = s["leap"] == "1";
     if (Trim(person.name + person.givenName).empty() || Trim(person.year).empty())
         return std::nullopt;
     return person;

@@ -1,7 +1,7 @@
 // quillora-cli generate: one run of "马上起名", printed as the results grid's
-// header and rows. --pages K adds the draws that K − 1 presses of "继续显示"
+// header and rows. --pages K adds the pages that K − 1 presses of "继续显示"
 // would show (only when the result holds more than 200 rows, as in the
-// window). --seed N makes the random samples and draws repeatable.
+// window, and while candidates not yet shown remain). --seed N makes the random samples and draws repeatable.
 //
 // Output: tab-separated UTF-8 on stdout by default, or CSV with --format csv.
 // With --output FILE the rows go to a file instead: --format xlsx writes the
@@ -15,6 +15,7 @@
 
 #include "cli/BirthOptions.h"
 #include "cli/Commands.h"
+#include "cli/TableOutput.h"
 #include "common/Text.h"
 #include "data/Database.h"
 #include "naming/Export.h"
@@ -62,10 +63,6 @@ GenerationRequest RequestOf(const Args& args) {
     return r;
 }
 
-void Print(const std::string& text) {
-    std::fwrite(text.data(), 1, text.size(), stdout);
-}
-
 }  // namespace
 
 int RunGenerate(const Args& args) {
@@ -73,14 +70,7 @@ int RunGenerate(const Args& args) {
     const long long pages = PositiveNumber(args, "pages", 1);
     if (pages < 1)
         throw InputError{"--pages takes a number of 1 or more"};
-    const std::string format = args.Get("format", "tsv");
-    if (format != "tsv" && format != "csv" && format != "xlsx") {
-        throw InputError{"--format takes tsv, csv or xlsx"};
-    }
-    const std::string output = args.Get("output");
-    if (format == "xlsx" && output.empty()) {
-        throw InputError{"--format xlsx needs --output FILE"};
-    }
+    const TableOutput out = ReadTableOutput(args);
     if (args.Has("seed")) {
         SeedRandom(static_cast<std::uint64_t>(PositiveNumber(args, "seed", 0)));
     }
@@ -94,30 +84,22 @@ int RunGenerate(const Args& args) {
     if (prepared.stop == GenerationStop::FixedCharacters)
         throw InputError{prepared.notice};
 
-    const bool more = OpenGeneration(prepared, candidates);
+    const bool more = OpenGeneration(prepared, candidates, state);
+    if (candidates.RecordCount() == 0) {
+        const std::string reason = EmptyGridReason(request, state, strokes) + "\n";
+        std::fwrite(reason.data(), 1, reason.size(), stderr);
+    }
     const std::string prefix = Trim(request.prefix);
     const std::string suffix = Trim(request.suffix);
     ResultGrid grid;
-    ShowCandidates(candidates, state, prefix, suffix, grid);
+    bool remain = ShowCandidates(candidates, state, prefix, suffix, grid);
     ExportTable table = GridExportTable(grid);
-    for (long long page = 2; more && page <= pages; ++page) {
-        ShowCandidates(candidates, state, prefix, suffix, grid);
+    for (long long page = 2; more && remain && page <= pages; ++page) {
+        remain = ShowCandidates(candidates, state, prefix, suffix, grid);
         AppendGridRows(grid, table);
     }
 
-    if (format == "xlsx") {
-        ExportXlsx(output, table);
-    } else if (format == "csv") {
-        if (output.empty()) {
-            Print(FormatCsv(table));
-        } else {
-            ExportCsv(output, table);
-        }
-    } else if (output.empty()) {
-        Print(FormatTsv(table));
-    } else {
-        ExportTsv(output, table);
-    }
+    WriteTable(out, table);
     return 0;
 }
 

@@ -17,20 +17,25 @@ const char* kUsage =
     "\n"
     "commands:\n"
     "  bazi      --surname S --given G --sex 男|女 --calendar 公历|农历\n"
-    "            --year Y --month M --day D --hour H --minute MI\n"
-    "  analyse   --name N --sex .. --calendar .. --year .. --month .. --day ..\n"
+    "            --year Y --month M --day D [--leap] --hour H --minute MI\n"
+    "  analyse   --name N --sex .. --calendar .. --year .. --month .. --day .. [--leap]\n"
     "            --hour H --minute MI --main NAME [--suffix S] [--prefix P]\n"
-    "  generate  --name N --sex .. --calendar .. --year .. --month .. --day ..\n"
+    "  analyse   --batch FILE --sex .. --calendar .. --year .. --month .. --day .. [--leap]\n"
+    "            --hour H --minute MI [--format tsv|csv|xlsx] [--output FILE]\n"
+    "  generate  --name N --sex .. --calendar .. --year .. --month .. --day .. [--leap]\n"
     "            --hour H --minute MI --length 2|3|4 [--fixed1 C] .. [--fixed4 C]\n"
     "            [--suffix S] [--prefix P] [--seed N] [--pages K]\n"
     "            [--format tsv|csv|xlsx] [--output FILE]\n"
     "  almanac   --year Y --month M --day D\n"
+    "  auspicious --activity A --from YYYY-MM-DD --to YYYY-MM-DD\n"
+    "            [--sex .. --calendar .. --year .. --month .. --day .. --hour H --minute MI]\n"
     "  lunar     YYYY-MM-DD\n"
     "  solar     --year Y --month M --day D [--leap]\n"
     "  month     YYYY-MM [--day D]\n"
     "  terms     YYYY\n"
     "\n"
     "--hour takes the clock hour 0-23 or an hour item such as \"子 0\".\n"
+    "--leap: with --calendar 农历, the month is the year's leap month.\n"
     "Exit status: 0 done, 2 an input check failed, 1 any other error.\n";
 
 struct Command {
@@ -39,9 +44,9 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"bazi", RunBazi},       {"analyse", RunAnalyse}, {"generate", RunGenerate},
-    {"almanac", RunAlmanac}, {"lunar", RunLunar},     {"solar", RunSolar},
-    {"month", RunMonth},     {"terms", RunTerms},
+    {"bazi", RunBazi},       {"analyse", RunAnalyse},       {"generate", RunGenerate},
+    {"almanac", RunAlmanac}, {"auspicious", RunAuspicious}, {"lunar", RunLunar},
+    {"solar", RunSolar},     {"month", RunMonth},           {"terms", RunTerms},
 };
 
 }  // namespace

@@ -126,6 +126,11 @@ std::string LeftChars(std::string_view text, std::size_t n) {
     return std::string(text.substr(0, pos));
 }
 
+bool IsCjkIdeograph(char32_t cp) {
+    return (cp >= 0x4E00 && cp <= 0x9FFF) || (cp >= 0x3400 && cp <= 0x4DBF) ||
+           (cp >= 0x20000 && cp <= 0x323AF) || (cp >= 0xF900 && cp <= 0xFAFF) || cp == 0x3007;
+}
+
 namespace {
 
 // iconv descriptors are not thread-safe; one pair guarded by a mutex serves

@@ -38,6 +38,11 @@ std::size_t CharCount(std::string_view text);
 // The first n characters (all of them when the text is shorter).
 std::string LeftChars(std::string_view text, std::size_t n);
 
+// True when the code point is a CJK ideograph (unified, extension or
+// compatibility block): the characters a name, a listed word or a line of
+// verse is compared by.
+bool IsCjkIdeograph(char32_t cp);
+
 // GBK (code page 936) byte length of a text: 1 per ASCII character, 2 per
 // character that GBK encodes. Returns -1 when a character cannot be encoded.
 int GbkByteLength(std::string_view utf8);

@@ -5,6 +5,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
 
 #include "common/Text.h"
 
@@ -37,6 +40,13 @@ void WriteFileAtomically(const std::string& path, const std::string& bytes) {
         std::remove(tmp.c_str());
         Fail(path, std::strerror(e));
     }
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw std::runtime_error("cannot read " + path + ": " + std::strerror(errno));
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 void WriteGbkTextFile(const std::string& path, const std::string& text) {

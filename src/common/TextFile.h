@@ -18,6 +18,10 @@ class FileWriteError : public std::runtime_error {
 // never damages an earlier file of that name. Throws FileWriteError.
 void WriteFileAtomically(const std::string& path, const std::string& bytes);
 
+// The bytes of a file the user names (a list to read). Throws
+// std::runtime_error naming the file when it cannot be read.
+std::string ReadFileBytes(const std::string& path);
+
 // Writes UTF-8 text as GBK with CRLF line ends, nothing added before or after.
 // Throws FileWriteError when the file cannot be written or the text holds a
 // character GBK cannot encode.

@@ -15,7 +15,7 @@ namespace {
 
 // The spreadsheet's widths of the grid's columns, in characters: about as
 // wide as the generation page shows them.
-constexpr double kSheetColumnWidths[kGridColumns] = {7.1, 27.1, 28.7, 9.1, 9.1, 9.3, 8.9, 9.0, 9.9};
+constexpr double kSheetColumnWidths[kGridColumns] = {7.1, 27.1, 28.7, 9.1, 9.1, 9.3, 8.9, 9.0, 9.9, 18.6, 7.1, 37.1};
 
 }  // namespace
 
@@ -150,7 +150,8 @@ void ExportTsv(const std::string& path, const ExportTable& table) {
 }
 
 void ExportCsv(const std::string& path, const ExportTable& table) {
-    const std::string text = FormatCsv(table);
+    // The byte-order mark tells spreadsheet programs that the text is UTF-8.
+    const std::string text = "\xEF\xBB\xBF" + FormatCsv(table);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out)
         throw FileWriteError("文件 " + path + " 无法保存：" + std::strerror(errno));

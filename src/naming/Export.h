@@ -38,7 +38,8 @@ std::string FormatCsv(const ExportTable& table);
 // Writes FormatTsv as GBK with CRLF line ends. Throws FileWriteError.
 void ExportTsv(const std::string& path, const ExportTable& table);
 
-// Writes FormatCsv as UTF-8. Throws FileWriteError.
+// Writes FormatCsv as UTF-8 after a byte-order mark (EF BB BF), so that a
+// spreadsheet program reads its Chinese text. Throws FileWriteError.
 void ExportCsv(const std::string& path, const ExportTable& table);
 
 }  // namespace quillora

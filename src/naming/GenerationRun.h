@@ -62,9 +62,18 @@ PreparedGeneration PrepareGeneration(const GenerationRequest& request, Generatio
                                      QueryObject& strokes);
 
 // Reads the candidates: closes the generation query object, gives it the
-// connection of "Parvello.dll" again and opens the prepared statement.
-// Returns whether "继续显示" is to be enabled: the result holds more than 200
-// rows.
-bool OpenGeneration(const PreparedGeneration& prepared, QueryObject& candidates);
+// connection of "Parvello.dll" again, opens the prepared statement and drops
+// the ranking of the previous result. Returns whether "继续显示" is to be
+// enabled: the result holds more than 200 rows.
+bool OpenGeneration(const PreparedGeneration& prepared, QueryObject& candidates,
+                    GenerationState& state);
+
+// Why a run found no candidate, in one message that says what to change: a
+// fixed character the dictionary lacks, one outside 1..30 strokes (no stroke
+// pattern holds it), or lacking elements that the fixed characters leave to
+// fewer free positions than there are elements to supply; otherwise that no
+// drawn combination matched a stroke pattern and the lacking elements.
+std::string EmptyGridReason(const GenerationRequest& request, const GenerationState& state,
+                            QueryObject& strokes);
 
 }  // namespace quillora

@@ -17,6 +17,9 @@ const std::array<GridColumnInfo, kGridColumns> kResultColumns = {{
     {"主体笔画", true},
     {"后缀笔画", true},
     {"总体评分", true},
+    {"拼音", false},
+    {"雅名分", true},
+    {"寓意说明", false},
 }};
 
 ResultGrid::ResultGrid() {

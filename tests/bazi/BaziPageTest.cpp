@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
@@ -234,17 +235,52 @@ TEST_F(BaziPageTest, FailedCheckLeavesTheMemoAlone) {
     EXPECT_EQ(Messages()[0].text, QStringLiteral("请选择出生年!"));
     EXPECT_EQ(page_->Memo1->toPlainText(), QStringLiteral("前一份报告"));
 
-    // An invalid lunar entry and a date out of range stop the same way.
+    // An invalid lunar entry, a date out of range and a minute that cannot
+    // be read stop the same way, each with a message naming the entry.
     Messages().clear();
     Enter("", "", "男", 1, "2020", "1", "30", "子 0", "0");
     page_->RzButton2->click();
     Enter("", "", "男", 0, "1900", "1", "15", "子 0", "0");
     page_->RzButton2->click();
-    ASSERT_EQ(Messages().size(), 2u);
-    EXPECT_EQ(Messages()[0].text, QStringLiteral("农历日期无效，请重新选择!"));
+    Enter("", "", "男", 0, "1980", "1", "1", "子 0", "x");
+    page_->RzButton2->click();
+    ASSERT_EQ(Messages().size(), 3u);
+    EXPECT_EQ(Messages()[0].text,
+              QStringLiteral("农历日期无效：农历2020年一月只有29天，请重新选择!"));
     EXPECT_EQ(Messages()[1].text,
               QStringLiteral("出生日期超出范围(1900年1月31日至2100年12月31日)!"));
+    EXPECT_EQ(Messages()[2].text, QStringLiteral("出生分钟无效：“x”不是数字，请重新输入!"));
     EXPECT_EQ(page_->Memo1->toPlainText(), QStringLiteral("前一份报告"));
+}
+
+// 闰 (the leap month) can be ticked only for a lunar year whose leap month has the entered
+// number; anything else clears it.
+TEST_F(BaziPageTest, LeapMonthBoxOnlyForTheLeapMonthOfALunarYear) {
+    auto* leap = Control<QCheckBox>("ChkLeap2");
+    ASSERT_NE(leap, nullptr);
+    EXPECT_EQ(leap->text(), QStringLiteral("闰"));
+    EXPECT_FALSE(leap->isEnabled());
+    Enter("", "", "女", 1, "2023", "2", "15", "子 0", "0");
+    ASSERT_TRUE(leap->isEnabled());
+    leap->setChecked(true);
+    page_->RzButton2->click();
+    EXPECT_TRUE(Messages().empty());
+    const QStringList lines = page_->Memo1->toPlainText().split(QLatin1Char('\n'));
+    ASSERT_GT(lines.size(), 3);
+    EXPECT_EQ(lines[2], QStringLiteral("您出生公历：2023年04月05日0点0分"));
+    EXPECT_EQ(lines[3], QStringLiteral("农历：癸卯(兔年)闰二月十五"));
+
+    page_->group->SMonth->setCurrentText(QStringLiteral("3"));
+    EXPECT_FALSE(leap->isEnabled());
+    EXPECT_FALSE(leap->isChecked());
+    page_->group->SMonth->setCurrentText(QStringLiteral("2"));
+    leap->setChecked(true);
+    page_->group->ComDate->setCurrentIndex(0);
+    EXPECT_FALSE(leap->isEnabled());
+    EXPECT_FALSE(page_->group->Entries().leapMonth);
+    page_->group->ComDate->setCurrentIndex(1);
+    page_->group->SYear->setCurrentText(QStringLiteral("2024"));
+    EXPECT_FALSE(leap->isEnabled());
 }
 
 TEST_F(BaziPageTest, SecondRunLeavesOnlyTheSecondReport) {

@@ -183,17 +183,18 @@ TEST_F(NameWindowTest, FillingFollowsTheCallersEntries) {
     EXPECT_TRUE(w->RzMemo1->toPlainText().isEmpty());
 }
 
-// A minute that is no number stops the report after the summary lines,
-// which stay in the memo.
-TEST_F(NameWindowTest, AConversionErrorKeepsTheLinesWritten) {
-    TFrmNamemain* w = OpenWindow("", "");
+// A minute that is no number is refused with a message naming it; the memo
+// keeps what it held.
+TEST_F(NameWindowTest, AnUnreadableMinuteIsRefusedByName) {
+    TFrmNamemain* w = OpenWindow(QString(), QString());
     w->show();
     w->Namezhi1->setText(QStringLiteral("九万"));
     w->CBFen->setCurrentText(QStringLiteral("x"));
-    EXPECT_THROW(w->RzButton1Click(), ConvertError);
-    const QStringList lines = Lines(w->RzMemo1);
-    ASSERT_EQ(lines.size(), 7);
-    EXPECT_EQ(lines[0], QStringLiteral("法人基本信息："));
+    const QString before = w->RzMemo1->toPlainText();
+    w->RzButton1Click();
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].text, QStringLiteral("出生分钟无效：“x”不是数字，请重新输入!"));
+    EXPECT_EQ(w->RzMemo1->toPlainText(), before);
 }
 
 // Two openings, modal as the results grid opens them: what the user changed

@@ -35,17 +35,8 @@ BrandInputPanel::BrandInputPanel(const Options& options, QWidget* parent) : QFra
     BirthInputGroup::Options groupOptions;
     groupOptions.suffix = options.suffix;
     groupOptions.editableLists = options.editableLists;
+    groupOptions.compact = true;
     group = new BirthInputGroup(groupOptions, this);
-    // Narrower entries than the pages' defaults, so that the whole group
-    // stands in one row beside the captions and the buttons.
-    group->Xing->setFixedWidth(64);
-    group->CBsex->setFixedWidth(44);
-    group->ComDate->setFixedWidth(54);
-    group->SYear->setFixedWidth(54);
-    group->SMonth->setFixedWidth(40);
-    group->Sday->setFixedWidth(40);
-    group->Shour->setFixedWidth(60);
-    group->CBFen->setFixedWidth(40);
 
     grid->addWidget(MakeCaption(this, QStringLiteral("企业法人"), kCaptionWidth), 0, 0);
     grid->addWidget(group, 0, 1);

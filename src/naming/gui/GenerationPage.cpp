@@ -40,7 +40,7 @@ namespace {
 
 // The grid as the page draws it: the pixel width of each column and the
 // height of every row.
-constexpr int kColumnWidths[kGridColumns] = {43, 183, 194, 57, 57, 58, 55, 56, 62};
+constexpr int kColumnWidths[kGridColumns] = {43, 183, 194, 57, 57, 58, 55, 56, 62, 130, 50, 260};
 constexpr int kRowHeight = 18;
 // The width of the captions at the left of the input rows.
 constexpr int kCaptionWidth = 84;
@@ -143,15 +143,9 @@ GenerationPage::GenerationPage(TFrmIndex& window, QWidget* page) : QObject(page)
 
 void GenerationPage::CreateInputs(QWidget* panel, QGridLayout* rows) {
     // Row 1: the legal person.
-    group = new BirthInputGroup(BirthInputGroup::Options{}, panel);
-    group->Xing->setFixedWidth(76);
-    group->CBsex->setFixedWidth(46);
-    group->ComDate->setFixedWidth(58);
-    group->SYear->setFixedWidth(58);
-    group->SMonth->setFixedWidth(42);
-    group->Sday->setFixedWidth(42);
-    group->Shour->setFixedWidth(64);
-    group->CBFen->setFixedWidth(42);
+    BirthInputGroup::Options groupOptions;
+    groupOptions.compact = true;
+    group = new BirthInputGroup(groupOptions, panel);
     rows->addWidget(MakeCaption(panel, QStringLiteral("企业法人"), kCaptionWidth), 0, 0);
     rows->addWidget(group, 0, 1);
 
@@ -364,9 +358,13 @@ void GenerationPage::RzBitBtn5Click() {
 
     {
         RunGuard guard(RzBitBtn5);
-        const bool more = OpenGeneration(prepared, window_.ADOComDS);
+        const bool more = OpenGeneration(prepared, window_.ADOComDS, state_);
         RzBitBtn2->setEnabled(more);
         RzBitBtn2Click();
+    }
+    if (window_.ADOComDS.RecordCount() == 0) {
+        ShowInfo(Q(EmptyGridReason(request, state_, window_.ADOTem)));
+        return;
     }
     // The keyboard goes on in the results (the button that had it was
     // disabled during the run).
@@ -376,8 +374,9 @@ void GenerationPage::RzBitBtn5Click() {
 void GenerationPage::RzBitBtn2Click() {
     if (!window_.ADOComDS.IsOpen())
         return;
-    ShowCandidates(window_.ADOComDS, state_, Trim(S(NameBegin->text())), Trim(S(NameEnd->text())),
-                   grid_);
+    if (!ShowCandidates(window_.ADOComDS, state_, Trim(S(NameBegin->text())),
+                        Trim(S(NameEnd->text())), grid_))
+        RzBitBtn2->setEnabled(false);
     sortColumn_ = -1;
     RzStringGrid1->horizontalHeader()->setSortIndicatorShown(false);
     RenderGrid();

@@ -1,5 +1,6 @@
 #include "naming/gui/NameMain.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -129,6 +130,9 @@ TFrmNamemain* NewNameAnalysisWindow(const BirthEntries& birth, const BrandName& 
     w->Shour->setCurrentText(q(birth.hour));
     w->CBFen->setCurrentText(q(birth.minute));
     w->ComDate->setCurrentIndex(birth.calendarIndex);
+    // 闰 can be ticked once calendar, year and month name a leap month.
+    if (auto* leap = w->findChild<QCheckBox*>())
+        leap->setChecked(birth.leapMonth && leap->isEnabled());
     w->NameBegin->setText(q(name.prefix));
     w->Namezhi1->setText(q(name.mainName));
     w->NameEnd->setText(q(name.suffix));
