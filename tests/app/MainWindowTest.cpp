@@ -97,7 +97,8 @@ TEST(MainWindow, ChromeFollowsTheLayout) {
         ASSERT_NE(button, nullptr);
         EXPECT_EQ(button->geometry(), b.rect) << b.name;
         if (b.hint) {
-            EXPECT_EQ(button->toolTip(), QString::fromUtf8(b.hint)) << b.name;
+            // The page buttons' hints end in their keys (checked below).
+            EXPECT_TRUE(button->toolTip().startsWith(QString::fromUtf8(b.hint))) << b.name;
         }
     }
     EXPECT_EQ(Button(w, "RzToolButton36")->parentWidget(), w.TabSheet9);

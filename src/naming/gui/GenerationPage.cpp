@@ -250,7 +250,6 @@ void GenerationPage::CreateGrid(QWidget* page) {
         "QHeaderView::section:hover { background: #f7ecdc; }"
         "QHeaderView::down-arrow, QHeaderView::up-arrow { subcontrol-origin: padding; "
         "subcontrol-position: center right; width: 7px; height: 5px; right: 1px; }"));
-    header->setStretchLastSection(true);
     RenderGrid();
 
     connect(RzStringGrid1, &QTableWidget::cellDoubleClicked, this,
