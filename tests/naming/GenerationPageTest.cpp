@@ -88,9 +88,9 @@ TEST_F(GenerationPageTest, ControlsStartAsDesigned) {
     EXPECT_EQ(window_->TabSheet1->findChild<QTableWidget*>(QStringLiteral("RzStringGrid1")), grid);
     EXPECT_EQ(grid->columnCount(), 12);
     EXPECT_EQ(grid->rowCount(), 200);  // + the header row
-    const char* headers[] = {"编号",     "品牌商标名称", "繁体字",   "总体笔画", "主体名称",
-                             "主体五行", "主体笔画",     "后缀笔画", "总体评分",
-                             "拼音",     "雅名分",       "寓意说明"};
+    const char* headers[] = {"编号",     "品牌商标名称", "繁体字",   "总体笔画",
+                             "主体名称", "主体五行",     "主体笔画", "后缀笔画",
+                             "总体评分", "拼音",         "雅名分",   "寓意说明"};
     const int widths[] = {43, 183, 194, 57, 57, 58, 55, 56, 62, 130, 50, 260};
     for (int c = 0; c < 12; ++c) {
         EXPECT_EQ(grid->horizontalHeaderItem(c)->text(), QString::fromUtf8(headers[c]));
@@ -184,16 +184,19 @@ TEST_F(GenerationPageTest, ARunFillsTheGridAndContinueRedraws) {
     EXPECT_EQ(Messages()[0].text, QStringLiteral("二字名不能同时固定两个字！"));
     EXPECT_EQ(Cell(0, 1), before);
 
-    // A fixed character that word lacks: empty grid, "继续显示" off, no message.
+    // A fixed character that word lacks: empty grid, "继续显示" off, and a
+    // message that says why.
     Messages().clear();
     page_->Namezhi2->setText(QStringLiteral("x"));
     page_->Namezhi1->clear();
     page_->RzBitBtn5->click();
-    EXPECT_TRUE(Messages().empty());
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_TRUE(Messages()[0].text.contains(QStringLiteral("固定字“x”不在字库中")));
     EXPECT_EQ(Cell(0, 0), QString());
     EXPECT_FALSE(page_->RzBitBtn2->isEnabled());
 
     // An empty name stops with its message.
+    Messages().clear();
     page_->group->Xing->clear();
     page_->RzBitBtn5->click();
     ASSERT_EQ(Messages().size(), 1u);
