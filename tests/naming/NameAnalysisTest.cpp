@@ -312,7 +312,7 @@ TEST(NameAnalysisCli, BatchRowsAgreeWithTheSingleAnalysis) {
     const std::vector<std::string> jiuwan = SplitFields(lines[1]);
     ASSERT_EQ(jiuwan.size(), 10u);
     EXPECT_EQ(jiuwan[1], "九万珠宝");
-    EXPECT_EQ(jiuwan[2], "79");  // the 【总体评分】 of the whole report above
+    EXPECT_EQ(jiuwan[2], "94");  // the 【总体评分】 of the whole report above
     EXPECT_EQ(jiuwan[9], "第14类 珠宝钟表");
     const std::vector<std::string> state = SplitFields(lines[2]);
     EXPECT_EQ(state[8], "中国（国名）；最（最高级）");
@@ -358,9 +358,11 @@ TEST(BrandNameScore, HandWorkedNames) {
     };
     const Case cases[] = {
         // 5, 6: q = 0.5 + 0.3 + 0.16 = 0.96 -> 93; full 11 is lucky: + 4.
-        {Grades({5, 6}, 0, {}), 97, "主体笔画格局93分：主体数理吉，单字数理1吉1半吉；全称数理吉加4分"},
+        {Grades({5, 6}, 0, {}), 97,
+         "主体笔画格局93分：主体数理吉，单字数理1吉1半吉；全称数理吉加4分"},
         // The same main name with 31 strokes of suffix: full 42 is in no set.
-        {Grades({5, 6}, 31, {}), 95, "主体笔画格局93分：主体数理吉，单字数理1吉1半吉；全称数理凶加2分"},
+        {Grades({5, 6}, 31, {}), 95,
+         "主体笔画格局93分：主体数理吉，单字数理1吉1半吉；全称数理凶加2分"},
         // 2, 2: nothing lucky, q = 0 -> 50 (no pattern of the table); full 4: + 2.
         {Grades({2, 2}, 0, {}), 52, "主体笔画格局50分：主体数理凶，单字数理2凶；全称数理凶加2分"},
         // 30, 30, 30, 1: T = luck(91 -> 11) = 1, pairs 60 60 31 (0, 0, 1),
@@ -379,7 +381,8 @@ TEST(BrandNameScore, HandWorkedNames) {
     const char* const readings = "（名称按用字五行，八字按干支五行）";
     EXPECT_EQ(ElementFitLine(Grades({5, 6}, 0, {"水", "金"}), {{}, {"水"}}),
               std::string("【五行补益】：八字五行俱全；喜用神水，名称含水") + readings);
-    EXPECT_EQ(ElementFitLine(Grades({5, 6}, 0, {"火", ""}), {{"金", "木", "火"}, {"土"}}),
-              std::string("【五行补益】：八字缺金、木、火，名称补火；喜用神土，名称未含") + readings);
+    EXPECT_EQ(
+        ElementFitLine(Grades({5, 6}, 0, {"火", ""}), {{"金", "木", "火"}, {"土"}}),
+        std::string("【五行补益】：八字缺金、木、火，名称补火；喜用神土，名称未含") + readings);
     EXPECT_EQ(OverallScoreLine({79, "理由"}), "【总体评分】：79分（理由）");
 }
