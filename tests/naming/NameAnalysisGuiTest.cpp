@@ -186,7 +186,7 @@ TEST_F(NameWindowTest, FillingFollowsTheCallersEntries) {
 // A minute that is no number is refused with a message naming it; the memo
 // keeps what it held.
 TEST_F(NameWindowTest, AnUnreadableMinuteIsRefusedByName) {
-    TFrmNamemain* w = OpenWindow(QString(), QString());
+    TFrmNamemain* w = OpenWindow("", "");
     w->show();
     w->Namezhi1->setText(QStringLiteral("九万"));
     w->CBFen->setCurrentText(QStringLiteral("x"));
