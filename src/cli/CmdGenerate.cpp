@@ -1,7 +1,8 @@
 // quillora-cli generate: one run of "马上起名", printed as the results grid's
 // header and rows. --pages K adds the pages that K − 1 presses of "继续显示"
 // would show (only when the result holds more than 200 rows, as in the
-// window, and while candidates not yet shown remain). --seed N makes the random samples and draws repeatable.
+// window, and while candidates not yet shown remain). --seed N makes the random samples and draws
+// repeatable.
 //
 // Output: tab-separated UTF-8 on stdout by default, or CSV with --format csv.
 // With --output FILE the rows go to a file instead: --format xlsx writes the
@@ -85,10 +86,10 @@ int RunGenerate(const Args& args) {
         throw InputError{prepared.notice};
 
     const bool more = OpenGeneration(prepared, candidates, state);
-    if (candidates.RecordCount() == 0) {
-        const std::string reason = EmptyGridReason(request, state, strokes) + "\n";
-        std::fwrite(reason.data(), 1, reason.size(), stderr);
-    }
+    // A run that cannot produce any name says why and what to change, as an
+    // input check does: the message on stderr, status 2, no table.
+    if (candidates.RecordCount() == 0)
+        throw InputError{EmptyGridReason(request, state, strokes)};
     const std::string prefix = Trim(request.prefix);
     const std::string suffix = Trim(request.suffix);
     ResultGrid grid;
