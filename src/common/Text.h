@@ -28,6 +28,10 @@ std::string Utf8Of(char32_t cp);
 // True when the text is well-formed UTF-8.
 bool IsValidUtf8(std::string_view text);
 
+// Splits a text at its line ends ("\n" or "\r\n"); a final line end adds no
+// empty line.
+std::vector<std::string> SplitTextLines(const std::string& text);
+
 // Splits a text into its characters (each element one UTF-8 sequence; an
 // invalid byte becomes its own element).
 std::vector<std::string> SplitChars(std::string_view text);

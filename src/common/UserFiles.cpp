@@ -6,6 +6,7 @@
 #include <iterator>
 #include <system_error>
 
+#include "common/Text.h"
 #include "common/TextFile.h"
 
 namespace quillora {
@@ -61,17 +62,9 @@ bool RemoveUserFile(const std::string& path) {
 
 Settings ParseSettings(const std::string& text) {
     Settings settings;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+    for (const std::string& line : SplitTextLines(text)) {
         if (const std::size_t eq = line.find('='); eq != std::string::npos)
             settings[line.substr(0, eq)] = line.substr(eq + 1);
-        start = end + 1;
     }
     return settings;
 }
