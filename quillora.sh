@@ -13,9 +13,11 @@ cd "$(dirname "$0")"
 
 # What the program needs to build and run.
 PROGRAM_PACKAGES=(build-essential cmake pkg-config libsqlite3-dev qt6-base-dev libgl-dev
-                  liberfa-dev libxlsxwriter-dev zlib1g-dev fonts-noto-cjk)
+                  liberfa-dev libxlsxwriter-dev zlib1g-dev fonts-noto-cjk
+                  qt6-translations-l10n)
 # What the tests and the benchmarks need besides.
-TEST_PACKAGES=(libgtest-dev libbenchmark-dev unzip git sqlite3 xvfb xauth)
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev unzip git sqlite3 xvfb xauth
+               poppler-utils)
 
 install_packages() {
   local missing

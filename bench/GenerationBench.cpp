@@ -38,7 +38,7 @@ void Statement(benchmark::State& state, const GenerationStatement* s, bool filte
     ResultGrid grid;
     long long rows = 0;
     for (auto _ : state) {
-        OpenGeneration(p, adoComDS);
+        OpenGeneration(p, adoComDS, gs);
         ShowCandidates(adoComDS, gs, "", "珠宝", grid);
         rows += adoComDS.RecordCount();
         benchmark::DoNotOptimize(grid.Cell(1, kColScore));
@@ -64,7 +64,7 @@ void WholeRun(benchmark::State& state) {
     ResultGrid grid;
     for (auto _ : state) {
         const PreparedGeneration p = PrepareGeneration(r, gs, adoTem);
-        OpenGeneration(p, adoComDS);
+        OpenGeneration(p, adoComDS, gs);
         ShowCandidates(adoComDS, gs, "", "珠宝", grid);
         benchmark::DoNotOptimize(grid.Cell(1, kColScore));
     }

@@ -20,6 +20,11 @@ void CreateGantrelSchema(BuildDb& db);
 
 // "Parvello.dll": word, CYZI, MZ, gz.
 void FillParvello(BuildDb& db, const BuildContext& ctx);
+// "Parvello.dll": the lines of classical verse and their character pairs.
+void FillVerse(BuildDb& db, const BuildContext& ctx);
+// "Parvello.dll": the word lists of the registration warnings and the trade
+// suffixes with their Nice classes.
+void FillRegistration(BuildDb& db, const BuildContext& ctx);
 // "Somnette.dll": namefx.
 void FillNamefx(BuildDb& db, const BuildContext& ctx);
 // "Somnette.dll": chenggu1..4, chenggu, huangdao.

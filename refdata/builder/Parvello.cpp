@@ -1,5 +1,7 @@
-// "Parvello.dll": the character dictionary (word), the drawing pool (CYZI),
-// the two-character name parts (MZ) and the scored stroke patterns (gz).
+// "Parvello.dll": the character dictionary (word), the grades of the common
+// characters (zirating), the drawing pool (CYZI), the two-character name parts
+// (MZ), the Mandarin readings (reading), the sounds a name must not make
+// (negsound) and the scored stroke patterns (gz).
 #include <cstdio>
 #include <map>
 #include <set>
@@ -56,46 +58,66 @@ std::map<std::string, WordRow> FillWord(BuildDb& db, const BuildContext& ctx) {
     return words;
 }
 
-// CYZI: the common characters minus the committed exclusions, numbered in
-// the order of the standard list.
+// The grades of ratings.tsv as stored in zirating.grade: unfit 0 (never
+// drawn), plain 1, favoured 2.
+int GradeOf(const std::string& grade, const std::string& zi) {
+    if (grade == "unfit")
+        return 0;
+    if (grade == "plain")
+        return 1;
+    if (grade == "favoured")
+        return 2;
+    BuildFailure("ratings.tsv: " + zi + " has the unknown grade '" + grade + "'");
+}
+
+// zirating and CYZI: every common character with its grade, and the drawing
+// pool of the plain and favoured ones, numbered in the order of the standard
+// list.
 std::set<std::string> FillCyzi(BuildDb& db, const BuildContext& ctx,
                                const std::map<std::string, WordRow>& words) {
-    const Tsv tsv = ReadTsv(ctx.sourceDir / "cyzi" / "exclusions.tsv");
-    const int cChar = tsv.Column("char"), cReason = tsv.Column("reason");
-    std::set<std::string> excluded;
+    const Tsv tsv = ReadTsv(ctx.sourceDir / "cyzi" / "ratings.tsv");
+    const int cChar = tsv.Column("char"), cGrade = tsv.Column("grade"),
+              cReason = tsv.Column("reason");
+    std::map<int, std::string> byIndex;
+    BuildDb::Inserter rating(db, sql::build::kInsertRating);
     for (const auto& row : tsv.rows) {
         const std::string& c = row.at(cChar);
         const auto it = words.find(c);
         if (it == words.end() || it->second.tgh < 1 || it->second.tgh > kCommonLevelSize) {
-            BuildFailure("exclusions.tsv: " + c + " is not a common character");
+            BuildFailure("ratings.tsv: " + c + " is not a common character");
         }
-        if (Trim(row.at(cReason)).empty())
-            BuildFailure("exclusions.tsv: " + c + " has no reason");
-        if (!excluded.insert(c).second)
-            BuildFailure("exclusions.tsv: " + c + " twice");
+        const std::string reason = cReason < static_cast<int>(row.size()) ? row[cReason] : "";
+        const int grade = GradeOf(row.at(cGrade), c);
+        if (grade == 0 && Trim(reason).empty())
+            BuildFailure("ratings.tsv: unfit " + c + " has no reason");
+        if (!byIndex.emplace(it->second.tgh, c).second)
+            BuildFailure("ratings.tsv: " + c + " twice");
+        rating.Row({c, static_cast<long long>(grade), reason});
+        if (grade == 0)
+            byIndex[it->second.tgh].clear();
     }
-    std::map<int, std::string> byIndex;
-    for (const auto& [zi, w] : words) {
-        if (w.tgh >= 1 && w.tgh <= kCommonLevelSize && !excluded.count(zi))
-            byIndex[w.tgh] = zi;
-    }
+    if (byIndex.size() != static_cast<std::size_t>(kCommonLevelSize))
+        BuildFailure("ratings.tsv does not rate every common character");
     std::set<std::string> pool;
     BuildDb::Inserter insert(db, sql::build::kInsertCyzi);
     long long id = 0;
     for (const auto& [index, zi] : byIndex) {
+        if (zi.empty())
+            continue;
         const WordRow& w = words.at(zi);
         insert.Row({++id, zi, w.bh, w.ft, w.wuhang});
         pool.insert(zi);
     }
-    std::printf("  CYZI: %lld characters (%zu excluded)\n", id, excluded.size());
+    std::printf("  CYZI: %lld characters (%zu unfit)\n", id,
+                static_cast<std::size_t>(kCommonLevelSize) - pool.size());
     return pool;
 }
 
-// MZ: the two-character parts of mz.tsv; strokes, forms and elements come
+// MZ: the two-character parts of parts.tsv; strokes, forms and elements come
 // from word so that a part always agrees with its two characters.
 void FillMz(BuildDb& db, const BuildContext& ctx, const std::map<std::string, WordRow>& words,
             const std::set<std::string>& pool) {
-    const Tsv tsv = ReadTsv(ctx.sourceDir / "mz" / "mz.tsv");
+    const Tsv tsv = ReadTsv(ctx.sourceDir / "mz" / "parts.tsv");
     const int cZi = tsv.Column("zi");
     BuildDb::Inserter insert(db, sql::build::kInsertMz);
     std::set<std::string> seen;
@@ -104,18 +126,48 @@ void FillMz(BuildDb& db, const BuildContext& ctx, const std::map<std::string, Wo
         const std::string& zi = row.at(cZi);
         const auto chars = SplitChars(zi);
         if (chars.size() != 2)
-            BuildFailure("mz.tsv: '" + zi + "' is not two characters");
+            BuildFailure("parts.tsv: '" + zi + "' is not two characters");
         for (const auto& c : chars) {
             if (!pool.count(c))
-                BuildFailure("mz.tsv: " + zi + " uses " + c + ", not in CYZI");
+                BuildFailure("parts.tsv: " + zi + " uses " + c + ", not in CYZI");
         }
         if (!seen.insert(zi).second)
-            BuildFailure("mz.tsv: " + zi + " twice");
+            BuildFailure("parts.tsv: " + zi + " twice");
         const WordRow& a = words.at(chars[0]);
         const WordRow& b = words.at(chars[1]);
         insert.Row({++id, zi, a.wuhang + b.wuhang, a.ft + b.ft, a.bh + b.bh, a.bh, b.bh});
     }
     std::printf("  MZ: %lld parts\n", id);
+}
+
+// reading: the customary Mandarin reading of each character that has one,
+// and negsound: the sounds a name must not make.
+void FillSounds(BuildDb& db, const BuildContext& ctx, const std::map<std::string, WordRow>& words) {
+    const Tsv tsv = ReadTsv(ctx.sourceDir / "word" / "readings.tsv");
+    const int cChar = tsv.Column("char"), cPinyin = tsv.Column("pinyin"),
+              cNumbered = tsv.Column("numbered"), cInitial = tsv.Column("initial"),
+              cFinal = tsv.Column("final"), cTone = tsv.Column("tone");
+    BuildDb::Inserter insert(db, sql::build::kInsertReading);
+    std::set<std::string> seen;
+    for (const auto& row : tsv.rows) {
+        const std::string& c = row.at(cChar);
+        if (!words.count(c))
+            BuildFailure("readings.tsv: " + c + " is not in word.tsv");
+        if (!seen.insert(c).second)
+            BuildFailure("readings.tsv: " + c + " twice");
+        insert.Row({c, row.at(cPinyin), row.at(cNumbered), row.at(cInitial), row.at(cFinal),
+                    static_cast<long long>(ToInt(row.at(cTone), "readings.tsv tone of " + c))});
+    }
+    const Tsv negative = ReadTsv(ctx.sourceDir / "word" / "negative-sounds.tsv");
+    const int cSound = negative.Column("sound"), cWord = negative.Column("word");
+    BuildDb::Inserter sound(db, sql::build::kInsertNegativeSound);
+    std::set<std::string> sounds;
+    for (const auto& row : negative.rows) {
+        if (!sounds.insert(row.at(cSound)).second)
+            BuildFailure("negative-sounds.tsv: " + row.at(cSound) + " twice");
+        sound.Row({row.at(cSound), row.at(cWord)});
+    }
+    std::printf("  reading: %zu characters, negsound: %zu sounds\n", seen.size(), sounds.size());
 }
 
 void FillGz(BuildDb& db) {
@@ -157,10 +209,10 @@ void CheckParvello(BuildDb& db) {
     if (db.Count("word") < 20000)
         BuildFailure("word holds fewer than 20000 characters");
     const long long pool = db.Count("CYZI");
-    if (pool < 2800 || pool > 3200)
-        BuildFailure("CYZI is outside 2800..3200 characters");
-    if (db.Count("MZ") < 5000)
-        BuildFailure("MZ holds fewer than 5000 parts");
+    if (pool < 1800 || pool > 2500)
+        BuildFailure("CYZI is outside 1800..2500 characters");
+    if (db.Count("MZ") < 1000)
+        BuildFailure("MZ holds fewer than 1000 parts");
 }
 
 }  // namespace
@@ -170,6 +222,7 @@ void FillParvello(BuildDb& db, const BuildContext& ctx) {
     std::printf("  word: %zu characters\n", words.size());
     const auto pool = FillCyzi(db, ctx, words);
     FillMz(db, ctx, words, pool);
+    FillSounds(db, ctx, words);
     FillGz(db);
     CheckParvello(db);
 }

@@ -19,13 +19,8 @@ struct StrokePattern {
     int score = 0;                    // zf
 };
 
-// Scores the strokes s1..sk of one name (k = 2..4). With luck(n) the weight
-// of NumerologyNumber n (1.0, 0.6 or 0):
-//   T = luck(s1 + ... + sk), P = mean luck of adjacent pairs si + si+1,
-//   S = mean luck of the single characters, q = 0.5 T + 0.3 P + 0.2 S.
-// The pattern is kept when T >= 0.6 and q >= 0.6, with the score
-// 50 + 45 q rounded half up; otherwise the result is empty. The arithmetic is
-// exact (integers), so a q that lands on a half always rounds up.
+// The score of a kept pattern (GradeStrokePattern of the core), or nothing
+// when the pattern is not kept.
 std::optional<int> PatternScore(std::span<const int> strokes);
 
 // Every kept pattern of a length, strokes 1..kMaxPatternStrokes in each

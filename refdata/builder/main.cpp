@@ -23,16 +23,25 @@ template <typename Fill>
 void BuildFile(const std::filesystem::path& out, const std::string& name, int which, Fill fill) {
     const auto start = std::chrono::steady_clock::now();
     const std::filesystem::path tmp = out / (name + ".tmp");
-    {
-        BuildDb db(tmp);
-        db.Exec(quillora::sql::build::kBegin);
-        fill(db);
-        CreateIndexes(db, which);
-        db.Exec(quillora::sql::build::kCommit);
-        db.Exec(quillora::sql::build::kAnalyze);
-        db.Exec(quillora::sql::build::kVacuum);
+    try {
+        {
+            BuildDb db(tmp);
+            db.Exec(quillora::sql::build::kBegin);
+            fill(db);
+            CreateIndexes(db, which);
+            db.Exec(quillora::sql::build::kCommit);
+            db.Exec(quillora::sql::build::kAnalyze);
+            db.Exec(quillora::sql::build::kVacuum);
+        }
+        std::filesystem::rename(tmp, out / name);
+    } catch (...) {
+        // The connection is closed by now; the half-written file and its
+        // journal go, so a failed build leaves nothing beside the outputs.
+        std::error_code ignored;
+        std::filesystem::remove(tmp, ignored);
+        std::filesystem::remove(out / (name + ".tmp-journal"), ignored);
+        throw;
     }
-    std::filesystem::rename(tmp, out / name);
     const double ms =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     std::printf("%s built in %.0f ms\n", name.c_str(), ms);
@@ -59,6 +68,8 @@ int main(int argc, char** argv) {
         BuildFile(out, "Parvello.dll", 0, [&](BuildDb& db) {
             CreateParvelloSchema(db);
             FillParvello(db, ctx);
+            FillVerse(db, ctx);
+            FillRegistration(db, ctx);
         });
         BuildFile(out, "Somnette.dll", 1, [&](BuildDb& db) {
             CreateSomnetteSchema(db);

@@ -46,6 +46,10 @@ AlmanacCheck CheckAlmanacInput(const AlmanacInput& input) {
     if (!TryParseDate(year + "-" + month + "-" + day, date)) {
         return Reject(kAlmanacBadDate, AlmanacBox::Day);
     }
+    // A day outside the table would find no entry; say which days there are.
+    const int y = DecodeDate(date).year;
+    if (y < kAlmanacFirstYear || y > kAlmanacLastYear)
+        return Reject(kAlmanacOutOfRange, AlmanacBox::Year);
     AlmanacCheck c;
     c.ok = true;
     c.date = date;

@@ -28,6 +28,12 @@ inline constexpr const char* kAlmanacNoYear = "请选择年!";
 inline constexpr const char* kAlmanacNoMonth = "请选择月!";
 inline constexpr const char* kAlmanacNoDay = "请选择日!";
 inline constexpr const char* kAlmanacBadDate = "请选择有效的日期!";
+inline constexpr const char* kAlmanacOutOfRange =
+    "黄历收录1901年1月1日至2100年12月31日的日子，请选择这一范围内的日期!";
+
+// The days the almanac table holds: every day of these years.
+inline constexpr int kAlmanacFirstYear = 1901;
+inline constexpr int kAlmanacLastYear = 2100;
 
 // The outcome of the checks: either a message (ok == false) or the date the
 // user meant and its key in the table's form.
@@ -41,8 +47,9 @@ struct AlmanacCheck {
 
 // Runs the checks in their order: an empty year, month or day box (after
 // trimming) and then the joined text year "-" month "-" day, which must read
-// as a real date in the program's short date format. "2010", "5", "7" and
-// "2010", "05", "07" both yield key "2010-05-07".
+// as a real date in the program's short date format and lie within the
+// almanac's years. "2010", "5", "7" and "2010", "05", "07" both yield key
+// "2010-05-07".
 AlmanacCheck CheckAlmanacInput(const AlmanacInput& input);
 
 // Number of lines a report has: ten entry lines with an empty line between

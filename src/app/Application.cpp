@@ -1,12 +1,13 @@
 #include "app/Application.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QToolTip>
-#include <exception>
+#include <QTranslator>
 
 #include "app/Artwork.h"
 #include "app/Chrome.h"
-#include "app/Formats.h"
-#include "app/ShowInfo.h"
+#include "app/CommandGuard.h"
 #include "app/UntIndex.h"
 
 namespace quillora::gui {
@@ -14,18 +15,26 @@ namespace quillora::gui {
 QuilloraApplication::QuilloraApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
 bool QuilloraApplication::notify(QObject* receiver, QEvent* event) {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const std::exception& e) {
-        ReportError(QString::fromUtf8(e.what()));
-    } catch (...) {
-        ReportError(QStringLiteral("未知错误"));
+    bool handled = false;
+    RunCommand([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
+}
+
+QTranslator* LoadQtChineseTexts(QCoreApplication& app) {
+    auto* translator = new QTranslator(&app);
+    if (!translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                          QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return nullptr;
     }
-    return false;
+    QCoreApplication::installTranslator(translator);
+    return translator;
 }
 
 int RunApplication(int argc, char** argv) {
     QuilloraApplication app(argc, argv);
+    LoadQtChineseTexts(app);
     QApplication::setApplicationName(QStringLiteral("Quillora"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quillora"));
     QApplication::setWindowIcon(art::ProgramIcon());
@@ -34,12 +43,6 @@ int RunApplication(int argc, char** argv) {
     tips.setColor(QPalette::ToolTipText, QColor(110, 14, 18));
     QToolTip::setPalette(tips);
     QToolTip::setFont(ProgramFont());
-    // The program's own formats only; the user's regional settings stay as
-    // they are. A failure here never stops start-up.
-    try {
-        ApplyStartupFormats();
-    } catch (...) {
-    }
     TFrmIndex window;
     window.show();
     return app.exec();

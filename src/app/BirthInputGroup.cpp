@@ -1,10 +1,13 @@
 #include "app/BirthInputGroup.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 
+#include "app/ShowInfo.h"
+#include "calendar/LunarCalendar.h"
 #include "common/Text.h"
 
 namespace quillora::gui {
@@ -14,9 +17,17 @@ GbkByteLimitValidator::GbkByteLimitValidator(int maxBytes, QObject* parent)
 
 QValidator::State GbkByteLimitValidator::validate(QString& input, int& /*pos*/) const {
     const int bytes = GbkByteLength(input.toStdString());
-    if (bytes < 0 || bytes > maxBytes_)
-        return Invalid;
-    return Acceptable;
+    if (bytes >= 0 && bytes <= maxBytes_)
+        return Acceptable;
+    // The edit keeps its earlier text; say why, beside the edit.
+    const QString why =
+        bytes < 0 ? QStringLiteral(
+                        "只能输入GBK汉字、字母和数字，其他字符（如生僻字、表情符号）无法保存。")
+                  : QStringLiteral("最多输入%1个字节（%2个汉字），输入的内容太长。")
+                        .arg(maxBytes_)
+                        .arg(maxBytes_ / 2);
+    ShowNotice(qobject_cast<QWidget*>(parent()), why);
+    return Invalid;
 }
 
 namespace {
@@ -75,7 +86,10 @@ BirthInputGroup::BirthInputGroup(const Options& options, QWidget* parent)
     QHBoxLayout* row = host == this ? outer : new QHBoxLayout(host);
     row->setContentsMargins(host == this ? 0 : 8, host == this ? 0 : 4, host == this ? 0 : 8,
                             host == this ? 0 : 4);
-    row->setSpacing(4);
+    row->setSpacing(3);
+
+    // The width of an entry, normal or compact.
+    const auto w = [&](int normal, int compact) { return options.compact ? compact : normal; };
 
     if (options.splitName) {
         row->addWidget(MakeLabel(host, "姓"));
@@ -86,53 +100,74 @@ BirthInputGroup::BirthInputGroup(const Options& options, QWidget* parent)
         row->addWidget(NameB);
     } else {
         row->addWidget(MakeLabel(host, "姓名"));
-        Xing = MakeNameEdit(host, QStringLiteral("Xing") + s, 90);
+        Xing = MakeNameEdit(host, QStringLiteral("Xing") + s, w(90, 64));
         row->addWidget(Xing);
     }
     row->addSpacing(4);
 
     row->addWidget(MakeLabel(host, "姓别"));
-    CBsex = MakeCombo(host, QStringLiteral("CBsex") + s, options.editableLists, 10, 48);
+    CBsex = MakeCombo(host, QStringLiteral("CBsex") + s, options.editableLists, 10, w(48, 44));
     for (const char* item : SexItems)
         CBsex->addItem(QString::fromUtf8(item));
     row->addWidget(CBsex);
 
-    ComDate = MakeCombo(host, QStringLiteral("ComDate") + s, options.editableLists, 10, 60);
+    ComDate = MakeCombo(host, QStringLiteral("ComDate") + s, options.editableLists, 10, w(60, 54));
     for (const char* item : CalendarItems)
         ComDate->addItem(QString::fromUtf8(item));
     row->addWidget(ComDate);
 
-    SYear = MakeCombo(host, QStringLiteral("SYear") + s, true, 30, 62);
+    SYear = MakeCombo(host, QStringLiteral("SYear") + s, true, 30, w(62, 54));
     AddNumbers(SYear, 1900, 2019);
     row->addWidget(SYear);
     row->addWidget(MakeLabel(host, "年"));
 
-    SMonth = MakeCombo(host, QStringLiteral("SMonth") + s, true, 12, 46);
+    SMonth = MakeCombo(host, QStringLiteral("SMonth") + s, true, 12, w(46, 40));
     AddNumbers(SMonth, 1, 12);
     row->addWidget(SMonth);
     row->addWidget(MakeLabel(host, "月"));
+    // "闰" after "月": the month is the year's leap month of that number.
+    ChkLeap = new QCheckBox(QString::fromUtf8("闰"), host);
+    ChkLeap->setObjectName(QStringLiteral("ChkLeap") + s);
+    ChkLeap->setToolTip(QString::fromUtf8("闰月：农历该年闰这个月时可选"));
+    row->addWidget(ChkLeap);
 
-    Sday = MakeCombo(host, QStringLiteral("Sday") + s, true, 31, 46);
+    Sday = MakeCombo(host, QStringLiteral("Sday") + s, true, 31, w(46, 40));
     AddNumbers(Sday, 1, 31);
     row->addWidget(Sday);
     row->addWidget(MakeLabel(host, "日"));
 
-    Shour = MakeCombo(host, QStringLiteral("Shour") + s, options.editableLists, 24, 66);
+    Shour = MakeCombo(host, QStringLiteral("Shour") + s, options.editableLists, 24, w(66, 60));
     for (const char* item : HourItems)
         Shour->addItem(QString::fromUtf8(item));
     row->addWidget(Shour);
     row->addWidget(MakeLabel(host, "时"));
 
-    CBFen = MakeCombo(host, QStringLiteral("CBFen") + s, true, 30, 46);
+    CBFen = MakeCombo(host, QStringLiteral("CBFen") + s, true, 30, w(46, 40));
     AddNumbers(CBFen, 0, 59);
     row->addWidget(CBFen);
     row->addWidget(MakeLabel(host, "分"));
     row->addStretch(1);
 
+    for (QComboBox* box : {ComDate, SYear, SMonth})
+        connect(box, &QComboBox::currentTextChanged, this, &BirthInputGroup::UpdateLeap);
     Reset();
+    ConnectEdits();
+}
+
+void BirthInputGroup::UpdateLeap() {
+    int year = 0;
+    int month = 0;
+    const bool lunar = ComDate->currentText() == QString::fromUtf8(CalendarItems[1]);
+    const bool leap = lunar && TryParseInt(Trim(SYear->currentText().toStdString()), year) &&
+                      TryParseInt(Trim(SMonth->currentText().toStdString()), month) && month > 0 &&
+                      LeapMonthOf(year) == month;
+    if (!leap)
+        ChkLeap->setChecked(false);
+    ChkLeap->setEnabled(leap);
 }
 
 void BirthInputGroup::Reset() {
+    filling_ = true;
     Xing->clear();
     if (NameB != nullptr)
         NameB->clear();
@@ -143,6 +178,9 @@ void BirthInputGroup::Reset() {
     Sday->setCurrentIndex(0);    // 1
     Shour->setCurrentIndex(0);   // 子 0
     CBFen->setCurrentIndex(0);   // 0
+    ChkLeap->setChecked(false);
+    UpdateLeap();
+    filling_ = false;
 }
 
 BirthEntries BirthInputGroup::Entries() const {
@@ -164,12 +202,65 @@ BirthEntries BirthInputGroup::Entries() const {
     e.day = Sday->currentText().toStdString();
     e.hour = Shour->currentText().toStdString();
     e.minute = CBFen->currentText().toStdString();
+    e.leapMonth = ChkLeap->isEnabled() && ChkLeap->isChecked();
     return e;
 }
 
 void BirthInputGroup::FocusOn(BirthField field) {
-    if (field == BirthField::Name)
-        Xing->setFocus();
+    QWidget* const entries[] = {nullptr, Xing, SYear, SMonth, Sday, Shour, CBFen};
+    if (QWidget* entry = entries[static_cast<int>(field)])
+        entry->setFocus();
+}
+
+void BirthInputGroup::SetEntries(const BirthEntries& person) {
+    filling_ = true;
+    const QString name = QString::fromStdString(person.name);
+    const QString given = QString::fromStdString(person.givenName);
+    if (NameB == nullptr) {
+        Xing->setText(name + given);
+    } else if (!given.isEmpty() || name.isEmpty()) {
+        Xing->setText(name);
+        NameB->setText(given);
+    } else {
+        // One character, or a surrogate pair, for the surname.
+        const int first = name.at(0).isHighSurrogate() && name.size() > 1 ? 2 : 1;
+        Xing->setText(name.left(first));
+        NameB->setText(name.mid(first));
+    }
+    CBsex->setCurrentText(QString::fromStdString(person.sex));
+    if (person.calendarIndex >= 0 && person.calendarIndex < ComDate->count())
+        ComDate->setCurrentIndex(person.calendarIndex);
+    const std::pair<QComboBox*, const std::string*> texts[] = {{SYear, &person.year},
+                                                               {SMonth, &person.month},
+                                                               {Sday, &person.day},
+                                                               {Shour, &person.hour},
+                                                               {CBFen, &person.minute}};
+    for (const auto& [box, text] : texts) {
+        const QString value = QString::fromStdString(*text);
+        const int index = box->findText(value, Qt::MatchExactly);
+        if (index >= 0)
+            box->setCurrentIndex(index);
+        else if (box->isEditable())
+            box->setCurrentText(value);
+    }
+    UpdateLeap();
+    if (ChkLeap->isEnabled())
+        ChkLeap->setChecked(person.leapMonth);
+    filling_ = false;
+}
+
+void BirthInputGroup::ConnectEdits() {
+    const auto edited = [this] {
+        if (!filling_)
+            emit Edited();
+    };
+    for (QLineEdit* edit : {Xing, NameB}) {
+        if (edit != nullptr)
+            connect(edit, &QLineEdit::textEdited, this, edited);
+    }
+    for (QComboBox* box : {CBsex, ComDate, SYear, SMonth, Sday, Shour, CBFen})
+        connect(box, &QComboBox::currentTextChanged, this, edited);
+    connect(ChkLeap, &QCheckBox::toggled, this, edited);
 }
 
 }  // namespace quillora::gui

@@ -11,6 +11,7 @@
 
 #include "bazi/BirthRecord.h"
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
@@ -37,6 +38,7 @@ class BirthInputGroup : public QWidget {
         bool splitName = false;      // surname "姓" + given name "名" (Four Pillars page)
         bool editableLists = false;  // sex, calendar and hour accept typed text
         QString panelCaption;        // the group stands in a panel with this caption
+        bool compact = false;  // narrower entries: the row shares a page with captions and buttons
     };
 
     explicit BirthInputGroup(const Options& options, QWidget* parent = nullptr);
@@ -48,6 +50,7 @@ class BirthInputGroup : public QWidget {
     QComboBox* ComDate = nullptr;
     QComboBox* SYear = nullptr;
     QComboBox* SMonth = nullptr;
+    QCheckBox* ChkLeap = nullptr;  // 闰月: only for a lunar year whose leap month has that number
     QComboBox* Sday = nullptr;
     QComboBox* Shour = nullptr;
     QComboBox* CBFen = nullptr;
@@ -58,14 +61,30 @@ class BirthInputGroup : public QWidget {
     // Moves the focus to the entry a failed check names.
     void FocusOn(BirthField field);
 
-    // Every entry back to its initial value.
+    // Every entry back to its initial value (emits no Edited).
     void Reset();
+
+    // Fills the entries from another page's person: a name split into
+    // surname and given name joins on a page with one name entry; on a page
+    // with two, a name without its given name splits after its first
+    // character. Emits no Edited.
+    void SetEntries(const BirthEntries& person);
 
     // Byte limit of each name edit.
     static constexpr int kNameBytes = 20;
 
+  signals:
+    // The user changed an entry (typed, pasted or chose from a list).
+    void Edited();
+
   private:
+    void ConnectEdits();
+    // Enables 闰月 when the calendar is lunar and the entered year's leap
+    // month is the entered month; clears it otherwise.
+    void UpdateLeap();
+
     Options options_;
+    bool filling_ = false;  // SetEntries is writing the entries
 };
 
 }  // namespace quillora::gui

@@ -16,6 +16,21 @@ QFont ProgramFont() {
     return font;
 }
 
+void UseDialogColours(QWidget* dialog) {
+    QPalette pal = dialog->palette();
+    pal.setColor(QPalette::Window, QColor(250, 244, 230));
+    dialog->setPalette(pal);
+    dialog->setAutoFillBackground(true);
+}
+
+QPoint PlacedTopLeft(const QRect& available, const QSize& size) {
+    const QPoint centred = available.center() - QRect(QPoint(0, 0), size).center();
+    const int x =
+        size.width() <= available.width() ? centred.x() : available.right() + 1 - size.width();
+    const int y = size.height() <= available.height() ? centred.y() : available.top();
+    return {x, y};
+}
+
 ImageButton::ImageButton(const QString& name, const QRect& geometry, const QString& hint,
                          QWidget* parent)
     : QAbstractButton(parent) {

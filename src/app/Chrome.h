@@ -15,6 +15,16 @@ namespace quillora::gui {
 // not installed.
 QFont ProgramFont();
 
+// The warm paper colour of the program's secondary windows (service,
+// analysis, help), filled behind their controls.
+void UseDialogColours(QWidget* dialog);
+
+// Where a window of the given size goes on a screen's available area:
+// centred when it fits. A window taller than the area keeps its top (the
+// title strip) on it; one wider keeps its right edge (the minimise and close
+// buttons) on it, so it can always be dragged and closed.
+QPoint PlacedTopLeft(const QRect& available, const QSize& size);
+
 // A button drawn entirely by pictures: one for rest, one under the mouse, one
 // while pressed and, for the toolbar, one for the button of the page on show.
 class ImageButton : public QAbstractButton {
@@ -25,7 +35,6 @@ class ImageButton : public QAbstractButton {
     void SetFaces(QPixmap normal, QPixmap hover, QPixmap down, QPixmap current = {});
     void SetCurrent(bool current);
     bool IsCurrent() const { return current_; }
-    bool IsHovered() const { return hovered_; }
 
     QSize sizeHint() const override;
 

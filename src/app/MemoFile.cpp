@@ -1,12 +1,15 @@
 #include "app/MemoFile.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFont>
+#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTextDocument>
+#include <QStandardPaths>
 
+#include "app/ReportPrint.h"
 #include "app/ShowInfo.h"
 #include "common/Text.h"
 #include "common/TextFile.h"
@@ -25,11 +28,19 @@ PrintDialogRunner& Runner() {
     return runner;
 }
 
+QString& LastSaveFolder() {
+    static QString folder;
+    return folder;
+}
+
 QString ChooseFile(QWidget* parent, const QString& title, const QString& proposal,
                    const QString& filter) {
-    if (Chooser())
-        return Chooser()(parent, title, proposal, filter);
-    return QFileDialog::getSaveFileName(parent, title, proposal, filter);
+    const QString chosen = Chooser() ? Chooser()(parent, title, proposal, filter)
+                                     : QFileDialog::getSaveFileName(
+                                           parent, title, SaveDialogStartPath(proposal), filter);
+    if (!chosen.isEmpty())
+        LastSaveFolder() = QFileInfo(chosen).absolutePath();
+    return chosen;
 }
 
 bool RunPrintDialog(QPrinter& printer, QWidget* parent) {
@@ -40,6 +51,21 @@ bool RunPrintDialog(QPrinter& printer, QWidget* parent) {
 }
 
 }  // namespace
+
+QString SaveDialogStartPath(const QString& proposal) {
+    if (proposal.contains(QLatin1Char('/')))
+        return proposal;
+    QString folder = LastSaveFolder();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(proposal);
+}
+
+void NoteSavedFile(QWidget* anchor, const QString& path) {
+    ShowNotice(anchor, QStringLiteral("已保存到：%1").arg(QDir::toNativeSeparators(path)));
+}
 
 void SetSaveFileChooser(SaveFileChooser chooser) {
     Chooser() = std::move(chooser);
@@ -80,18 +106,34 @@ QString SaveMemoText(QWidget* parent, const QString& text, const QString& propos
         return QString();
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".txt");
-    return WriteMemoFile(path, text) ? path : QString();
+    if (!WriteMemoFile(path, text))
+        return QString();
+    NoteSavedFile(parent, path);
+    return path;
 }
 
-bool PrintMemoText(QWidget* parent, const QString& text, const QFont& font) {
+bool PrintMemoText(QWidget* parent, const QString& title, const QString& text, const QFont& font) {
     QPrinter printer(QPrinter::HighResolution);
     if (!RunPrintDialog(printer, parent))
         return false;
-    QTextDocument document;
-    document.setDefaultFont(font);
-    document.setPlainText(text);
-    document.print(&printer);
+    if (PrintReportPages(printer, title, text, font) == 0) {
+        ShowInfo(
+            QStringLiteral("无法打印：打印机或文件“%1”不能打开。").arg(printer.outputFileName()));
+        return false;
+    }
     return true;
+}
+
+void PrintReportMemo(QPlainTextEdit* memo, const QString& title) {
+    const QString text = memo->toPlainText();
+    if (!text.trimmed().isEmpty())
+        PrintMemoText(memo, title, text, memo->font());
+}
+
+void SaveReportMemo(QPlainTextEdit* memo, const QString& proposal) {
+    const QString text = memo->toPlainText();
+    if (!text.trimmed().isEmpty())
+        SaveMemoText(memo, text, proposal);
 }
 
 }  // namespace quillora::gui

@@ -9,6 +9,7 @@
 #include <functional>
 
 class QFont;
+class QPlainTextEdit;
 class QPrinter;
 class QWidget;
 
@@ -18,6 +19,15 @@ namespace quillora::gui {
 using SaveFileChooser = std::function<QString(QWidget* parent, const QString& title,
                                               const QString& proposal, const QString& filter)>;
 void SetSaveFileChooser(SaveFileChooser chooser);  // empty restores the save dialog
+
+// Where the save dialog opens for a proposed file name: in the folder last
+// saved to during this session, else in the user's documents folder (the
+// home folder when there is none). A proposal that names a folder itself is
+// left as it is.
+QString SaveDialogStartPath(const QString& proposal);
+
+// Says where a saved or exported file went (a notice beside the anchor).
+void NoteSavedFile(QWidget* anchor, const QString& path);
 
 // Asks for a file name through the chooser above (the save dialog unless a
 // test replaced it); "" when the user cancels.
@@ -46,8 +56,16 @@ QString SaveMemoText(QWidget* parent, const QString& text, const QString& propos
 // message naming the file and the cause and returns false.
 bool WriteMemoFile(const QString& path, const QString& text);
 
-// Prints the text in the given font through the print dialog. Returns true
-// when it was printed, false when the user cancelled.
-bool PrintMemoText(QWidget* parent, const QString& text, const QFont& font);
+// Prints the text under the title through the print dialog, in the given
+// (screen) font's face at the printed size. Returns true when it was
+// printed, false when the user cancelled.
+bool PrintMemoText(QWidget* parent, const QString& title, const QString& text, const QFont& font);
+
+// The print and save commands of a report memo: the memo's text in its face
+// under the title through the print dialog, or saved through SaveMemoText
+// under the proposed name. A memo that holds only blanks prints and saves
+// nothing.
+void PrintReportMemo(QPlainTextEdit* memo, const QString& title);
+void SaveReportMemo(QPlainTextEdit* memo, const QString& proposal);
 
 }  // namespace quillora::gui

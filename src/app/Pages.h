@@ -9,9 +9,9 @@ namespace quillora::gui {
 
 class TFrmIndex;
 
-void BuildGenerationPage(TFrmIndex& window, QWidget* page);  // src/naming/GenerationPage.cpp
-void BuildAnalysisPage(TFrmIndex& window, QWidget* page);    // src/naming/AnalysisPage.cpp
-void BuildBaziPage(TFrmIndex& window, QWidget* page);        // src/bazi/BaziPage.cpp
-void BuildAlmanacPage(TFrmIndex& window, QWidget* page);     // src/almanac/AlmanacPage.cpp
+void BuildGenerationPage(TFrmIndex& window, QWidget* page);  // src/naming/gui/GenerationPage.cpp
+void BuildAnalysisPage(TFrmIndex& window, QWidget* page);    // src/naming/gui/AnalysisPage.cpp
+void BuildBaziPage(TFrmIndex& window, QWidget* page);        // src/bazi/gui/BaziPage.cpp
+void BuildAlmanacPage(TFrmIndex& window, QWidget* page);     // src/almanac/gui/AlmanacPage.cpp
 
 }  // namespace quillora::gui

@@ -40,10 +40,7 @@ TFrm_servers::TFrm_servers(QWidget* parent)
     setObjectName(QStringLiteral("Frm_servers"));
     setWindowTitle(QStringLiteral("起名服务"));
     setFont(ProgramFont());
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(250, 244, 230));
-    setPalette(pal);
-    setAutoFillBackground(true);
+    UseDialogColours(this);
 
     auto* banner = new QLabel(this);
     banner->setObjectName(QStringLiteral("ImageBanner"));

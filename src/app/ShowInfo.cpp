@@ -1,7 +1,9 @@
 #include "app/ShowInfo.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QMessageBox>
+#include <QToolTip>
 
 namespace quillora::gui {
 
@@ -12,12 +14,33 @@ InfoSink& Sink() {
     return sink;
 }
 
+QuestionSink& Questions() {
+    static QuestionSink sink;
+    return sink;
+}
+
+NoticeSink& Notices() {
+    static NoticeSink sink;
+    return sink;
+}
+
+// The window system writes the caption and the program's name into the
+// title bar; a box as narrow as a short message would cut them ("提… ra").
+void WidenForTitle(QMessageBox& box) {
+    const QString title =
+        box.windowTitle() + QStringLiteral(" — ") + QGuiApplication::applicationDisplayName();
+    // Room for the icon and the title bar's own buttons besides the text.
+    const int width = box.fontMetrics().horizontalAdvance(title) + 140;
+    box.setStyleSheet(QStringLiteral("QLabel#qt_msgbox_label { min-width: %1px; }").arg(width));
+}
+
 void ShowBox(const InfoMessage& m, QMessageBox::Icon icon) {
     if (Sink()) {
         Sink()(m);
         return;
     }
     QMessageBox box(icon, m.caption, m.text, QMessageBox::Ok, QApplication::activeWindow());
+    WidenForTitle(box);
     box.exec();
 }
 
@@ -33,6 +56,36 @@ void ShowInfo(const QString& text) {
 
 void ShowInfoCaption(const QString& caption, const QString& text) {
     ShowBox({caption, text}, QMessageBox::Information);
+}
+
+void SetQuestionSink(QuestionSink sink) {
+    Questions() = std::move(sink);
+}
+
+bool AskQuestion(const QString& text) {
+    const InfoMessage m{QString::fromUtf8(kInfoCaption), text};
+    if (Questions())
+        return Questions()(m);
+    QMessageBox box(QMessageBox::Question, m.caption, m.text, QMessageBox::Yes | QMessageBox::No,
+                    QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::No);
+    WidenForTitle(box);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void SetNoticeSink(NoticeSink sink) {
+    Notices() = std::move(sink);
+}
+
+void ShowNotice(QWidget* anchor, const QString& text) {
+    if (Notices()) {
+        Notices()(text);
+        return;
+    }
+    const QPoint at = anchor != nullptr
+                          ? anchor->mapToGlobal(QPoint(anchor->width() / 3, anchor->height() / 3))
+                          : QCursor::pos();
+    QToolTip::showText(at, text, anchor, QRect(), 5000);
 }
 
 void ReportError(const QString& text) {

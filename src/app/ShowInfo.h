@@ -29,6 +29,19 @@ void ShowInfo(const QString& text);
 // Shows text under another caption ("信息提示", "复制信息").
 void ShowInfoCaption(const QString& caption, const QString& text);
 
+// A yes/no question under the caption "提示" (否 the default button); true
+// when the user answers 是. Through its own replaceable sink.
+using QuestionSink = std::function<bool(const InfoMessage&)>;
+void SetQuestionSink(QuestionSink sink);  // empty restores the question box
+bool AskQuestion(const QString& text);
+
+// A short confirmation that needs no answer (a name added, where a file
+// went): a tip beside the anchor for a few seconds. Through its own
+// replaceable sink.
+using NoticeSink = std::function<void(const QString&)>;
+void SetNoticeSink(NoticeSink sink);  // empty restores the tip
+void ShowNotice(QWidget* anchor, const QString& text);
+
 // The top-level error report: an exception that escaped a command, shown as
 // a message box with its text (through the same sink, caption "错误").
 void ReportError(const QString& text);

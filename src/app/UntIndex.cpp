@@ -1,18 +1,26 @@
 #include "app/UntIndex.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QTabBar>
 #include <QTabWidget>
 
 #include "app/Artwork.h"
 #include "app/Chrome.h"
-#include "app/Formats.h"
+#include "app/CommandGuard.h"
+#include "app/HelpWin.h"
+#include "app/LegalPerson.h"
 #include "app/Pages.h"
 #include "app/ServersWin.h"
 #include "common/DateValue.h"
@@ -76,7 +84,7 @@ TFrmIndex::TFrmIndex(QWidget* parent)
     setFixedSize(kWindowSize);
     setFont(ProgramFont());
     if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+        move(PlacedTopLeft(screen->availableGeometry(), size()));
 
     BuildChrome();
     BuildPages();
@@ -84,6 +92,7 @@ TFrmIndex::TFrmIndex(QWidget* parent)
     BuildAnalysisPage(*this, TabSheet3);
     BuildBaziPage(*this, TabSheet2);
     BuildAlmanacPage(*this, TabSheet5);
+    LinkLegalPerson(this);
     FormCreate();
 }
 
@@ -114,13 +123,36 @@ void TFrmIndex::BuildChrome() {
     ImageButton* close = MakeWindowButton("RzToolButton12", QRect(769, 1, 31, 19), "关闭",
                                           art::WindowButton::Close, this);
 
-    connect(generation, &QAbstractButton::clicked, this, &TFrmIndex::RzToolButton2Click);
-    connect(analysis, &QAbstractButton::clicked, this, &TFrmIndex::RzToolButton1Click);
-    connect(bazi, &QAbstractButton::clicked, this, &TFrmIndex::RzToolButton3Click);
-    connect(almanac, &QAbstractButton::clicked, this, &TFrmIndex::RzToolButton5Click);
-    connect(tools, &QAbstractButton::clicked, this, &TFrmIndex::RzToolButton7Click);
-    connect(minimise, &QAbstractButton::clicked, this, &TFrmIndex::RzToolButton11Click);
-    connect(close, &QAbstractButton::clicked, this, &TFrmIndex::RzToolButton12Click);
+    const std::pair<ImageButton*, void (TFrmIndex::*)()> commands[] = {
+        {generation, &TFrmIndex::RzToolButton2Click}, {analysis, &TFrmIndex::RzToolButton1Click},
+        {bazi, &TFrmIndex::RzToolButton3Click},       {almanac, &TFrmIndex::RzToolButton5Click},
+        {tools, &TFrmIndex::RzToolButton7Click},      {minimise, &TFrmIndex::RzToolButton11Click},
+        {close, &TFrmIndex::RzToolButton12Click}};
+    for (const auto& [button, command] : commands)
+        connect(button, &QAbstractButton::clicked, this, CommandSlot(this, command));
+
+    // Help: a "?" on the title strip, before the window buttons, and F1.
+    auto* help = new QPushButton(QStringLiteral("?"), this);
+    help->setObjectName(QStringLiteral("BtnHelp"));
+    help->setGeometry(QRect(713, 1, 28, 19));
+    help->setFocusPolicy(Qt::NoFocus);
+    help->setToolTip(QStringLiteral("帮助/关于（F1）"));
+    help->setStyleSheet(QStringLiteral(
+        "QPushButton { color: #fff3d6; font-weight: bold; border: none; background: #8e1b1f; }"
+        "QPushButton:hover { background: #b0262b; }"));
+    connect(help, &QPushButton::clicked, this, CommandSlot(this, &TFrmIndex::ShowHelp));
+    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(helpKey, &QShortcut::activated, help, &QAbstractButton::click);
+
+    // The toolbar from the keyboard: Ctrl+1 … Ctrl+5, named in the hints.
+    ImageButton* toolbar[] = {generation, analysis, bazi, almanac, tools};
+    for (int i = 0; i < 5; ++i) {
+        const QKeySequence keys = PageShortcut(i);
+        toolbar[i]->setToolTip(toolbar[i]->toolTip() + QStringLiteral("（") +
+                               keys.toString(QKeySequence::NativeText) + QStringLiteral("）"));
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, toolbar[i], &QAbstractButton::click);
+    }
 
     pageButtons_ = {{nullptr, generation},
                     {nullptr, analysis},
@@ -174,8 +206,10 @@ void TFrmIndex::BuildToolsPage() {
                                             art::ToolsIcon::Calendar, TabSheet9);
     ImageButton* service = MakeToolsButton("RzToolButton37", QPoint(109, 189), "起名服务",
                                            art::ToolsIcon::Service, TabSheet9);
-    connect(calendar, &QAbstractButton::clicked, this, &TFrmIndex::RzToolButton36Click);
-    connect(service, &QAbstractButton::clicked, this, &TFrmIndex::RzToolButton37Click);
+    connect(calendar, &QAbstractButton::clicked, this,
+            CommandSlot(this, &TFrmIndex::RzToolButton36Click));
+    connect(service, &QAbstractButton::clicked, this,
+            CommandSlot(this, &TFrmIndex::RzToolButton37Click));
 }
 
 void TFrmIndex::FormCreate() {
@@ -191,8 +225,14 @@ void TFrmIndex::FormCreate() {
     const std::pair<const char*, const QString*> selectors[] = {
         {"SlYear", &startYear}, {"SlMonth", &startMonth}, {"Slday", &startDay}};
     for (const auto& [name, text] : selectors) {
-        if (auto* box = TabSheet5->findChild<QComboBox*>(QString::fromLatin1(name)))
-            box->setCurrentText(*text);
+        if (auto* box = TabSheet5->findChild<QComboBox*>(QString::fromLatin1(name))) {
+            // Select today's item in the list, so the list opens on it.
+            const int index = box->findText(*text);
+            if (index >= 0)
+                box->setCurrentIndex(index);
+            else
+                box->setCurrentText(*text);
+        }
     }
 
     ShowPage(TabSheet1);
@@ -204,6 +244,39 @@ void TFrmIndex::ShowPage(QWidget* page) {
     RzPageControl1->setCurrentWidget(page);
     for (const PageButton& entry : pageButtons_)
         entry.button->SetCurrent(entry.page == page);
+    FocusFirstEntry(page);
+}
+
+QKeySequence TFrmIndex::PageShortcut(int index) {
+    return QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + index));
+}
+
+void TFrmIndex::SetPageCommand(QWidget* page, QPushButton* button) {
+    button->setDefault(true);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* shortcut = new QShortcut(QKeySequence(key), page);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, button, [button] {
+            // In a list Enter belongs to the list (the results grid, a memo).
+            if (qobject_cast<QAbstractItemView*>(QApplication::focusWidget()))
+                return;
+            if (button->isEnabled() && button->isVisible())
+                button->click();
+        });
+    }
+}
+
+void TFrmIndex::FocusFirstEntry(QWidget* page) {
+    // The window's focus chain holds the pages' controls in the order they
+    // were made, after all the pages themselves.
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        const bool entry = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w);
+        if (entry && page->isAncestorOf(w) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
+            w->isVisibleTo(page)) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 QWidget* TFrmIndex::CurrentPage() const {
@@ -217,13 +290,12 @@ void TFrmIndex::AddShowStep(std::function<void()> step) {
 void TFrmIndex::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous())
-        FormShow();
+        RunCommand([this] { FormShow(); });
 }
 
 void TFrmIndex::FormShow() {
     for (const auto& step : showSteps_)
         step();
-    FixProgramDateFormat();
 }
 
 void TFrmIndex::CloseQueries() {
@@ -271,6 +343,12 @@ void TFrmIndex::RzToolButton36Click() {
     delete FRM_Date;
     FRM_Date = new TFRM_Date(this);
     FRM_Date->exec();
+}
+
+void TFrmIndex::ShowHelp() {
+    delete Frm_help;
+    Frm_help = new THelpWin(this);
+    Frm_help->exec();
 }
 
 void TFrmIndex::RzToolButton37Click() {

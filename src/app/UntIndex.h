@@ -8,11 +8,12 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
-#include <string>
 #include <vector>
 
 #include "data/QueryObject.h"
 
+class QKeySequence;
+class QPushButton;
 class QTabWidget;
 
 namespace quillora::gui {
@@ -20,6 +21,7 @@ namespace quillora::gui {
 class ImageButton;
 class TFRM_Date;
 class TFrm_servers;
+class THelpWin;
 
 class TFrmIndex : public QWidget {
     Q_OBJECT
@@ -31,8 +33,19 @@ class TFrmIndex : public QWidget {
     void ShowPage(QWidget* page);
     QWidget* CurrentPage() const;
 
+    // Makes the button the page's command: drawn as the default button and
+    // run by Enter or Return anywhere on the page outside its lists.
+    void SetPageCommand(QWidget* page, QPushButton* button);
+
+    // The shortcut of each page's toolbar button, in toolbar order
+    // (Ctrl+1 … Ctrl+5), also named in the buttons' hints.
+    static QKeySequence PageShortcut(int index);
+
+    // Opens the help window (帮助/关于; the "?" of the title strip, F1).
+    void ShowHelp();
+
     // A step run whenever the window is shown (not when it is restored from
-    // the task bar), before the program's date format is fixed.
+    // the task bar).
     void AddShowStep(std::function<void()> step);
 
     // Window creation, run once by the constructor after the pages are built:
@@ -46,8 +59,6 @@ class TFrmIndex : public QWidget {
     QueryObject ADOTem{kCharLookupTimeout};
     QueryObject ADOteam{kDefaultTimeout};
     QueryObject ADOQuery1{kDefaultTimeout};
-
-    std::string lunarYearText;
 
     // Today as "yyyy", "MM", "dd", written into the almanac page's selectors
     // SlYear, SlMonth and Slday.
@@ -72,6 +83,9 @@ class TFrmIndex : public QWidget {
     void BuildToolsPage();
     void FormShow();
     void CloseQueries();
+    // Gives the keyboard focus to the first entry of the page (its first
+    // edit or list box in the focus order), if it has one.
+    void FocusFirstEntry(QWidget* page);
 
     void RzToolButton2Click();
     void RzToolButton1Click();
@@ -91,6 +105,7 @@ class TFrmIndex : public QWidget {
     std::vector<std::function<void()>> showSteps_;
     QPointer<TFRM_Date> FRM_Date;
     QPointer<TFrm_servers> Frm_servers;
+    QPointer<THelpWin> Frm_help;
 };
 
 }  // namespace quillora::gui

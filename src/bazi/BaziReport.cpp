@@ -14,7 +14,6 @@ namespace {
 const std::string kThree = "   ";
 const std::string kSix(6, ' ');
 const std::string kSeven(7, ' ');
-const std::string kThirteen(13, ' ');
 
 // The i-th character of a hidden-stem text (0-based), or "".
 std::string HiddenAt(const std::string& hidden, std::size_t i) {
@@ -33,10 +32,19 @@ std::string AgeText(int age) {
 }
 
 std::string LuckAgesLine(int n) {
-    std::string line = kSix + (n == 1 ? std::string("0-1岁") : "1-" + std::to_string(n - 1) + "岁");
+    // The month pillar rules from birth to the first period: ages 1 to n − 1,
+    // or within the first year when the period begins in the year of birth
+    // or the next.
+    std::string line = kSix + (n <= 2 ? std::string("1岁") : "1-" + std::to_string(n - 1) + "岁");
     for (int k = 0; k <= 8; ++k)
         line += kThree + std::to_string(n + 10 * k) + "岁";
     return line;
+}
+
+std::string LuckStartLine(const FourPillarsChart& c) {
+    const LuckStart& s = c.luckStart;
+    return "起运：" + std::to_string(c.startAge) + "岁（出生后" + std::to_string(s.years) + "年" +
+           std::to_string(s.months) + "个月" + std::to_string(s.days) + "天起运）";
 }
 
 std::optional<std::vector<std::string>> BaziReportLines(const BirthRecord& record) {
@@ -55,11 +63,10 @@ std::vector<std::string> BaziReportLines(const BirthRecord& record, const FourPi
     const auto tg = [&](const std::string& stem) { return TenGodOf(ds + stem); };
     const auto se = [](const Pillar& p) { return SoundElementOf(p.Text()); };
     const int n = c.startAge;
-    const int ly = record.lunar.year;
 
     lines.push_back(kBaziSeparatorLine);
     lines.push_back("胎元：" + c.conceptionPillar.Text() + "(" + se(c.conceptionPillar) + ")");
-    lines.push_back("起运：" + std::to_string(n) + "岁");
+    lines.push_back(LuckStartLine(c));
     lines.push_back(TenGodsLine(c));
     lines.push_back(PillarsLine(c));
 
@@ -85,8 +92,8 @@ std::vector<std::string> BaziReportLines(const BirthRecord& record, const FourPi
     lines.push_back(ElementsLine(elements));
     lines.push_back(SoundElementsLine(c));
 
-    std::string luckSounds = "纳音：";
-    std::string luckGods = "十神：";
+    std::string luckSounds = "大运纳音：";
+    std::string luckGods = "大运十神：";
     std::string luck = "大运：";
     for (int i = 0; i < 10; ++i) {
         luckSounds += se(c.luckPillars[i]) + " ";
@@ -98,28 +105,32 @@ std::vector<std::string> BaziReportLines(const BirthRecord& record, const FourPi
     lines.push_back(luck);
     lines.push_back(LuckAgesLine(n));
 
-    const int year = ParseInt(record.yearText);
-    std::string starts = "始于：" + record.yearText;
+    // Every age counts from 1 in the Gregorian year of birth; period k begins
+    // in its 始于 year, at age n + 10(k − 1). Column 0 holds the years before
+    // the first period, one per line; column k the ten years of period k.
+    const int born = c.birthYear;
+    const int before = n - 1;  // years in column 0
+    std::string starts = "始于：" + std::to_string(born);
     for (int k = 0; k <= 8; ++k)
-        starts += kThree + std::to_string(year + n + 10 * k);
+        starts += kThree + std::to_string(c.luckStart.year + 10 * k);
     lines.push_back(starts);
     lines.push_back("");
 
-    // Yearly pillars: column 0 holds the years before the first period, one
-    // per line; column k the ten years of period k.
-    for (int i = 0; i < 10; ++i) {
-        std::string line;
-        if (i < n) {
-            line = (i == 0 ? std::string("流年：") : kSix) + YearPairOf(ly + i);
-            for (int k = 0; k <= 8; ++k)
-                line += kThree + YearPairOf(ly + n + 10 * k + i);
-        } else {
-            line = kThirteen + YearPairOf(ly + n + i);
-            for (int k = 1; k <= 8; ++k)
-                line += kThree + YearPairOf(ly + n + 10 * k + i);
-        }
-        lines.push_back(line);
-    }
+    // One line per year of a column: column 0 then the nine periods, the
+    // prefix on the first line only; seven blanks keep the place of an empty
+    // column-0 entry. A jie lies at most 32 days away, so the first period
+    // begins by age 11 and column 0 never holds more than ten years.
+    const auto columns = [&](const char* label, int i, const auto& cell) {
+        std::string line = i == 0 ? std::string(label) : kSix;
+        line += i < before ? cell(i + 1) : kSeven;
+        for (int k = 0; k <= 8; ++k)
+            line += (i < before || k > 0 ? kThree : "") + cell(n + 10 * k + i);
+        return line;
+    };
+    // The yearly pillar of an age is the pillar of its Gregorian year.
+    const auto yearly = [&](int age) { return YearPairOf(born + age - 1); };
+    for (int i = 0; i < 10; ++i)
+        lines.push_back(columns("流年：", i, yearly));
     lines.push_back("");
 
     // Small luck: the hour pillar stepped once a year in the chart's
@@ -127,25 +138,8 @@ std::vector<std::string> BaziReportLines(const BirthRecord& record, const FourPi
     const int dir = c.backward ? -1 : 1;
     const auto small = [&](int age) { return c.hourPillar.Stepped(dir * age).Text(); };
     for (int i = 0; i < 10; ++i) {
-        std::string pillarsLine;
-        std::string agesLine;
-        if (i < n) {
-            pillarsLine = (i == 0 ? std::string("小运：") : kSix) + small(i);
-            agesLine = kSix + AgeText(i);
-            for (int k = 0; k <= 8; ++k) {
-                pillarsLine += kThree + small(n + 10 * k + i);
-                agesLine += kThree + AgeText(n + 10 * k + i);
-            }
-        } else {
-            pillarsLine = kThirteen + small(n + i);
-            agesLine = kThirteen + AgeText(n + i);
-            for (int k = 1; k <= 8; ++k) {
-                pillarsLine += kThree + small(n + 10 * k + i);
-                agesLine += kThree + AgeText(n + 10 * k + i);
-            }
-        }
-        lines.push_back(pillarsLine);
-        lines.push_back(agesLine);
+        lines.push_back(columns("小运：", i, small));
+        lines.push_back(columns("      ", i, AgeText));
     }
 
     lines.push_back(ElementCountLine(elements));
@@ -153,13 +147,10 @@ std::vector<std::string> BaziReportLines(const BirthRecord& record, const FourPi
     lines.push_back(kBaziSeparatorLine);
     lines.push_back(kBoneWeightHeading);
 
-    // Bone weight: a birth on a jie's day before its instant still counts in
-    // the month before.
-    int month = record.lunar.month;
-    if (c.bornBeforeJie)
-        month = month == 1 ? 12 : month - 1;
-    const std::string yearText = std::to_string(ly);
-    const std::string monthText = std::to_string(month);
+    // Bone weight: the lunar date as it is (a leap month weighs as the month
+    // of its number) and the double hour.
+    const std::string yearText = std::to_string(record.lunar.year);
+    const std::string monthText = std::to_string(record.lunar.month);
     const std::string dayText = std::to_string(record.lunar.day);
     for (int mode = 0; mode <= 2; ++mode) {
         lines.push_back(BoneWeightLine(yearText, monthText, dayText, record.hourText, mode));

@@ -28,8 +28,14 @@ std::optional<std::vector<std::string>> BaziReportLines(const BirthRecord& recor
 // The report lines for a record whose chart is already built.
 std::vector<std::string> BaziReportLines(const BirthRecord& record, const FourPillarsChart& chart);
 
-// The ages line of the great-luck periods for a start age N.
+// The ages line of the great-luck periods for a start age N: the years the
+// month pillar rules, then N, N + 10, … N + 80. Ages count from 1 in the
+// Gregorian year of birth and grow by one with every new year, the scale of
+// every age the report prints.
 std::string LuckAgesLine(int startAge);
+
+// "起运：N岁（出生后y年m个月d天起运）": the start age and the exact span.
+std::string LuckStartLine(const FourPillarsChart& chart);
 
 // "0" + a + "岁" for a below 10, else a + "岁".
 std::string AgeText(int age);

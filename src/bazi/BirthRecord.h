@@ -37,10 +37,11 @@ struct BirthEntries {
     std::string day;
     std::string hour;  // the hour item, e.g. "子 0"
     std::string minute;
+    bool leapMonth = false;  // a lunar entry names the leap month of that number
 };
 
 // The entry that takes the focus after a failed check.
-enum class BirthField { None, Name };
+enum class BirthField { None, Name, Year, Month, Day, Hour, Minute };
 
 // A failed check: the message shown and the entry focused afterwards.
 struct BirthIssue {
@@ -60,17 +61,18 @@ struct BirthRecord {
     std::string hourText;    // "0" to "23"
     std::string minuteText;  // as entered, not trimmed
     LunarDate lunar;
-    std::string lunarYearText;
     std::string lunarText;  // e.g. 己未(羊年)十一月十四
     std::string animal;
     std::string constellation;
     int age = 0;
+    bool unborn = false;  // the birth date lies after today: no age is given
 };
 
 // What the page asks beyond the date checks.
 struct BirthReadOptions {
     bool requireName = false;  // the generation page: "姓名不能为空!"
     int currentYear = 0;       // the year the age counts to; 0 reads the system clock
+    DateValue today = 0;       // the day a later birth is refused an age; 0 reads the clock
 };
 
 // Either a record or the first failed check.
@@ -86,20 +88,24 @@ inline constexpr const char* kYearEmptyMessage = "请选择出生年!";
 inline constexpr const char* kMonthEmptyMessage = "请选择出生月!";
 inline constexpr const char* kDayEmptyMessage = "请选择出生日!";
 inline constexpr const char* kHourEmptyMessage = "请选择出生小时!";
-inline constexpr const char* kLunarInvalidMessage = "农历日期无效，请重新选择!";
+inline constexpr const char* kMinuteEmptyMessage = "请选择出生分钟!";
+inline constexpr const char* kLeapGregorianMessage = "闰月只用于农历日期，请重新选择!";
+inline constexpr const char* kLunarRangeMessage = "农历日期只支持1901年至2099年，请重新选择!";
 inline constexpr const char* kDateRangeMessage = "出生日期超出范围(1900年1月31日至2100年12月31日)!";
+// The age line of a birth after today.
+inline constexpr const char* kUnbornAgeLine = "年龄：尚未出生";
 
-// Checks the entries in their fixed order and builds the record. A failed
-// check comes back as an issue; a year, month or day of a lunar entry that
-// is not an integer, and a Gregorian date that names no real day, throw
-// ConvertError with the program's conversion message.
+// Checks the entries in their fixed order and builds the record. Every entry
+// that cannot be read (a number that is none, a date that does not exist, a
+// lunar date beyond the calendar, a minute outside 0 to 59, an hour that is
+// no hour item) comes back as an issue naming the entry, in Chinese.
 BirthReadResult ReadBirthRecord(const BirthEntries& entries, const BirthReadOptions& options = {});
 
 // The six lines about the legal person that the reports print.
 std::vector<std::string> BirthSummaryLines(const BirthRecord& record);
 
 // The chart of the record: year, month and day from the date texts, hour and
-// minute from their texts (ConvertError when one is not an integer), sex.
+// minute from their texts, sex. ReadBirthRecord has checked every text.
 std::optional<FourPillarsChart> BuildChartOf(const BirthRecord& record);
 
 // The characters of a text that start at GBK bytes from … from + count − 1

@@ -1,6 +1,9 @@
 #include "bazi/Chart.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 #include "calendar/LunarCalendar.h"
 #include "common/Text.h"
@@ -44,8 +47,8 @@ int JieIndexOf(std::string_view name) {
 
 }  // namespace
 
-const char* const HiddenStemsTable[12] = {"癸",   "癸辛己", "甲丙戊", "乙", "乙戊癸", "庚丙戊",
-                                          "己丁", "乙己丁", "戊庚壬", "辛", "辛丁戊", "壬甲"};
+const char* const HiddenStemsTable[12] = {"癸",   "己癸辛", "甲丙戊", "乙", "戊乙癸", "丙庚戊",
+                                          "丁己", "己丁乙", "庚壬戊", "辛", "戊辛丁", "壬甲"};
 
 const char* const JieNames[12] = {"立春", "惊蛰", "清明", "立夏", "芒种", "小暑",
                                   "立秋", "白露", "寒露", "立冬", "大雪", "小寒"};
@@ -80,7 +83,9 @@ Pillar DayPillarOf(int year, int month, int day) {
 
 Pillar HourPillarOf(int dayStem, int hour) {
     const int branch = Mod((hour + 1) / 2, 12);
-    return Pillar{Mod(2 * dayStem + branch, 10), branch};
+    // From 23 h on the 子 hour belongs to the next day's stem cycle.
+    const int stemDay = hour >= 23 ? dayStem + 1 : dayStem;
+    return Pillar{Mod(2 * stemDay + branch, 10), branch};
 }
 
 Pillar YearPillarOf(int year) {
@@ -172,43 +177,57 @@ bool MonthAndYearByJie(const std::vector<JieInstant>& jies, int birthYear, long 
     return true;
 }
 
-bool BornBeforeJie(int year, DateValue birthInstant) {
-    try {
-        QueryObject q(DbConnectionString(kGantrelFile), kDefaultTimeout);
-        q.SetStatement(sql::kJieOnDay,
-                       {static_cast<long long>(year), FormatDate(DateOf(birthInstant))});
-        q.Open();
-        if (q.RecordCount() < 1)
-            return false;
-        long long jieSeconds = 0;
-        if (!ReadInstant(Trim(q.FieldText("SJ")), jieSeconds))
-            return false;
-        const DateParts d = DecodeDate(birthInstant);
-        const TimeParts t = DecodeTime(birthInstant);
-        const long long birth = InstantSeconds(d.year, d.month, d.day, t.hour, t.minute, t.second);
-        return birth < jieSeconds;
-    } catch (const DbError&) {
-        if (!GantrelFileIsSound())
-            throw;
+std::vector<JieInstant> FormulaJieInstantsOf(int firstYear, int lastYear) {
+    std::vector<JieInstant> out;
+    for (int year = firstYear; year <= lastYear; ++year) {
+        // The even terms are the jie: 小寒 (term 0) is the last of JieNames.
+        for (int n = 0; n < 24; n += 2) {
+            const DateValue instant = SolarTermInstant(year, n);
+            out.push_back({(n / 2 + 11) % 12, std::llround(instant * kSecondsPerDay)});
+        }
+    }
+    return out;
+}
+
+bool BoundingJie(const std::vector<JieInstant>& jies, long long birthSeconds, bool backward,
+                 long long& jieSeconds) {
+    const JieInstant* found = nullptr;
+    for (const JieInstant& j : jies) {
+        if (backward ? j.seconds <= birthSeconds && (!found || j.seconds > found->seconds)
+                     : j.seconds > birthSeconds && (!found || j.seconds < found->seconds)) {
+            found = &j;
+        }
+    }
+    if (found == nullptr || std::llabs(found->seconds - birthSeconds) > 40 * kSecondsPerDay)
         return false;
-    }
+    jieSeconds = found->seconds;
+    return true;
 }
 
-int DaysToJie(DateValue birthDate, bool backward) {
-    const DateValue date = DateOf(birthDate);
-    for (int j = 1; j <= 32; ++j) {
-        const DateValue probe = backward ? date - j : date + j;
-        if (IsJieName(SolarTermOnDate(probe)))
-            return j;
-    }
-    return 0;
-}
+LuckStart LuckStartOf(DateValue birthDate, long long spanSeconds) {
+    // Three days of real time make a year of life, six hours a month and
+    // twelve minutes a day; what is left of a day is dropped.
+    constexpr long long kYear = 3 * kSecondsPerDay;
+    constexpr long long kMonth = kYear / 12;
+    constexpr long long kDay = kMonth / 30;
+    LuckStart s;
+    long long rest = spanSeconds < 0 ? -spanSeconds : spanSeconds;
+    s.years = static_cast<int>(rest / kYear);
+    rest %= kYear;
+    s.months = static_cast<int>(rest / kMonth);
+    rest %= kMonth;
+    s.days = static_cast<int>(rest / kDay);
 
-int StartAgeOf(int days) {
-    if (days <= 0)
-        return 10;
-    const int v = days / 3 + (days % 3 != 0 ? 1 : 0);
-    return v > 10 ? 10 : v;
+    // Whole years and months on the calendar (a day the month lacks becomes
+    // its last day), then the days.
+    const DateParts birth = DecodeDate(birthDate);
+    const int monthIndex = birth.year * 12 + (birth.month - 1) + s.years * 12 + s.months;
+    const int year = monthIndex / 12;
+    const int month = monthIndex % 12 + 1;
+    const int day = std::min(birth.day, DaysInMonth(year, month));
+    s.date = EncodeDate(year, month, day) + s.days;
+    s.year = DecodeDate(s.date).year;
+    return s;
 }
 
 std::optional<FourPillarsChart> BuildChart(int year, int month, int day, int hour, int minute,
@@ -224,21 +243,15 @@ std::optional<FourPillarsChart> BuildChart(int year, int month, int day, int hou
     DateValue birthDate = 0;
     if (!TryEncodeDate(year, month, day, birthDate))
         return std::nullopt;
-    const DateValue birthInstant = birthDate + EncodeTime(hour, minute, 0);
     const long long birthSeconds = InstantSeconds(year, month, day, hour, minute, 0);
 
-    // The bone-weight reckoning keeps the month before a jie that falls later
-    // on the birth day.
-    c.bornBeforeJie = BornBeforeJie(year, birthInstant);
-
     // Month and year change at the actual jie instants. Without them (no
-    // table rows for the year) the fixed calendar days stand in, corrected on
-    // a jie's own day.
+    // table rows for the year) the fixed calendar days stand in.
+    const std::vector<JieInstant> jies = JieInstantsOf(year - 1, year + 1);
     int monthBranch = 0;
     int pillarYear = year;
-    if (!MonthAndYearByJie(JieInstantsOf(year - 1, year), year, birthSeconds, monthBranch,
-                           pillarYear)) {
-        const int md = month * 100 + day - (c.bornBeforeJie ? 1 : 0);
+    if (!MonthAndYearByJie(jies, year, birthSeconds, monthBranch, pillarYear)) {
+        const int md = month * 100 + day;
         monthBranch = FixedMonthBranch(md);
         pillarYear = md >= 204 ? year : year - 1;
     }
@@ -260,7 +273,17 @@ std::optional<FourPillarsChart> BuildChart(int year, int month, int day, int hou
     const bool yangYear = c.yearPillar.stem % 2 == 0;
     c.backward = man != yangYear;
 
-    c.startAge = StartAgeOf(DaysToJie(birthDate, c.backward));
+    // The luck start counts to the jie of table JQ, or of the solar-term
+    // formula where the table holds none (its last year has no next 小寒).
+    long long jieSeconds = 0;
+    if (!BoundingJie(jies, birthSeconds, c.backward, jieSeconds) &&
+        !BoundingJie(FormulaJieInstantsOf(year - 1, year + 1), birthSeconds, c.backward,
+                     jieSeconds)) {
+        jieSeconds = birthSeconds;  // cannot happen: a jie falls in every month
+    }
+    c.birthYear = year;
+    c.luckStart = LuckStartOf(birthDate, jieSeconds - birthSeconds);
+    c.startAge = c.luckStart.year - year + 1;
 
     for (int i = 0; i < 10; ++i)
         c.luckPillars[i] = c.monthPillar.Stepped(c.backward ? -i : i);

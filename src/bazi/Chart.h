@@ -28,8 +28,9 @@ struct Pillar {
     friend bool operator==(const Pillar&, const Pillar&) = default;
 };
 
-// The stems hidden in each branch, by branch index, in the order the report
-// prints them (子 "癸", 丑 "癸辛己", 寅 "甲丙戊" …).
+// The stems hidden in each branch, by branch index: the main qi (本气) first,
+// then the middle (中气) and the residual qi (余气), as the report prints
+// them (子 "癸", 丑 "己癸辛", 寅 "甲丙戊" …).
 extern const char* const HiddenStemsTable[12];
 
 // The twelve jie terms that open the months, in calendar order from
@@ -39,6 +40,19 @@ extern const char* const JieNames[12];
 
 // True exactly for the twelve jie names.
 bool IsJieName(std::string_view name);
+
+// When the first great-luck period begins. The span from the birth instant
+// to the jie that bounds the birth's month in the run's direction (the next
+// jie forward, the last one backward; a jie later on the birth day counts)
+// is reckoned three days to a year, one day to four months and one double
+// hour to ten days, i.e. every real minute stands for 120 minutes of life.
+struct LuckStart {
+    int years = 0;
+    int months = 0;      // 0 to 11
+    int days = 0;        // 0 to 29
+    DateValue date = 0;  // birth date + years, months and days: the first period begins
+    int year = 0;        // the Gregorian year of that date (始于 of the first period)
+};
 
 struct FourPillarsChart {
     Pillar yearPillar;
@@ -50,10 +64,14 @@ struct FourPillarsChart {
     std::string hiddenDay;
     std::string hiddenHour;
     Pillar conceptionPillar;
-    bool bornBeforeJie = false;  // born on a jie's day before its instant
-    bool backward = false;       // the great-luck pillars run backward
-    int startAge = 1;            // 1 to 10
-    Pillar luckPillars[10];      // entry 0 is the month pillar itself
+    bool backward = false;  // the great-luck pillars run backward
+    int birthYear = 0;      // the Gregorian year of birth
+    LuckStart luckStart;
+    // The age in the year the first period begins, counted as the report
+    // counts every age: 1 in the Gregorian year of birth, one more with each
+    // new year (luckStart.year - birthYear + 1).
+    int startAge = 1;
+    Pillar luckPillars[10];  // entry 0 is the month pillar itself
 };
 
 // The message of a day beyond its month's length.
@@ -65,17 +83,14 @@ inline constexpr const char* kChartDateMessage = "请检查输入数据是否出
 std::optional<FourPillarsChart> BuildChart(int year, int month, int day, int hour, int minute,
                                            std::string_view sex);
 
-// True when a jie term of table JQ falls on the birth date after the birth
-// instant. A database error or no jie that day gives false.
-bool BornBeforeJie(int year, DateValue birthInstant);
-
 // ---- The arithmetic behind the chart, usable without a database ----------
 
 // The day pillar of a Gregorian date (changes at midnight).
 Pillar DayPillarOf(int year, int month, int day);
 
-// The hour pillar of a clock hour 0 to 23 on a day with the given day stem;
-// 23 h stays on the same day and has the pillar of 0 h.
+// The hour pillar of a clock hour 0 to 23 on a day with the given day stem.
+// The 子 hour that starts at 23 h takes its stem from the next day (a 癸 day
+// ends with 甲子, not 壬子), while the day pillar stays on the date of birth.
 Pillar HourPillarOf(int dayStem, int hour);
 
 // The year pillar of a year counted from 立春 to 立春 (1984 is 甲子).
@@ -112,12 +127,18 @@ std::vector<JieInstant> JieInstantsOf(int firstYear, int lastYear);
 bool MonthAndYearByJie(const std::vector<JieInstant>& jies, int birthYear, long long birthSeconds,
                        int& monthBranch, int& pillarYear);
 
-// Days from the birth date to the nearest jie by the solar-term formula,
-// searching forward or backward 1 to 32 days; 0 when none is found.
-int DaysToJie(DateValue birthDate, bool backward);
+// The jie instants of the solar-term formula for the Gregorian years first to
+// last, in time order: they stand in where table JQ has no instant.
+std::vector<JieInstant> FormulaJieInstantsOf(int firstYear, int lastYear);
 
-// The start age of a jie j days away: one year for every three days, a
-// started three counting as a whole, never more than 10.
-int StartAgeOf(int days);
+// The instant of the jie that bounds the birth's month: the first one after
+// the birth when forward, the last one at or before it when backward. False
+// when the instants hold none within 40 days.
+bool BoundingJie(const std::vector<JieInstant>& jies, long long birthSeconds, bool backward,
+                 long long& jieSeconds);
+
+// The luck start of a birth (date and seconds of the birth instant) and the
+// seconds between it and its bounding jie.
+LuckStart LuckStartOf(DateValue birthDate, long long spanSeconds);
 
 }  // namespace quillora

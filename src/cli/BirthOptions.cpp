@@ -29,6 +29,7 @@ BirthEntries ReadBirthOptions(const Args& args) {
         throw InputError{"--hour takes the clock hour 0-23 or an hour item such as \"子 0\""};
     entries.hour = *hour;
     entries.minute = args.Get("minute", "0");
+    entries.leapMonth = args.Has("leap");
     return entries;
 }
 

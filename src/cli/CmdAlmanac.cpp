@@ -1,7 +1,8 @@
 // quillora-cli almanac --year Y --month M --day D
 // Prints the nineteen lines the almanac page writes into its result memo. A
-// failed check prints its message on stderr (exit 2); a day the table lacks
-// prints nothing, as the page shows nothing new.
+// failed check prints its message on stderr (exit 2), also for a day outside
+// the almanac's years; a day the table lacks prints nothing, as the page
+// shows nothing new.
 #include <cstdio>
 
 #include "almanac/AlmanacLookup.h"

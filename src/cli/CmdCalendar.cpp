@@ -43,10 +43,13 @@ int ReadTermsYear(const Args& args) {
     return year;
 }
 
-// The 24 term instants of the closed formula, "name<TAB>yyyy-MM-dd HH:mm:ss".
+// The 24 term instants of the closed formula, which may lie up to three hours
+// from the true instant (on another day for some terms), so each row says it
+// is approximate: "approx<TAB>name<TAB>yyyy-MM-dd HH:mm:ss".
 void PrintFormulaTerms(int year) {
     for (int n = 0; n < 24; ++n)
-        PrintLine(std::string(TermNames[n]) + "\t" + FormatDateTime(SolarTermInstant(year, n)));
+        PrintLine("approx\t" + std::string(TermNames[n]) + "\t" +
+                  FormatDateTime(SolarTermInstant(year, n)));
 }
 
 // The twelve jie instants of the year from table JQ of "Gantrel.dll", read

@@ -1,7 +1,8 @@
 // quillora-cli generate: one run of "马上起名", printed as the results grid's
-// header and rows. --pages K adds the draws that K − 1 presses of "继续显示"
+// header and rows. --pages K adds the pages that K − 1 presses of "继续显示"
 // would show (only when the result holds more than 200 rows, as in the
-// window). --seed N makes the random samples and draws repeatable.
+// window, and while candidates not yet shown remain). --seed N makes the
+// random samples and draws repeatable.
 //
 // Output: tab-separated UTF-8 on stdout by default, or CSV with --format csv,
 // written page by page as drawn. With --output FILE the rows go to a file
@@ -12,13 +13,12 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
 #include <string>
 
 #include "cli/BirthOptions.h"
 #include "cli/Commands.h"
+#include "cli/TableOutput.h"
 #include "common/Text.h"
-#include "common/TextFile.h"
 #include "data/Database.h"
 #include "naming/Export.h"
 #include "naming/GenerationRun.h"
@@ -27,10 +27,6 @@
 namespace quillora::cli {
 
 namespace {
-
-// The most pages a spreadsheet export holds: every page is up to 200 rows
-// kept in memory until the workbook is written.
-constexpr long long kMaxXlsxPages = 500;
 
 long long PositiveNumber(const Args& args, const std::string& name, long long fallback) {
     if (!args.Has(name))
@@ -76,16 +72,8 @@ int RunGenerate(const Args& args) {
     const long long pages = PositiveNumber(args, "pages", 1);
     if (pages < 1)
         throw InputError{"--pages takes a number of 1 or more"};
-    const std::string format = args.Get("format", "tsv");
-    if (format != "tsv" && format != "csv" && format != "xlsx") {
-        throw InputError{"--format takes tsv, csv or xlsx"};
-    }
-    const std::string output = args.Get("output");
-    if (format == "xlsx" && output.empty()) {
-        throw InputError{"--format xlsx needs --output FILE"};
-    }
-    // A spreadsheet is written whole, so its pages are held until the end.
-    if (format == "xlsx" && pages > kMaxXlsxPages) {
+    const TableOutput out = ReadTableOutput(args);
+    if (out.format == "xlsx" && pages > kMaxXlsxPages) {
         throw InputError{"--format xlsx takes at most " + std::to_string(kMaxXlsxPages) +
                          " pages (--pages)"};
     }
@@ -103,46 +91,24 @@ int RunGenerate(const Args& args) {
         throw InputError{prepared.notice};
 
     // The file is looked at (and its temporary file made) before the run.
-    std::optional<FileSave> save;
-    if (!output.empty())
-        save.emplace(output);
-
-    const bool more = OpenGeneration(prepared, candidates);
+    TableWriter writer(out);
+    const bool more = OpenGeneration(prepared, candidates, state);
+    // A run that cannot produce any name says why and what to change, as an
+    // input check does: the message on stderr, status 2, no table.
+    if (candidates.RecordCount() == 0)
+        throw InputError{EmptyGridReason(request, state, strokes)};
     const std::string prefix = Trim(request.prefix);
     const std::string suffix = Trim(request.suffix);
     ResultGrid grid;
-    ShowCandidates(candidates, state, prefix, suffix, grid);
-    ExportTable table = GridExportTable(grid);
-    if (format == "xlsx") {
-        for (long long page = 2; more && page <= pages; ++page) {
-            ShowCandidates(candidates, state, prefix, suffix, grid);
-            AppendGridRows(grid, table);
-        }
-        WriteXlsx(*save, table);
-        return 0;
-    }
-
-    // Text goes out page by page as it is drawn, so that no number of pages
-    // piles up in memory.
-    const auto emit = [&](const std::vector<std::vector<std::string>>& rows) {
-        const std::string text = format == "csv" ? FormatCsvRows(rows) : FormatTsvRows(rows);
-        if (!save)
-            WriteOut(text);
-        else if (format == "csv")
-            save->Write(text);
-        else
-            save->Write(GbkFileBytes(output, text));
-    };
-    emit({table.header});
-    emit(table.rows);
-    for (long long page = 2; more && page <= pages; ++page) {
-        ShowCandidates(candidates, state, prefix, suffix, grid);
+    bool remain = ShowCandidates(candidates, state, prefix, suffix, grid);
+    writer.Add(GridExportTable(grid));
+    for (long long page = 2; more && remain && page <= pages; ++page) {
+        remain = ShowCandidates(candidates, state, prefix, suffix, grid);
         ExportTable next;
         AppendGridRows(grid, next);
-        emit(next.rows);
+        writer.Add(next);
     }
-    if (save)
-        save->Commit();
+    writer.Finish();
     return 0;
 }
 

@@ -9,14 +9,15 @@
 
 namespace quillora::cli {
 
-int RunBazi(const Args& args);      // CmdBazi.cpp
-int RunAnalyse(const Args& args);   // CmdAnalyse.cpp
-int RunGenerate(const Args& args);  // CmdGenerate.cpp
-int RunAlmanac(const Args& args);   // CmdAlmanac.cpp
-int RunLunar(const Args& args);     // CmdCalendar.cpp
-int RunSolar(const Args& args);     // CmdCalendar.cpp
-int RunMonth(const Args& args);     // CmdCalendar.cpp
-int RunTerms(const Args& args);     // CmdCalendar.cpp
+int RunBazi(const Args& args);        // CmdBazi.cpp
+int RunAnalyse(const Args& args);     // CmdAnalyse.cpp
+int RunGenerate(const Args& args);    // CmdGenerate.cpp
+int RunAlmanac(const Args& args);     // CmdAlmanac.cpp
+int RunAuspicious(const Args& args);  // CmdAuspicious.cpp
+int RunLunar(const Args& args);       // CmdCalendar.cpp
+int RunSolar(const Args& args);       // CmdCalendar.cpp
+int RunMonth(const Args& args);       // CmdCalendar.cpp
+int RunTerms(const Args& args);       // CmdCalendar.cpp
 
 // Standard output failed (a full disk, a closed file): exit status 1, the
 // cause printed once when the program ends.

@@ -18,22 +18,27 @@ const char* kUsage =
     "\n"
     "commands:\n"
     "  bazi      --surname S --given G --sex 男|女 --calendar 公历|农历\n"
-    "            --year Y --month M --day D --hour H --minute MI [--leap]\n"
-    "  analyse   --name N --sex .. --calendar .. --year .. --month .. --day ..\n"
-    "            --hour H --minute MI [--leap] --main NAME [--suffix S] [--prefix P]\n"
-    "  generate  --name N --sex .. --calendar .. --year .. --month .. --day ..\n"
-    "            --hour H --minute MI [--leap] --length 2|3|4 [--fixed1 C] .. [--fixed4 C]\n"
+    "            --year Y --month M --day D [--leap] --hour H --minute MI\n"
+    "  analyse   --name N --sex .. --calendar .. --year .. --month .. --day .. [--leap]\n"
+    "            --hour H --minute MI --main NAME [--suffix S] [--prefix P]\n"
+    "  analyse   --batch FILE --sex .. --calendar .. --year .. --month .. --day .. [--leap]\n"
+    "            --hour H --minute MI [--format tsv|csv|xlsx] [--output FILE]\n"
+    "  generate  --name N --sex .. --calendar .. --year .. --month .. --day .. [--leap]\n"
+    "            --hour H --minute MI --length 2|3|4 [--fixed1 C] .. [--fixed4 C]\n"
     "            [--suffix S] [--prefix P] [--seed N] [--pages K]\n"
     "            [--format tsv|csv|xlsx] [--output FILE]\n"
     "  almanac   --year Y --month M --day D\n"
+    "  auspicious --activity A --from YYYY-MM-DD --to YYYY-MM-DD\n"
+    "            [--sex .. --calendar .. --year .. --month .. --day .. --hour H --minute MI]\n"
     "  lunar     YYYY-MM-DD            (1900-01-31 to 2100-12-31)\n"
     "  solar     --year Y --month M --day D [--leap]   (lunar years 1901 to 2099)\n"
     "  month     YYYY-MM [--day D]     (1901-01 to 2050-12)\n"
     "  terms     YYYY\n"
     "\n"
     "--sex takes 男 or 女 (男 when left out). --hour takes the clock hour 0-23 or\n"
-    "an hour item such as \"子 0\". Texts must be UTF-8. An option a command does not\n"
-    "take, a repeated option or a stray argument is refused.\n"
+    "an hour item such as \"子 0\". --leap: with --calendar 农历, the month is the\n"
+    "year's leap month. Texts must be UTF-8. An option a command does not take, a\n"
+    "repeated option or a stray argument is refused.\n"
     "Exit status: 0 done; 2 an input check failed (a bad option, date or number,\n"
     "with its message on stderr); 1 any other error (a damaged database file, a\n"
     "file or the output that could not be written).\n";
@@ -50,18 +55,20 @@ CommandLine BirthCommandLine(std::vector<std::string> more) {
     more.insert(more.begin(), {"sex", "calendar", "year", "month", "day", "hour", "minute"});
     return {.options = std::move(more),
             .flags = {"leap"},
-            .fileOptions = {"output"},
+            .fileOptions = {"output", "batch"},
             .choices = {{"sex", {"男", "女"}}}};
 }
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {"bazi", RunBazi, BirthCommandLine({"surname", "given"})},
-        {"analyse", RunAnalyse, BirthCommandLine({"name", "main", "suffix", "prefix"})},
+        {"analyse", RunAnalyse,
+         BirthCommandLine({"name", "main", "suffix", "prefix", "batch", "format", "output"})},
         {"generate", RunGenerate,
          BirthCommandLine({"name", "length", "fixed1", "fixed2", "fixed3", "fixed4", "suffix",
                            "prefix", "seed", "pages", "format", "output"})},
         {"almanac", RunAlmanac, {.options = {"year", "month", "day"}}},
+        {"auspicious", RunAuspicious, BirthCommandLine({"activity", "from", "to"})},
         {"lunar", RunLunar, {.positional = 1}},
         {"solar", RunSolar, {.options = {"year", "month", "day"}, .flags = {"leap"}}},
         {"month", RunMonth, {.options = {"day"}, .positional = 1}},

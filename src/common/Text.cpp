@@ -126,6 +126,11 @@ std::string LeftChars(std::string_view text, std::size_t n) {
     return std::string(text.substr(0, pos));
 }
 
+bool IsCjkIdeograph(char32_t cp) {
+    return (cp >= 0x4E00 && cp <= 0x9FFF) || (cp >= 0x3400 && cp <= 0x4DBF) ||
+           (cp >= 0x20000 && cp <= 0x323AF) || (cp >= 0xF900 && cp <= 0xFAFF) || cp == 0x3007;
+}
+
 namespace {
 
 // iconv descriptors are not thread-safe; one pair guarded by a mutex serves
@@ -239,6 +244,22 @@ std::string ToCrlf(std::string_view text) {
         out += text[i];
     }
     return out;
+}
+
+std::vector<std::string> SplitTextLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(std::move(line));
+        start = end + 1;
+    }
+    return lines;
 }
 
 }  // namespace quillora

@@ -28,6 +28,10 @@ std::string Utf8Of(char32_t cp);
 // True when the text is well-formed UTF-8.
 bool IsValidUtf8(std::string_view text);
 
+// Splits a text at its line ends ("\n" or "\r\n"); a final line end adds no
+// empty line.
+std::vector<std::string> SplitTextLines(const std::string& text);
+
 // Splits a text into its characters (each element one UTF-8 sequence; an
 // invalid byte becomes its own element).
 std::vector<std::string> SplitChars(std::string_view text);
@@ -37,6 +41,11 @@ std::size_t CharCount(std::string_view text);
 
 // The first n characters (all of them when the text is shorter).
 std::string LeftChars(std::string_view text, std::size_t n);
+
+// True when the code point is a CJK ideograph (unified, extension or
+// compatibility block): the characters a name, a listed word or a line of
+// verse is compared by.
+bool IsCjkIdeograph(char32_t cp);
 
 // GBK (code page 936) byte length of a text: 1 per ASCII character, 2 per
 // character that GBK encodes. Returns -1 when a character cannot be encoded.

@@ -10,6 +10,8 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <stdexcept>
 #include <vector>
 
 #include "common/Text.h"
@@ -234,6 +236,13 @@ std::string GbkFileBytes(const std::string& path, const std::string& text) {
     } catch (const std::exception&) {
         throw FileWriteError("文件 " + path + " 无法保存：内容含有无法以GBK编码保存的字符。");
     }
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw std::runtime_error("cannot read " + path + ": " + std::strerror(errno));
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 void WriteGbkTextFile(const std::string& path, const std::string& text) {

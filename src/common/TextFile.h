@@ -81,6 +81,10 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes);
 // cannot encode.
 std::string GbkFileBytes(const std::string& path, const std::string& text);
 
+// The bytes of a file the user names (a list to read). Throws
+// std::runtime_error naming the file when it cannot be read.
+std::string ReadFileBytes(const std::string& path);
+
 // Writes UTF-8 text as GBK with CRLF line ends (GbkFileBytes) as one
 // FileSave. Throws FileWriteError.
 void WriteGbkTextFile(const std::string& path, const std::string& text);

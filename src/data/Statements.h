@@ -19,6 +19,20 @@ inline constexpr const char* kWordStrokes = "select bh from word where zi = ?";
 inline constexpr const char* kWordTraditional = "select ft from word where zi = ?";
 inline constexpr const char* kWordElement = "select wuhang from word where zi = ?";
 
+// ---- Parvello.dll: the appeal of a name ---------------------------------------
+//
+// The grade, meaning and reading of the common characters (zirating with
+// reading), of one other character (key: the character), the two-character
+// name parts and the sounds a name must not make.
+inline constexpr const char* kAppealCommonFacts =
+    "select r.zi, r.grade, r.meaning, coalesce(s.pinyin, ''), coalesce(s.numbered, ''), "
+    "coalesce(s.initial, ''), coalesce(s.final, ''), coalesce(s.tone, 0) "
+    "from zirating r left join reading s on s.zi = r.zi";
+inline constexpr const char* kAppealOneFacts =
+    "select zi, -1, '', pinyin, numbered, initial, final, tone from reading where zi = ?";
+inline constexpr const char* kAppealParts = "select zi from MZ";
+inline constexpr const char* kAppealNegativeSounds = "select sound, word from negsound";
+
 // ---- Parvello.dll: candidate-name generation ------------------------------
 //
 // One statement per name length and set of fixed positions. Every statement
@@ -201,6 +215,37 @@ inline constexpr const char* kGenFilterTail = ") dd where 1 = 1 ";
 inline constexpr const char* kGenElementHead = " and (wuhang like '%";
 inline constexpr const char* kGenElementTail = "%')";
 
+// ---- Parvello.dll: classical sources of a name ------------------------------
+
+// The line of verse in which two characters occur in this order, with its
+// title, author and collection and how close the two stand (key: the two
+// characters, "关雎").
+inline constexpr const char* kVerseOfPair =
+    "select v.line, v.title, v.author, v.source, p.gap from verse_pair p, verse v "
+    "where p.pair = ? and v.ID = p.line";
+
+// ---- Parvello.dll: registration warnings -----------------------------------
+
+// Every listed word that the text holds (key: the text, bound once): words of
+// the state, superlatives, names of administrative divisions, well-known
+// marks and the generic words of the trades. The text's substrings are
+// enumerated inside the statement and each is looked up on the index of
+// mark_word, so a long list costs no scan.
+inline constexpr const char* kMarkWordsIn =
+    "with recursive n(i) as (select 1 union all select i + 1 from n where i < length(?1)), "
+    "part(w) as (select distinct substr(?1, a.i, b.i) from n a, n b "
+    "where a.i + b.i <= length(?1) + 1) "
+    "select m.word, m.list, m.kind, m.reason, m.info from mark_word m "
+    "where m.word in (select w from part) order by m.list, length(m.word) desc, m.rowid";
+
+// The trade of a suffix: the longest listed trade suffix that ends the text,
+// else the longest one the text holds (key: the suffix without its
+// organisational words).
+inline constexpr const char* kTradeOfSuffix =
+    "select suffix, class, class_name, also_names, generic from trade_suffix "
+    "where instr(?1, suffix) > 0 "
+    "order by substr(?1, -length(suffix)) = suffix desc, length(suffix) desc limit 1";
+
 // ---- Somnette.dll -------------------------------------------------------
 
 // Numerology reading (key: the number modulo 81 in decimal).
@@ -208,6 +253,16 @@ inline constexpr const char* kNamefxReading = "select nr from namefx where num =
 
 // The almanac entry of one day (key: the date as yyyy-mm-dd).
 inline constexpr const char* kAlmanacDay = "select * from huangdao where gn = ? limit 1";
+
+// The days of a range that favour an activity and do not forbid it, in date
+// order (keys: first and last day as yyyy-mm-dd, the activity). The lists are
+// blank-separated terms, so the activity is matched as a whole term; a day
+// whose entry reads 诸事不宜 forbids every activity.
+inline constexpr const char* kAuspiciousDays =
+    "select gn, nn, suici, wuhang, cong from huangdao where gn between ?1 and ?2 "
+    "and instr(' ' || yi || ' ', ' ' || ?3 || ' ') > 0 "
+    "and instr(' ' || ji || ' ', ' ' || ?3 || ' ') = 0 and instr(ji, '诸事不宜') = 0 "
+    "order by gn";
 
 // Bone-weight tables (keys: decimal texts).
 inline constexpr const char* kBoneYear = "select weight from chenggu1 where year = ?";
@@ -242,11 +297,21 @@ inline constexpr const char* kJieOfYears =
 // compile names the table or column that is missing. A statement above that
 // reads another table or column of a file adds it to the file's list.
 inline constexpr const char* kQuickCheck = "pragma quick_check(1)";
+// Whether a file holds a table (key: its name).
+inline constexpr const char* kTableExists =
+    "select 'ok' from sqlite_master where type = 'table' and name = ? collate nocase";
 inline constexpr const char* kParvelloReads[] = {
     "select zi, bh, ft, wuhang from word",
     "select ID, zi, wuhang, ft, bh from CYZI",
     "select ID, zi, wuhang, ft, bh, bh1, bh2 from MZ",
     "select lx, bh11, bh12, bh21, bh22, zf from gz",
+    "select zi, grade, meaning from zirating",
+    "select zi, pinyin, numbered, initial, final, tone from reading",
+    "select sound, word from negsound",
+    "select ID, line, title, author, source from verse",
+    "select pair, line, gap from verse_pair",
+    "select word, list, kind, reason, info from mark_word",
+    "select suffix, class, class_name, also_names, generic from trade_suffix",
 };
 inline constexpr const char* kSomnetteReads[] = {
     "select num, nr from namefx",
@@ -297,6 +362,11 @@ inline constexpr const char* const kParvelloTables[] = {
     "ft text not null, wuhang text not null)",
     "create table MZ (ID integer primary key, zi text not null, wuhang text not null, "
     "ft text not null, bh integer not null, bh1 integer not null, bh2 integer not null)",
+    "create table zirating (zi text primary key, grade integer not null, meaning text not null) "
+    "without rowid",
+    "create table reading (zi text primary key, pinyin text not null, numbered text not null, "
+    "initial text not null, final text not null, tone integer not null) without rowid",
+    "create table negsound (sound text primary key, word text not null) without rowid",
     "create table gz (lx integer not null, bh11 integer not null, bh12 integer not null, "
     "bh21 integer not null, bh22 integer not null, zf integer not null)",
 };
@@ -307,6 +377,12 @@ inline constexpr const char* kInsertCyzi =
     "insert into CYZI (ID, zi, bh, ft, wuhang) values (?, ?, ?, ?, ?)";
 inline constexpr const char* kInsertMz =
     "insert into MZ (ID, zi, wuhang, ft, bh, bh1, bh2) values (?, ?, ?, ?, ?, ?, ?)";
+inline constexpr const char* kInsertRating =
+    "insert into zirating (zi, grade, meaning) values (?, ?, ?)";
+inline constexpr const char* kInsertReading =
+    "insert into reading (zi, pinyin, numbered, initial, final, tone) values (?, ?, ?, ?, ?, ?)";
+inline constexpr const char* kInsertNegativeSound =
+    "insert into negsound (sound, word) values (?, ?)";
 inline constexpr const char* kInsertGz =
     "insert into gz (lx, bh11, bh12, bh21, bh22, zf) values (?, ?, ?, ?, ?, ?)";
 
@@ -342,6 +418,46 @@ inline constexpr const char* kMzElementUnknown =
 #undef QL_FIVE
 // Patterns of one name length (key: the length).
 inline constexpr const char* kCountPatterns = "select count(*) from gz where lx = ?";
+
+// ---- Parvello.dll: classical sources and registration warnings ----
+
+// verse: the sentences in the order of the source (ID from 1; the
+// anthologies before the complete works). verse_pair: for every two
+// characters that occur in order in one line of verse (a clause of a
+// sentence), the sentence where they stand closest (gap 0 side by side, 1
+// apart), the first such sentence.
+inline constexpr const char* const kVerseTables[] = {
+    "create table verse (ID integer primary key, line text not null, title text not null, "
+    "author text not null, source text not null)",
+    "create table verse_pair (pair text primary key, line integer not null, "
+    "gap integer not null) without rowid",
+};
+inline constexpr const char* kInsertVerse =
+    "insert into verse (ID, line, title, author, source) values (?, ?, ?, ?, ?)";
+inline constexpr const char* kInsertVersePair =
+    "insert into verse_pair (pair, line, gap) values (?, ?, ?)";
+
+// mark_word: one row per listed word. list 1 words of the state (kind: the
+// kind of word, reason: why), 2 superlatives (likewise), 3 administrative
+// divisions (kind: the level, info: the division's full designation), 4
+// well-known marks (kind: the trades, info: "是" for a mark that is also an
+// ordinary word), 5 generic words of a trade (kind: the trade suffix).
+// trade_suffix: the trade suffixes with their Nice class, the further classes
+// by number and name, and the generic words (separated by blanks).
+inline constexpr const char* const kRegistrationTables[] = {
+    "create table mark_word (word text not null, list integer not null, kind text not null, "
+    "reason text not null, info text not null)",
+    "create table trade_suffix (suffix text primary key, class integer not null, "
+    "class_name text not null, also_names text not null, generic text not null)",
+};
+inline constexpr const char* kInsertMarkWord =
+    "insert into mark_word (word, list, kind, reason, info) values (?, ?, ?, ?, ?)";
+inline constexpr const char* kInsertTradeSuffix =
+    "insert into trade_suffix (suffix, class, class_name, also_names, generic) "
+    "values (?, ?, ?, ?, ?)";
+inline constexpr const char* const kRegistrationIndexes[] = {
+    "create index mark_word_word on mark_word (word)",
+};
 
 // ---- Somnette.dll ----
 

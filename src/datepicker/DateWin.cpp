@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "app/Chrome.h"
+#include "app/CommandGuard.h"
 #include "calendar/CnCalendar.h"
 #include "datepicker/UpDown.h"
 
@@ -169,7 +170,7 @@ void TFRM_Date::BuildFixedElements() {
     UpDown1->setObjectName("UpDown1");
     UpDown1->setGeometry(221, 10, 16, 24);
     UpDown1->SetRange(kFirstYear, kLastYear);
-    connect(UpDown1, &UpDown::Stepped, this, &TFRM_Date::UpDown1Click);
+    connect(UpDown1, &UpDown::Stepped, this, CommandSlot(this, &TFRM_Date::UpDown1Click));
 
     Label17 = MakeLabel(this, QString(), 10, 3, 36, 37, Face(kArial, 32, QFont::Bold), kMonthColour,
                         Qt::AlignRight | Qt::AlignVCenter);
@@ -183,7 +184,7 @@ void TFRM_Date::BuildFixedElements() {
     UpDown2->setObjectName("UpDown2");
     UpDown2->setGeometry(61, 10, 16, 24);
     UpDown2->SetRange(1, 12);
-    connect(UpDown2, &UpDown::Stepped, this, &TFRM_Date::UpDown2Click);
+    connect(UpDown2, &UpDown::Stepped, this, CommandSlot(this, &TFRM_Date::UpDown2Click));
 
     BtnToday = new QPushButton("今天", this);
     BtnToday->setObjectName("BtnToday");
@@ -194,7 +195,7 @@ void TFRM_Date::BuildFixedElements() {
         QString("QPushButton { background: %1; border: 1px solid #6f9f72; padding: 0; }"
                 "QPushButton:pressed { background: #a9dcac; }")
             .arg(kTodayBack.name()));
-    connect(BtnToday, &QPushButton::clicked, this, &TFRM_Date::ShowToday);
+    connect(BtnToday, &QPushButton::clicked, this, CommandSlot(this, &TFRM_Date::ShowToday));
 
     // The weekday names above and below the grid; the rules run behind them.
     for (int k = 0; k < 7; ++k) {
@@ -339,11 +340,13 @@ bool TFRM_Date::eventFilter(QObject* watched, QEvent* event) {
         return QDialog::eventFilter(watched, event);
     if (event->type() == QEvent::MouseButtonPress) {
         if (label != Label1 && label != Label17) {
-            if (label->property(kLunarProperty).toBool()) {
-                LunarLabelMouseDown(label);
-            } else {
-                DayLabelMouseDown(label);
-            }
+            RunCommand([&] {
+                if (label->property(kLunarProperty).toBool()) {
+                    LunarLabelMouseDown(label);
+                } else {
+                    DayLabelMouseDown(label);
+                }
+            });
         }
         return true;
     }
@@ -352,13 +355,15 @@ bool TFRM_Date::eventFilter(QObject* watched, QEvent* event) {
         const auto* me = static_cast<QMouseEvent*>(event);
         if (!label->rect().contains(me->position().toPoint()))
             return true;
-        if (label == Label1) {
-            Label1Click();
-        } else if (label == Label17) {
-            Label17Click();
-        } else {
-            CellClick(label);
-        }
+        RunCommand([&] {
+            if (label == Label1) {
+                Label1Click();
+            } else if (label == Label17) {
+                Label17Click();
+            } else {
+                CellClick(label);
+            }
+        });
         return true;
     }
     return QDialog::eventFilter(watched, event);
@@ -370,8 +375,8 @@ void TFRM_Date::showEvent(QShowEvent* event) {
         return;
     // Every showing opens on today's month, centred on the desktop.
     if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
-    ShowToday();
+        move(PlacedTopLeft(screen->availableGeometry(), size()));
+    RunCommand([this] { ShowToday(); });
 }
 
 void TFRM_Date::changeEvent(QEvent* event) {

@@ -15,8 +15,6 @@ class UpDown : public QWidget {
     explicit UpDown(QWidget* parent = nullptr);
 
     void SetRange(int minimum, int maximum);
-    int Minimum() const { return min_; }
-    int Maximum() const { return max_; }
     int Position() const { return position_; }
     void SetPosition(int position);  // clamped into the range
 

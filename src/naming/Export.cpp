@@ -10,12 +10,21 @@
 
 namespace quillora {
 
+namespace {
+
+// The spreadsheet's widths of the grid's columns, in characters: about as
+// wide as the generation page shows them.
+constexpr double kSheetColumnWidths[kGridColumns] = {7.1, 27.1, 28.7, 9.1,  9.1, 9.3,
+                                                     8.9, 9.0,  9.9,  18.6, 7.1, 37.1};
+
+}  // namespace
+
 ExportTable GridExportTable(const ResultGrid& grid) {
     ExportTable t;
-    for (const GridColumnInfo& c : kResultColumns) {
-        t.header.emplace_back(c.header);
-        t.widths.push_back(c.width);
-        t.numeric.push_back(c.numeric);
+    for (int c = 0; c < kGridColumns; ++c) {
+        t.header.emplace_back(kResultColumns[c].header);
+        t.widths.push_back(kSheetColumnWidths[c]);
+        t.numeric.push_back(kResultColumns[c].numeric);
     }
     AppendGridRows(grid, t);
     return t;
@@ -75,9 +84,7 @@ void WriteXlsx(FileSave& save, const ExportTable& table) {
     };
 
     for (std::size_t c = 0; c < table.header.size(); ++c) {
-        // Grid widths are pixels; a spreadsheet column counts characters of
-        // about 7 pixels.
-        const double width = c < table.widths.size() ? table.widths[c] / 7.0 + 1.0 : 10.0;
+        const double width = c < table.widths.size() ? table.widths[c] : 10.0;
         check(worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
                                    width, nullptr));
         check(worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c), table.header[c].c_str(),
@@ -166,7 +173,8 @@ void ExportTsv(const std::string& path, const ExportTable& table) {
 }
 
 void ExportCsv(const std::string& path, const ExportTable& table) {
-    WriteFileAtomically(path, FormatCsv(table));
+    // The byte-order mark tells spreadsheet programs that the text is UTF-8.
+    WriteFileAtomically(path, "\xEF\xBB\xBF" + FormatCsv(table));
 }
 
 }  // namespace quillora

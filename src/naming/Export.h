@@ -10,11 +10,11 @@
 
 namespace quillora {
 
-// What an export writes: the header texts, the column widths in pixels, which
-// columns hold numbers, and the rows in the order shown.
+// What an export writes: the header texts, the spreadsheet's column widths
+// in characters, which columns hold numbers, and the rows in the order shown.
 struct ExportTable {
     std::vector<std::string> header;
-    std::vector<int> widths;
+    std::vector<double> widths;
     std::vector<bool> numeric;
     std::vector<std::vector<std::string>> rows;
 };
@@ -26,7 +26,7 @@ ExportTable GridExportTable(const ResultGrid& grid);
 void AppendGridRows(const ResultGrid& grid, ExportTable& table);
 
 // Writes an .xlsx workbook with one sheet "起名结果": the header row in bold
-// and frozen, the widths of the grid's columns, number columns as numbers.
+// and frozen, the table's column widths, number columns as numbers.
 // The workbook replaces the file whole (FileSave). Throws FileWriteError
 // (naming the file) when it cannot be written or the rows do not fit a sheet.
 void ExportXlsx(const std::string& path, const ExportTable& table);
@@ -44,7 +44,9 @@ std::string FormatCsvRows(const std::vector<std::vector<std::string>>& rows);  /
 // Throws FileWriteError.
 void ExportTsv(const std::string& path, const ExportTable& table);
 
-// Writes FormatCsv as UTF-8, replacing the file whole. Throws FileWriteError.
+// Writes FormatCsv as UTF-8 after a byte-order mark (EF BB BF), so that a
+// spreadsheet program reads its Chinese text; replaces the file whole.
+// Throws FileWriteError.
 void ExportCsv(const std::string& path, const ExportTable& table);
 
 }  // namespace quillora

@@ -22,6 +22,18 @@ inline constexpr int kFixedFields = 4;  // one per position of a four-character 
 // Texts of the four fixed-character fields, first position first, as typed.
 using FixedFields = std::array<std::string, kFixedFields>;
 
+// One candidate of a run's ranking: the record of the open result, its
+// 总体评分 and its appeal.
+struct RankedCandidate {
+    int record = 0;
+    std::vector<std::string> characters;  // of the main name
+    int score = 0;
+    int appeal = 0;
+    std::string pinyin;
+    std::string note;
+    bool shown = false;
+};
+
 // The generation state, fields of the main window. Rewritten by every run that
 // passes the birth-data checks; read whenever the results grid is filled.
 struct GenerationState {
@@ -31,6 +43,10 @@ struct GenerationState {
     long long AffixBh = 0;      // strokes of the trimmed suffix and prefix together
     std::string NameBeginFt;    // traditional form of the trimmed prefix
     std::string NameEndFt;      // traditional form of the trimmed suffix
+    // The candidates of the open result, best first (one per name), ranked
+    // when its first page is shown; cleared when a run opens a new result.
+    std::vector<RankedCandidate> ranking;
+    bool ranked = false;
 };
 
 // One generation statement of the catalogue.

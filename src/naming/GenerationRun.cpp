@@ -20,9 +20,8 @@ bool FindMissingWuhang(const BirthRecord& record, GenerationState& state) {
     return true;
 }
 
-PreparedGeneration PrepareGeneration(
-    const GenerationRequest& request, GenerationState& state, QueryObject& strokes,
-    const std::function<void(const std::string&)>& storeLunarYear) {
+PreparedGeneration PrepareGeneration(const GenerationRequest& request, GenerationState& state,
+                                     QueryObject& strokes) {
     PreparedGeneration out;
     const int length = request.Length();
     if (length < kMinNameLength || length > kMaxNameLength) {
@@ -40,8 +39,6 @@ PreparedGeneration PrepareGeneration(
         return out;
     }
     out.record = read.record;
-    if (storeLunarYear)
-        storeLunarYear(out.record->lunarYearText);
 
     // The elements the chart lacks.
     if (!FindMissingWuhang(*out.record, state)) {
@@ -78,13 +75,56 @@ PreparedGeneration PrepareGeneration(
     return out;
 }
 
-bool OpenGeneration(const PreparedGeneration& prepared, QueryObject& candidates) {
+bool OpenGeneration(const PreparedGeneration& prepared, QueryObject& candidates,
+                    GenerationState& state) {
+    state.ranking.clear();
+    state.ranked = false;
     candidates.Close();
     candidates.SetConnection(DbConnectionString(kParvelloFile));
     candidates.SetTimeout(kGenerationTimeout);
     candidates.SetStatement(prepared.sql, prepared.keys);
     candidates.Open();
     return candidates.RecordCount() > kCandidateRows;
+}
+
+std::string EmptyGridReason(const GenerationRequest& request, const GenerationState& state,
+                            QueryObject& strokes) {
+    const int length = request.Length();
+    std::vector<std::string> fixed;
+    std::string supplied;
+    for (int i = 0; i < length && i < kFixedFields; ++i) {
+        const std::string c = Trim(request.fixed[i]);
+        if (c.empty())
+            continue;
+        fixed.push_back(c);
+        const std::string element = WordElement(strokes, c);
+        if (element.empty())
+            return "固定字“" + c + "”不在字库中，无法起名，请换一个字。";
+        const int bh = StrokeCount(strokes, c);
+        if (bh < 1 || bh > 30) {
+            return "固定字“" + c + "”为" + std::to_string(bh) +
+                   "画，取名的笔画格局只收1至30画的字，请换一个字。";
+        }
+        supplied += c + "属" + element + "，";
+    }
+    std::string left;  // the lacking elements no fixed character supplies
+    for (const std::string& e : SplitChars(state.MissingWuhang)) {
+        bool has = false;
+        for (const std::string& c : fixed)
+            has = has || WordElement(strokes, c) == e;
+        if (!has)
+            left += e;
+    }
+    const int free = length - static_cast<int>(fixed.size());
+    if (static_cast<int>(CharCount(left)) > free) {
+        return "八字缺" + state.MissingWuhang + "，" +
+               (supplied.empty() ? "" : "固定字" + supplied) + "其余" + std::to_string(free) +
+               "个字补不全所缺的" + left + "，请换一个五行合适的固定字或少固定一个字。";
+    }
+    return "本次抽取的字中没有同时合乎笔画格局" +
+           (state.MissingWuhang.empty() ? std::string()
+                                        : "和所缺五行（" + state.MissingWuhang + "）") +
+           "的组合，请再按“马上起名”或换固定字。";
 }
 
 }  // namespace quillora

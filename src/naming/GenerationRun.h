@@ -4,7 +4,6 @@
 // query object. The window and the command line both run it.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -58,17 +57,23 @@ bool FindMissingWuhang(const BirthRecord& record, GenerationState& state);
 // when every position is fixed, and otherwise chooses the statement, its keys
 // and its element conditions. The generation state is rewritten once the
 // birth-data checks pass, also when the run then stops at the
-// fixed-character check. storeLunarYear, when given, receives the record's
-// lunar year as soon as the record is read (the main window keeps it).
-// Conversion and database errors throw.
-PreparedGeneration PrepareGeneration(
-    const GenerationRequest& request, GenerationState& state, QueryObject& strokes,
-    const std::function<void(const std::string&)>& storeLunarYear = {});
+// fixed-character check. Conversion and database errors throw.
+PreparedGeneration PrepareGeneration(const GenerationRequest& request, GenerationState& state,
+                                     QueryObject& strokes);
 
 // Reads the candidates: closes the generation query object, gives it the
-// connection of "Parvello.dll" again and opens the prepared statement.
-// Returns whether "继续显示" is to be enabled: the result holds more than 200
-// rows.
-bool OpenGeneration(const PreparedGeneration& prepared, QueryObject& candidates);
+// connection of "Parvello.dll" again, opens the prepared statement and drops
+// the ranking of the previous result. Returns whether "继续显示" is to be
+// enabled: the result holds more than 200 rows.
+bool OpenGeneration(const PreparedGeneration& prepared, QueryObject& candidates,
+                    GenerationState& state);
+
+// Why a run found no candidate, in one message that says what to change: a
+// fixed character the dictionary lacks, one outside 1..30 strokes (no stroke
+// pattern holds it), or lacking elements that the fixed characters leave to
+// fewer free positions than there are elements to supply; otherwise that no
+// drawn combination matched a stroke pattern and the lacking elements.
+std::string EmptyGridReason(const GenerationRequest& request, const GenerationState& state,
+                            QueryObject& strokes);
 
 }  // namespace quillora

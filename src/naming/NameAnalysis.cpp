@@ -1,6 +1,7 @@
 #include "naming/NameAnalysis.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 
 #include "bazi/ChartSummary.h"
@@ -8,7 +9,10 @@
 #include "common/Text.h"
 #include "data/QueryObject.h"
 #include "data/Statements.h"
+#include "naming/Appeal.h"
 #include "naming/Numerology.h"
+#include "naming/Registration.h"
+#include "naming/Verse.h"
 
 namespace quillora {
 
@@ -22,7 +26,7 @@ std::string FirstText(QueryObject& q, const char* sql, std::string key) {
 }
 
 int CharStrokes(QueryObject& strokes, const std::string& character) {
-    strokes.SetStatement(sql::kWordStrokes, {character});
+    strokes.SetStatement(sql::kWordStrokes, {CountedCharacter(character)});
     strokes.Open();
     return strokes.RecordCount() == 0 ? 0 : static_cast<int>(strokes.FieldInt(0));
 }
@@ -51,8 +55,8 @@ std::string Join(const std::vector<std::string>& items, const char* separator) {
 }
 
 // The elements of `wanted` that `have` holds, in the order 金 木 水 火 土.
-std::vector<std::string> Supplied(const std::vector<std::string>& wanted,
-                                  const std::vector<std::string>& have) {
+std::vector<std::string> SuppliedIn(const std::vector<std::string>& wanted,
+                                    const std::vector<std::string>& have) {
     std::vector<std::string> out;
     for (const std::string_view e : ElementNames) {
         const bool w = std::find(wanted.begin(), wanted.end(), e) != wanted.end();
@@ -63,7 +67,7 @@ std::vector<std::string> Supplied(const std::vector<std::string>& wanted,
     return out;
 }
 
-const char* LuckName(int number) {
+const char* LuckWord(int number) {
     if (number == 0)
         return "未收录";
     const double luck = GridLuck(number);
@@ -76,6 +80,14 @@ const char* LuckName(int number) {
 
 }  // namespace
 
+std::string CountedCharacter(std::string_view character) {
+    static const char* const kNumerals[] = {"零", "一", "二", "三", "四",
+                                            "五", "六", "七", "八", "九"};
+    if (character.size() == 1 && character[0] >= '0' && character[0] <= '9')
+        return kNumerals[character[0] - '0'];
+    return std::string(character);
+}
+
 int StrokeCount(QueryObject& strokes, std::string_view text) {
     int total = 0;
     for (const std::string& c : SplitChars(text))
@@ -84,7 +96,7 @@ int StrokeCount(QueryObject& strokes, std::string_view text) {
 }
 
 std::string WordElement(QueryObject& strokes, std::string_view character) {
-    return FirstText(strokes, sql::kWordElement, std::string(character));
+    return FirstText(strokes, sql::kWordElement, CountedCharacter(character));
 }
 
 std::string NumerologyReading(QueryObject& readings, int number) {
@@ -129,6 +141,10 @@ NameGrades WriteNameGrids(QueryObject& strokes, QueryObject& readings, const Bra
     sink("");
     sink("五行：" + NameElementsText(strokes, name, &grades.mainElements));
     sink("");
+    if (const std::string note = CountingNoteLine(name); !note.empty()) {
+        sink(note);
+        sink("");
+    }
     sink("名称分析如下：");
     sink("");
 
@@ -136,8 +152,11 @@ NameGrades WriteNameGrids(QueryObject& strokes, QueryObject& readings, const Bra
     sink("");
     for (const std::string& c : SplitChars(name.mainName)) {
         grades.charNumbers.push_back(WriteGrid(strokes, readings, c, "数理", sink));
+        if (const int bh = CharStrokes(strokes, c); bh > 0)
+            grades.mainStrokes.push_back(bh);
         sink("");
     }
+    grades.affixStrokes = StrokeCount(strokes, name.prefix + name.suffix);
     grades.mainNumber = WriteGrid(strokes, readings, name.mainName, "行运格(主体)数理", sink);
     sink("");
 
@@ -161,12 +180,18 @@ double GridLuck(int number) {
     return NumerologyLuck(number);
 }
 
-OverallScore ScoreBrandName(const NameGrades& grades, const ChartNeeds& needs) {
-    double chars = 0;
+OverallScore ScoreBrandName(const NameGrades& grades) {
+    OverallScore score;
+    if (grades.mainStrokes.empty()) {
+        score.reason = "主体名称无可计笔画的字";
+        return score;
+    }
+    score.points = NumerologyScore(grades.mainStrokes, grades.affixStrokes);
+    const int pattern = GradeStrokePattern(grades.mainStrokes).score;
+
     int good = 0, fair = 0, bad = 0, none = 0;
     for (int n : grades.charNumbers) {
         const double luck = GridLuck(n);
-        chars += luck;
         if (n == 0) {
             ++none;
         } else if (luck >= 1.0) {
@@ -177,27 +202,6 @@ OverallScore ScoreBrandName(const NameGrades& grades, const ChartNeeds& needs) {
             ++bad;
         }
     }
-    if (!grades.charNumbers.empty())
-        chars /= static_cast<double>(grades.charNumbers.size());
-
-    const std::vector<std::string> fills = Supplied(needs.missing, grades.mainElements);
-    const std::vector<std::string> suits = Supplied(needs.favourable, grades.mainElements);
-    const double missingShare =
-        needs.missing.empty()
-            ? 1.0
-            : static_cast<double>(fills.size()) / static_cast<double>(needs.missing.size());
-    const double favourShare =
-        needs.favourable.empty()
-            ? 1.0
-            : static_cast<double>(suits.size()) / static_cast<double>(needs.favourable.size());
-
-    const double total = 40.0 * GridLuck(grades.mainNumber) + 15.0 * chars +
-                         15.0 * GridLuck(grades.fullNumber) + 15.0 * missingShare +
-                         15.0 * favourShare;
-
-    OverallScore score;
-    score.points = std::clamp(static_cast<int>(std::floor(total + 0.5 + 1e-9)), 0, 100);
-
     std::string counts;
     auto count = [&](int n, const char* what) {
         if (n > 0)
@@ -206,11 +210,19 @@ OverallScore ScoreBrandName(const NameGrades& grades, const ChartNeeds& needs) {
     count(good, "吉");
     count(fair, "半吉");
     count(bad, "凶");
-    count(none, "未收录");
+    count(none, "不计");
 
-    std::string& r = score.reason;
-    r = std::string("主体数理") + LuckName(grades.mainNumber) + "，单字数理" + counts +
-        "，全称数理" + LuckName(grades.fullNumber) + "；";
+    score.reason = "主体笔画格局" + std::to_string(pattern) + "分：主体数理" +
+                   LuckWord(grades.mainNumber) + "，单字数理" + counts + "；全称数理" +
+                   LuckWord(grades.fullNumber) + "加" + std::to_string(score.points - pattern) +
+                   "分";
+    return score;
+}
+
+std::string ElementFitLine(const NameGrades& grades, const ChartNeeds& needs) {
+    const std::vector<std::string> fills = SuppliedIn(needs.missing, grades.mainElements);
+    const std::vector<std::string> suits = SuppliedIn(needs.favourable, grades.mainElements);
+    std::string r = "【五行补益】：";
     if (needs.missing.empty()) {
         r += "八字五行俱全";
     } else {
@@ -221,7 +233,53 @@ OverallScore ScoreBrandName(const NameGrades& grades, const ChartNeeds& needs) {
         r += "；喜用神" + Join(needs.favourable, "、") + "，";
         r += suits.empty() ? std::string("名称未含") : "名称含" + Join(suits, "、");
     }
-    return score;
+    return r + "（名称按用字五行，八字按干支五行）";
+}
+
+std::string AppealLine(QueryObject& strokes, const BrandName& name) {
+    AppealBook book(strokes.Connection());
+    std::vector<std::string> chars;
+    for (const std::string& c : SplitChars(name.mainName))
+        chars.push_back(CountedCharacter(c));
+    const NameAppeal appeal = AppealOf(book, chars);
+    std::string r =
+        "【名称雅俗】：雅名分" + std::to_string(appeal.points) + "分（拼音 " + appeal.pinyin;
+    if (!appeal.note.empty())
+        r += "；" + appeal.note;
+    return r + "）";
+}
+
+std::string CountingNoteLine(const BrandName& name) {
+    bool digits = false, letters = false;
+    for (const std::string& c : SplitChars(name.FullName())) {
+        if (c.size() != 1)
+            continue;
+        digits = digits || (c[0] >= '0' && c[0] <= '9');
+        letters = letters || std::isalpha(static_cast<unsigned char>(c[0])) != 0;
+    }
+    std::string note;
+    if (digits)
+        note = "数字按中文数字计笔画和五行（如3按“三”）";
+    if (letters)
+        note += std::string(note.empty() ? "" : "；") + "英文字母不计笔画";
+    return note.empty() ? note : "注：" + note + "。";
+}
+
+ChartNeeds ChartNeedsOf(const FourPillarsChart& chart) {
+    ChartNeeds needs;
+    needs.missing = SplitChars(MissingElements(ChartElementsText(chart)));
+    for (FiveElement e : FavourableElementOf(chart).elements)
+        needs.favourable.emplace_back(ElementName(e));
+    return needs;
+}
+
+const char* GridLuckName(int number) {
+    return LuckWord(number);
+}
+
+std::vector<std::string> SuppliedElements(const std::vector<std::string>& wanted,
+                                          const std::vector<std::string>& mainElements) {
+    return SuppliedIn(wanted, mainElements);
 }
 
 std::string OverallScoreLine(const OverallScore& score) {
@@ -252,8 +310,6 @@ AnalysisOutcome AnalyseBrandName(const BrandNameView& view) {
     if (!read)
         return {read.issue.message, AnalysisFocus::None};
     const BirthRecord& record = *read.record;
-    if (view.storeLunarYear)
-        view.storeLunarYear(record.lunarYearText);
 
     const LineSink& sink = view.appendLine;
     if (view.clearMemo)
@@ -288,7 +344,17 @@ AnalysisOutcome AnalyseBrandName(const BrandNameView& view) {
 
     sink(kNameSeparatorLine);
     sink("");
-    sink(OverallScoreLine(ScoreBrandName(grades, needs)));
+    sink(OverallScoreLine(ScoreBrandName(grades)));
+    sink(ElementFitLine(grades, needs));
+    sink(AppealLine(*view.strokes, name));
+    sink("");
+    // Beside the numerology: where the name's characters meet in classical
+    // verse, and what may stand in the way of registering it.
+    for (const std::string& line : VerseLines(NameVerses(*view.strokes, name.mainName)))
+        sink(line);
+    sink("");
+    for (const std::string& line : RegistrationLines(CheckRegistration(*view.strokes, name)))
+        sink(line);
     sink("");
     sink(kAdviceLine);
     return {};

@@ -20,12 +20,17 @@ namespace quillora {
 
 // ---- Lookups --------------------------------------------------------------
 
+// The character a name character counts as: an Arabic digit counts as its
+// Chinese numeral (3 as 三, 0 as 零); every other character as itself.
+std::string CountedCharacter(std::string_view character);
+
 // Stroke sum of a text: each character's `bh` in table `word` (on the stroke
-// query object, "Parvello.dll"); a character the table lacks counts 0.
+// query object, "Parvello.dll"), a digit's as its numeral; a character the
+// table lacks (a Latin letter) counts 0.
 int StrokeCount(QueryObject& strokes, std::string_view text);
 
-// The element `wuhang` of one character in table `word`, or "" when the
-// table lacks it.
+// The element `wuhang` of one character (a digit's as its numeral) in table
+// `word`, or "" when the table lacks it.
 std::string WordElement(QueryObject& strokes, std::string_view character);
 
 // The reading of a numerology number in table `namefx` (on the reading query
@@ -51,12 +56,15 @@ BrandName TrimmedBrandName(std::string_view prefix, std::string_view mainName,
                            std::string_view suffix);
 
 // What the overall score needs from the name: the numbers of the scoring
-// grids and the elements of the main name's characters.
+// grids, the strokes of the main name's counted characters and the elements
+// of the main name's characters.
 struct NameGrades {
     std::vector<int> charNumbers;           // each main-name character alone
     int mainNumber = 0;                     // the whole main name
     int fullNumber = 0;                     // prefix + main name + suffix
     std::vector<std::string> mainElements;  // one per main-name character, "" when unknown
+    std::vector<int> mainStrokes;           // each main-name character the dictionary holds
+    long long affixStrokes = 0;             // suffix and prefix together
 };
 
 // The line of the name's elements after "五行：": every character of the full
@@ -79,7 +87,7 @@ NameGrades WriteNameGrids(QueryObject& strokes, QueryObject& readings, const Bra
 // (number 0) has no luck and counts 0.
 double GridLuck(int number);
 
-// The chart's side of the score: the elements that none of the eight
+// The chart's side of the element fit: the elements that none of the eight
 // characters of the pillars carries (in the order 金 木 水 火 土), and the
 // favourable elements, most needed first.
 struct ChartNeeds {
@@ -87,25 +95,47 @@ struct ChartNeeds {
     std::vector<std::string> favourable;
 };
 
+// The needs of a legal person's chart: the elements its eight characters
+// lack and its favourable elements.
+ChartNeeds ChartNeedsOf(const FourPillarsChart& chart);
+
+// The luck word of a grid number: "吉", "半吉", "凶", or "未收录" for 0 (no
+// character of the grid was found).
+const char* GridLuckName(int number);
+
+// The elements of `wanted` that the name's characters carry, in the order
+// 金 木 水 火 土.
+std::vector<std::string> SuppliedElements(const std::vector<std::string>& wanted,
+                                          const std::vector<std::string>& mainElements);
+
 struct OverallScore {
-    int points = 0;  // 0 to 100
+    int points = 0;
     std::string reason;
 };
 
-// The overall score out of 100:
-//   40 x luck of the main name (行运格 whole)
-// + 15 x mean luck of the main name's single characters
-// + 15 x luck of the full name (主运格)
-// + 15 x the share of the chart's missing elements that the main name's
-//        characters supply (all 15 when the chart lacks none)
-// + 15 x the share of the favourable elements that the main name's
-//        characters carry (all 15 when there are none)
-// rounded half up. The suffix grid does not count. The reason names each
-// grid's luck and which needed elements the name supplies.
-OverallScore ScoreBrandName(const NameGrades& grades, const ChartNeeds& needs);
+// 总体评分 of the name: NumerologyScore of the main name's character strokes
+// and the suffix and prefix strokes, the number the results grid shows for
+// the same name and suffix. The reason names the pattern score with the
+// luck of the main name and its characters, and the bonus of the full
+// name's number. A main name without a counted character scores 0.
+OverallScore ScoreBrandName(const NameGrades& grades);
 
 // "【总体评分】：" + points + "分（" + reason + "）"
 std::string OverallScoreLine(const OverallScore& score);
+
+// The element fit, beside the score and not part of it: which of the
+// chart's missing and favourable elements the main name's characters carry.
+// "【五行补益】：八字缺木，名称补木；喜用神土、木，名称含木（名称用字五行，
+// 八字按干支五行）".
+std::string ElementFitLine(const NameGrades& grades, const ChartNeeds& needs);
+
+// The appeal of the main name, beside the score: "【名称雅俗】：雅名分80分
+// （拼音 huá ruì；吉祥安康；华瑞成词）".
+std::string AppealLine(QueryObject& strokes, const BrandName& name);
+
+// The note on characters that do not count as themselves, or "": digits
+// count as their Chinese numerals, Latin letters are not counted.
+std::string CountingNoteLine(const BrandName& name);
 
 // ---- Fixed lines ----------------------------------------------------------------
 
@@ -135,9 +165,6 @@ struct BrandNameView {
     std::string suffix;
     std::function<void()> clearMemo;  // called once every check has passed
     LineSink appendLine;
-    // Keeps the lunar year of the record once it is read (the main window's
-    // or the analysis window's own copy); may be empty.
-    std::function<void(const std::string&)> storeLunarYear;
     QueryObject* strokes = nullptr;   // "Parvello.dll"
     QueryObject* readings = nullptr;  // "Somnette.dll"
     int currentYear = 0;              // the year ages count to; 0 reads the clock

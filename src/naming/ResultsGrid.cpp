@@ -8,15 +8,18 @@
 namespace quillora {
 
 const std::array<GridColumnInfo, kGridColumns> kResultColumns = {{
-    {"编号", 43, true},
-    {"品牌商标名称", 183, false},
-    {"繁体字", 194, false},
-    {"总体笔画", 57, true},
-    {"主体名称", 57, false},
-    {"主体五行", 58, false},
-    {"主体笔画", 55, true},
-    {"后缀笔画", 56, true},
-    {"总体评分", 62, true},
+    {"编号", true},
+    {"品牌商标名称", false},
+    {"繁体字", false},
+    {"总体笔画", true},
+    {"主体名称", false},
+    {"主体五行", false},
+    {"主体笔画", true},
+    {"后缀笔画", true},
+    {"总体评分", true},
+    {"拼音", false},
+    {"雅名分", true},
+    {"寓意说明", false},
 }};
 
 ResultGrid::ResultGrid() {

@@ -1,4 +1,4 @@
-// The results grid of the generation page: 9 columns, a header row and 200
+// The results grid of the generation page: 12 columns, a header row and 200
 // candidate rows, filled from the open result of a generation run.
 #pragma once
 
@@ -8,13 +8,13 @@
 
 #include "data/QueryObject.h"
 #include "naming/Generation.h"
+#include "naming/Numerology.h"
 
 namespace quillora {
 
-inline constexpr int kGridColumns = 9;
+inline constexpr int kGridColumns = 12;
 inline constexpr int kGridRows = 201;       // row 0 is the header
 inline constexpr int kCandidateRows = 200;  // rows 1 ... 200
-inline constexpr int kGridRowHeight = 18;
 
 // Column indexes.
 enum GridColumn : int {
@@ -26,19 +26,17 @@ enum GridColumn : int {
     kColMainElements = 5,
     kColMainStrokes = 6,
     kColSuffixStrokes = 7,
-    kColScore = 8,
+    kColScore = 8,     // 总体评分: NumerologyScore
+    kColPinyin = 9,    // 拼音, with tone marks
+    kColAppeal = 10,   // 雅名分: AppealOf
+    kColMeaning = 11,  // 寓意说明: the favoured meanings and the sound notes
 };
 
 struct GridColumnInfo {
     const char* header;
-    int width;     // pixels
     bool numeric;  // sorted and exported as a number
 };
 extern const std::array<GridColumnInfo, kGridColumns> kResultColumns;
-
-// The stroke bonus of a reduced stroke total: 4 in the first bonus set, else 3
-// in the second, else 2.
-int StrokeBonus(int reducedTotal);
 
 // The score of a candidate: fs + the bonus of NumerologyNumber(bh + affixBh).
 long long CandidateScore(long long fs, long long bh, long long affixBh);
@@ -53,7 +51,7 @@ class ResultGrid {
     void SetCell(int row, int col, std::string text) { cells_[row][col] = std::move(text); }
     const std::array<std::string, kGridColumns>& Row(int row) const { return cells_[row]; }
 
-    // Writes the nine header texts into row 0.
+    // Writes the header texts into row 0.
     void WriteHeader();
 
     // Blanks every cell of rows 1 ... 200.
@@ -70,12 +68,17 @@ class ResultGrid {
     std::array<std::array<std::string, kGridColumns>, kGridRows> cells_;
 };
 
-// Fills the grid from the open result of the generation query object. With no
-// open result nothing changes. Otherwise the grid is cleared; with N rows and
-// n = min(N, 200), grid row r shows record r when n < 200, or a record drawn at
-// random among all N (anew for each row) when n is 200. `prefix` and `suffix`
-// are the trimmed prefix and suffix entries as they stand now.
-void ShowCandidates(QueryObject& candidates, const GenerationState& state,
-                    const std::string& prefix, const std::string& suffix, ResultGrid& grid);
+// Fills the grid with the next page of the open result of the generation
+// query object. With no open result nothing changes. The first page ranks
+// every record of the result: by appeal tier (80 points and more, 70 and
+// more, the rest), then by 总体评分, then by appeal, then in the result's
+// (drawn) order; a name that occurs twice counts once. Each page
+// shows the best 200 candidates not yet shown in this run, with variety: a
+// character (other than one every candidate shares, such as a fixed one)
+// appears at most three times on a page while other candidates remain.
+// `prefix` and `suffix` are the trimmed prefix and suffix entries as they
+// stand now. Returns whether candidates remain for another page.
+bool ShowCandidates(QueryObject& candidates, GenerationState& state, const std::string& prefix,
+                    const std::string& suffix, ResultGrid& grid);
 
 }  // namespace quillora

@@ -1,42 +1,137 @@
-// Scoring of candidates and filling the results grid from a generation result.
+// Scoring and ranking the candidates of a generation result and filling the
+// results grid page by page.
 #include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
 
+#include "common/Text.h"
 #include "data/Database.h"
+#include "naming/Appeal.h"
 #include "naming/Numerology.h"
 #include "naming/ResultsGrid.h"
 
 namespace quillora {
 
-int StrokeBonus(int reducedTotal) {
-    if (InFirstBonusSet(reducedTotal))
-        return 4;
-    if (InSecondBonusSet(reducedTotal))
-        return 3;
-    return 2;
-}
-
 long long CandidateScore(long long fs, long long bh, long long affixBh) {
     return fs + StrokeBonus(NumerologyNumber(bh + affixBh));
 }
 
-void ShowCandidates(QueryObject& candidates, const GenerationState& state,
-                    const std::string& prefix, const std::string& suffix, ResultGrid& grid) {
-    if (!candidates.IsOpen())
-        return;
-    grid.ClearResultGrid();
+namespace {
+
+// A character may fill at most this many rows of one page.
+constexpr int kCharacterPerPage = 3;
+
+// The appeal tier of a candidate: 2 from 80 points (two favoured characters,
+// or one and a name word), 1 from 70 (one favoured character or a name
+// word), else 0. The tier comes before 总体评分 in the ranking: every kept
+// stroke pattern already scores well, and a name that reads as a brand
+// matters more than a point of numerology.
+int AppealTier(int appeal) {
+    return appeal >= 80 ? 2 : appeal >= 70 ? 1 : 0;
+}
+
+// Ranks the records of the result: by appeal tier, then 总体评分, then
+// appeal, then the result's (drawn) order; a name that occurs twice counts
+// once.
+void RankCandidates(QueryObject& candidates, GenerationState& state) {
+    AppealBook book(candidates.Connection());
+    std::unordered_set<std::string> names;
     const int total = candidates.RecordCount();
-    const int n = std::min(total, kCandidateRows);
-    for (int r = 1; r <= n; ++r) {
-        // With 200 rows or more every grid row is an independent draw among
-        // all records; below that the records are shown in the result's order.
-        const int record =
-            n == kCandidateRows
-                ? static_cast<int>(NextRandomBelow(static_cast<std::uint64_t>(total))) + 1
-                : r;
+    state.ranking.reserve(static_cast<std::size_t>(total));
+    for (int record = 1; record <= total; ++record) {
         candidates.MoveTo(record);
+        std::string zi = candidates.FieldText("zi");
+        if (!names.insert(zi).second)
+            continue;
+        RankedCandidate c;
+        c.record = record;
+        c.score = static_cast<int>(
+            CandidateScore(candidates.FieldInt("fs"), candidates.FieldInt("bh"), state.AffixBh));
+        c.characters = SplitChars(zi);
+        NameAppeal appeal = AppealOf(book, c.characters);
+        c.appeal = appeal.points;
+        c.pinyin = std::move(appeal.pinyin);
+        c.note = std::move(appeal.note);
+        state.ranking.push_back(std::move(c));
+    }
+    std::stable_sort(state.ranking.begin(), state.ranking.end(),
+                     [](const RankedCandidate& a, const RankedCandidate& b) {
+                         const int ta = AppealTier(a.appeal), tb = AppealTier(b.appeal);
+                         if (ta != tb)
+                             return ta > tb;
+                         if (a.score != b.score)
+                             return a.score > b.score;
+                         return a.appeal > b.appeal;
+                     });
+    state.ranked = true;
+}
+
+// Each distinct character of a candidate once.
+std::vector<std::string> Distinct(const std::vector<std::string>& characters) {
+    std::vector<std::string> out;
+    for (const std::string& c : characters) {
+        if (std::find(out.begin(), out.end(), c) == out.end())
+            out.push_back(c);
+    }
+    return out;
+}
+
+// The next page: indexes into the ranking, best first, with variety.
+std::vector<std::size_t> NextPage(const GenerationState& state) {
+    std::unordered_map<std::string, std::size_t> everywhere;
+    std::size_t left = 0;
+    for (const RankedCandidate& c : state.ranking) {
+        if (c.shown)
+            continue;
+        ++left;
+        for (const std::string& ch : Distinct(c.characters))
+            ++everywhere[ch];
+    }
+    std::vector<std::size_t> page;
+    std::vector<std::size_t> held;  // passed over for variety, in rank order
+    std::unordered_map<std::string, int> used;
+    for (std::size_t i = 0; i < state.ranking.size() && page.size() < kCandidateRows; ++i) {
+        const RankedCandidate& c = state.ranking[i];
+        if (c.shown)
+            continue;
+        const bool crowded =
+            std::any_of(c.characters.begin(), c.characters.end(), [&](const std::string& ch) {
+                return everywhere[ch] < left && used[ch] >= kCharacterPerPage;
+            });
+        if (crowded) {
+            held.push_back(i);
+            continue;
+        }
+        for (const std::string& ch : c.characters)
+            ++used[ch];
+        page.push_back(i);
+    }
+    for (std::size_t i : held) {
+        if (page.size() >= kCandidateRows)
+            break;
+        page.push_back(i);
+    }
+    std::sort(page.begin(), page.end());
+    return page;
+}
+
+}  // namespace
+
+bool ShowCandidates(QueryObject& candidates, GenerationState& state, const std::string& prefix,
+                    const std::string& suffix, ResultGrid& grid) {
+    if (!candidates.IsOpen())
+        return false;
+    grid.ClearResultGrid();
+    if (!state.ranked)
+        RankCandidates(candidates, state);
+    int r = 0;
+    for (std::size_t i : NextPage(state)) {
+        RankedCandidate& c = state.ranking[i];
+        c.shown = true;
+        ++r;
+        candidates.MoveTo(c.record);
         const std::string zi = candidates.FieldText("zi");
         const long long bh = candidates.FieldInt("bh");
-        const long long fs = candidates.FieldInt("fs");
         grid.SetCell(r, kColNumber, std::to_string(r));
         grid.SetCell(r, kColBrandName, prefix + zi + suffix);
         grid.SetCell(r, kColTraditional,
@@ -46,8 +141,13 @@ void ShowCandidates(QueryObject& candidates, const GenerationState& state,
         grid.SetCell(r, kColMainElements, candidates.FieldText("wuhang"));
         grid.SetCell(r, kColMainStrokes, std::to_string(bh));
         grid.SetCell(r, kColSuffixStrokes, std::to_string(state.NameEndBh));
-        grid.SetCell(r, kColScore, std::to_string(CandidateScore(fs, bh, state.AffixBh)));
+        grid.SetCell(r, kColScore, std::to_string(c.score));
+        grid.SetCell(r, kColPinyin, c.pinyin);
+        grid.SetCell(r, kColAppeal, std::to_string(c.appeal));
+        grid.SetCell(r, kColMeaning, c.note);
     }
+    return std::any_of(state.ranking.begin(), state.ranking.end(),
+                       [](const RankedCandidate& c) { return !c.shown; });
 }
 
 }  // namespace quillora

@@ -3,23 +3,12 @@
 #include <cstring>
 
 #include "common/Text.h"
+#include "common/UserFiles.h"
 
 namespace quillora {
 
 std::vector<std::string> MemoLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(std::move(line));
-        start = end + 1;
-    }
-    return lines;
+    return SplitTextLines(text);
 }
 
 bool ShortlistHas(const std::string& memoText, const std::string& name) {
@@ -68,6 +57,77 @@ bool SaveShortlist(const std::string& chosenName, const std::string& memoText) {
         return false;
     WriteGbkTextFile(ShortlistFilePath(chosenName), memoText);
     return true;
+}
+
+std::string KeptShortlistFile() {
+    return UserDataFile("shortlist.tsv");
+}
+
+namespace {
+
+std::string OneField(std::string field) {
+    for (char& c : field) {
+        if (c == '\t' || c == '\n' || c == '\r')
+            c = ' ';
+    }
+    return field;
+}
+
+}  // namespace
+
+std::string FormatKeptNames(const std::vector<KeptName>& names) {
+    std::string out;
+    for (const KeptName& n : names) {
+        out += OneField(n.name) + '\t' + OneField(n.score) + '\t' + OneField(n.elements) + '\t' +
+               OneField(n.person) + '\n';
+    }
+    return out;
+}
+
+std::vector<KeptName> ParseKeptNames(const std::string& text) {
+    std::vector<KeptName> names;
+    for (const std::string& line : MemoLines(text)) {
+        std::vector<std::string> fields;
+        std::size_t start = 0;
+        for (;;) {
+            const std::size_t tab = line.find('\t', start);
+            fields.push_back(line.substr(start, tab == std::string::npos ? tab : tab - start));
+            if (tab == std::string::npos)
+                break;
+            start = tab + 1;
+        }
+        fields.resize(4);
+        if (Trim(fields[0]).empty())
+            continue;
+        names.push_back({Trim(fields[0]), fields[1], fields[2], fields[3]});
+    }
+    return names;
+}
+
+std::vector<KeptName> KeptNamesForMemo(const std::string& memoText,
+                                       const std::vector<KeptName>& earlier) {
+    std::vector<KeptName> names;
+    for (const std::string& line : MemoLines(memoText)) {
+        const std::string name = Trim(line);
+        if (name.empty())
+            continue;
+        KeptName kept{name, {}, {}, {}};
+        for (const KeptName& e : earlier) {
+            if (e.name == name) {
+                kept = e;
+                break;
+            }
+        }
+        names.push_back(kept);
+    }
+    return names;
+}
+
+std::string KeptNamesMemo(const std::vector<KeptName>& names) {
+    std::string out;
+    for (const KeptName& n : names)
+        out += n.name + '\n';
+    return out;
 }
 
 std::string WebSearchAddress(const std::string& name) {

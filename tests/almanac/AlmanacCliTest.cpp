@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "almanac/AlmanacLookup.h"
 #include "support/CliProcess.h"
 #include "support/Files.h"
 
@@ -35,11 +36,6 @@ TEST(AlmanacCli, PrintsTheEntryOrTheCheckMessage) {
     EXPECT_EQ(typed.status, 0);
     EXPECT_EQ(typed.out, padded.out);
 
-    const CliResult missing = Almanac(Words("--year 2101 --month 01 --day 01"));
-    EXPECT_EQ(missing.status, 0);
-    EXPECT_TRUE(missing.out.empty()) << missing.out;
-    EXPECT_TRUE(missing.err.empty()) << missing.err;
-
     const struct {
         std::vector<std::string> options;
         const char* message;
@@ -47,6 +43,8 @@ TEST(AlmanacCli, PrintsTheEntryOrTheCheckMessage) {
         {Words("--month 05 --day 07"), "请选择年!"},
         {{"--year", "2010", "--month", "05", "--day", " "}, "请选择日!"},
         {Words("--year 2009 --month 02 --day 30"), "请选择有效的日期!"},
+        {Words("--year 2101 --month 01 --day 01"), quillora::kAlmanacOutOfRange},
+        {Words("--year 1900 --month 12 --day 31"), quillora::kAlmanacOutOfRange},
     };
     for (const auto& r : refused) {
         const CliResult run = Almanac(r.options);
@@ -54,4 +52,27 @@ TEST(AlmanacCli, PrintsTheEntryOrTheCheckMessage) {
         EXPECT_EQ(run.err, std::string(r.message) + "\n");
         EXPECT_EQ(run.out, "") << r.message;
     }
+}
+
+// auspicious prints the header, one row per day and the summary; the legal
+// person's birth options add the clash column's marks. Checks go to stderr.
+TEST(AlmanacCli, AuspiciousListsTheDaysAndMarksThePersonsClash) {
+    const CliResult run = RunCli(
+        Words("auspicious --activity 开市 --from 2024-03-01 --to 2024-03-31 --year 1990 --month 5 "
+              "--day 1 --hour 10"));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> lines = SplitLines(run.out);
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "日期\t当日概况\t干支\t建除\t冲煞\t法人生肖");
+    // 1990 is a 午 year: 2024-03-01, a 甲子 day, clashes with the horse.
+    EXPECT_EQ(lines[1].rfind("2024-03-01\t", 0), 0u) << lines[1];
+    EXPECT_NE(lines[1].find("\t冲马(戊午)煞南\t冲马（不宜）"), std::string::npos) << lines[1];
+    EXPECT_EQ(lines.back().rfind("2024-03-01至2024-03-31宜开市的日子共", 0), 0u) << lines.back();
+    EXPECT_NE(lines.back().find("共" + std::to_string(lines.size() - 2) + "天"), std::string::npos);
+
+    const CliResult unknown =
+        RunCli(Words("auspicious --activity 签约 --from 2024-03-01 --to 2024-03-31"));
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.err.rfind("黄历中没有这个事项", 0), 0u) << unknown.err;
+    EXPECT_NE(unknown.err.find("立券"), std::string::npos);
 }

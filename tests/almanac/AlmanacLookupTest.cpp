@@ -2,9 +2,13 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
 
 #include "almanac/AlmanacGlossary.h"
 #include "almanac/AlmanacLookup.h"
+#include "almanac/AuspiciousDays.h"
 #include "data/Database.h"
 #include "data/QueryObject.h"
 #include "support/ScratchData.h"
@@ -72,6 +76,14 @@ TEST(AlmanacCheckTest, DatesTheCalendarLacksAreRefused) {
         const AlmanacCheck r = Check(b[0], b[1], b[2]);
         EXPECT_FALSE(r.ok) << b[0] << "-" << b[1] << "-" << b[2];
         EXPECT_EQ(r.message, kAlmanacBadDate) << b[0] << "-" << b[1] << "-" << b[2];
+    }
+    // Real days outside the table's years say which days there are.
+    const char* outside[][3] = {{"1900", "12", "31"}, {"2101", "01", "01"}, {"0210", "5", "07"}};
+    for (const auto& o : outside) {
+        const AlmanacCheck r = Check(o[0], o[1], o[2]);
+        EXPECT_FALSE(r.ok) << o[0];
+        EXPECT_EQ(r.message, kAlmanacOutOfRange) << o[0];
+        EXPECT_EQ(r.box, AlmanacBox::Year) << o[0];
     }
 }
 
@@ -186,4 +198,101 @@ TEST(AlmanacGlossaryTest, ThirtyFourLinesExplainTheThirtyTwoTermsInOrder) {
     }
     EXPECT_EQ(line, lines.size());
     EXPECT_NE(std::find(lines.begin(), lines.end(), "安门 ：放置正门门框 "), lines.end());
+
+    // Every explained term is spelt as the almanac entries spell it (立券,
+    // not 立卷): each occurs as a whole word in the favoured or avoided
+    // activities of the committed almanac source.
+    std::ifstream yiji(std::string(QUILLORA_SOURCE_DIR) + "/refdata/almanac/yiji.tsv");
+    ASSERT_TRUE(yiji) << "refdata/almanac/yiji.tsv";
+    std::set<std::string> activities;
+    for (std::string row; std::getline(yiji, row);) {
+        std::replace(row.begin(), row.end(), '\t', ' ');
+        std::istringstream words(row);
+        for (std::string w; words >> w;)
+            activities.insert(w);
+    }
+    for (const std::string& term : terms)
+        EXPECT_TRUE(activities.count(term)) << term << " does not occur in the almanac entries";
+}
+
+TEST(AuspiciousDaysTest, TheRangeAndActivityAreCheckedInOrder) {
+    const struct {
+        const char *activity, *from, *to, *message;
+        AuspiciousBox box;
+    } refused[] = {
+        {" ", "2024-03-01", "2024-03-31", kAuspiciousNoActivity, AuspiciousBox::Activity},
+        {"签约", "2024-03-01", "2024-03-31", kAuspiciousUnknownActivity, AuspiciousBox::Activity},
+        {"开市", "2024-02-30", "2024-03-31", kAuspiciousBadFrom, AuspiciousBox::From},
+        {"开市", "2024-03-01", "", kAuspiciousBadTo, AuspiciousBox::To},
+        {"开市", "2024-03-02", "2024-03-01", kAuspiciousOrder, AuspiciousBox::To},
+        {"开市", "2024-01-01", "2025-01-01", kAuspiciousTooLong, AuspiciousBox::To},
+        {"开市", "1900-12-31", "1901-01-31", kAuspiciousOutOfTable, AuspiciousBox::From},
+    };
+    for (const auto& r : refused) {
+        const AuspiciousCheck c = CheckAuspiciousInput({r.activity, r.from, r.to});
+        EXPECT_FALSE(c.ok) << r.activity << r.from << r.to;
+        EXPECT_EQ(c.message, r.message) << r.activity << r.from << r.to;
+        EXPECT_EQ(c.box, r.box) << r.message;
+    }
+    // A whole leap year is the longest range; one day is the shortest.
+    const AuspiciousCheck year = CheckAuspiciousInput({" 立券 ", "2024-1-1", "2024-12-31"});
+    ASSERT_TRUE(year.ok) << year.message;
+    EXPECT_EQ(year.activity, "立券");
+    EXPECT_EQ(FormatDate(year.to), "2024-12-31");
+    EXPECT_TRUE(CheckAuspiciousInput({"开市", "2100-12-31", "2100-12-31"}).ok);
+}
+
+// The opening days of a month are exactly the days whose entry, read one day
+// at a time as the almanac page reads it, lists 开市 under 宜 and neither
+// 开市 nor 诸事不宜 under 忌. A person born in a 午 year is marked on the days
+// whose entry says 冲马.
+TEST(AuspiciousDaysTest, OpeningDaysOfAMonthAgreeWithTheAlmanacRows) {
+    // The terms of the report line that starts with the label.
+    const auto terms = [](const std::vector<std::string>& lines, const std::string& label) {
+        std::vector<std::string> out;
+        const auto line = std::find_if(lines.begin(), lines.end(), [&](const std::string& l) {
+            return l.rfind(label, 0) == 0;
+        });
+        std::string rest = line == lines.end() ? "" : line->substr(label.size()) + " ";
+        for (std::size_t b; (b = rest.find(' ')) != std::string::npos; rest.erase(0, b + 1)) {
+            if (b > 0)
+                out.push_back(rest.substr(0, b));
+        }
+        return out;
+    };
+    QueryObject almanac(DbConnectionString(kSomnetteFile), kDefaultTimeout);
+    std::vector<std::string> expected;
+    for (int day = 1; day <= 31; ++day) {
+        const AlmanacOutcome entry = LookupAlmanac(almanac, {"2024", "3", std::to_string(day)});
+        ASSERT_EQ(entry.kind, AlmanacOutcome::Kind::Found) << day;
+        const auto yi = terms(entry.lines, "宜:");
+        const auto ji = terms(entry.lines, "忌:");
+        const auto has = [](const std::vector<std::string>& list, const char* term) {
+            return std::find(list.begin(), list.end(), term) != list.end();
+        };
+        if (has(yi, "开市") && !has(ji, "开市") && !has(ji, "诸事不宜"))
+            expected.push_back(entry.check.key);
+    }
+    const AuspiciousCheck march = CheckAuspiciousInput({"开市", "2024-03-01", "2024-03-31"});
+    const std::vector<AuspiciousDay> days =
+        FindAuspiciousDays(almanac, "开市", march.from, march.to, 6);
+    std::vector<std::string> found;
+    int marked = 0;
+    for (const AuspiciousDay& d : days) {
+        found.push_back(d.date);
+        EXPECT_EQ(d.clashesPerson, d.clash.rfind("冲马", 0) == 0) << d.date << d.clash;
+        marked += d.clashesPerson ? 1 : 0;
+    }
+    EXPECT_EQ(found, expected);
+    EXPECT_GE(found.size(), 4u);
+    // 2024-03-01 is a 甲子 day: it clashes with 午, the horse.
+    ASSERT_FALSE(days.empty());
+    EXPECT_EQ(days[0].date, "2024-03-01");
+    EXPECT_EQ(days[0].pillars, "甲辰年 丙寅月 甲子日");
+    EXPECT_TRUE(days[0].clashesPerson);
+    EXPECT_EQ(AuspiciousCells(days[0], 6).back(), "冲马（不宜）");
+    EXPECT_EQ(AuspiciousSummary(march, days, 6),
+              "2024-03-01至2024-03-31宜开市的日子共" + std::to_string(days.size()) + "天，其中" +
+                  std::to_string(marked) + "天冲法人生肖（马）。");
+    EXPECT_EQ(AuspiciousCells(days[0], std::nullopt).back(), "");
 }

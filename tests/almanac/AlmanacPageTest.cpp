@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -17,7 +19,8 @@
 #include <vector>
 
 #include "almanac/AlmanacGlossary.h"
-#include "almanac/AlmanacPage.h"
+#include "almanac/AlmanacLookup.h"
+#include "almanac/gui/AlmanacPage.h"
 #include "app/Chrome.h"
 #include "app/MemoFile.h"
 #include "app/ShowInfo.h"
@@ -63,7 +66,7 @@ class AlmanacPageTest : public ::testing::Test {
 
 TEST_F(AlmanacPageTest, BoxesMemosAndGlossaryAsDesigned) {
     QStringList years, months, days;
-    for (int y = 2008; y <= 2019; ++y)
+    for (int y = 1901; y <= 2100; ++y)
         years << QString::number(y);
     for (int m = 1; m <= 12; ++m)
         months << QString::asprintf("%02d", m);
@@ -75,9 +78,10 @@ TEST_F(AlmanacPageTest, BoxesMemosAndGlossaryAsDesigned) {
     for (QComboBox* box : {page_->SlYear, page_->SlMonth, page_->Slday})
         EXPECT_TRUE(box->isEditable()) << box->objectName().toStdString();
 
-    // The boxes start on today, even a year the list does not hold.
+    // The boxes start on today, the year's item selected in the list.
     const DateParts today = DecodeDate(Today());
     EXPECT_EQ(page_->SlYear->currentText(), QString::number(today.year));
+    EXPECT_EQ(page_->SlYear->currentIndex(), today.year - 1901);
     EXPECT_EQ(page_->SlMonth->currentText(), QString::asprintf("%02d", today.month));
     EXPECT_EQ(page_->Slday->currentText(), QString::asprintf("%02d", today.day));
 
@@ -125,6 +129,26 @@ TEST_F(AlmanacPageTest, AlmanacButtonOpensOnTodaysEntry) {
     }
 }
 
+// Typing into the boxes key by key: the values stay as typed, the list does
+// not complete them ("1" is January, not October; "2" the 2nd, not the 20th).
+TEST_F(AlmanacPageTest, TypedValuesAreTakenAsTyped) {
+    window_->show();
+    const std::pair<QComboBox*, QString> typed[] = {{page_->SlYear, QStringLiteral("2012")},
+                                                    {page_->SlMonth, QStringLiteral("1")},
+                                                    {page_->Slday, QStringLiteral("2")}};
+    for (const auto& [box, text] : typed) {
+        box->lineEdit()->clear();
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_0 + c.digitValue(), Qt::NoModifier, c);
+            QApplication::sendEvent(box->lineEdit(), &press);
+        }
+        EXPECT_EQ(box->currentText(), text);
+    }
+    page_->BtnHuangliClick();
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(Memo().startsWith(QStringLiteral("当日统览:2012-01-02  "))) << Memo().toStdString();
+}
+
 // The check order itself is covered by the core tests; here the page shows
 // the messages in the information box and leaves the memo alone, as it does
 // for days the table lacks.
@@ -142,8 +166,9 @@ TEST_F(AlmanacPageTest, FailuresLeaveTheMemoAlone) {
     } cases[] = {
         {"", "05", "07", "请选择年!"},
         {"2009", "02", "30", "请选择有效的日期!"},
-        {"2101", "05", "07", nullptr},  // beyond the table: no message
-        {"0210", "5", "07", nullptr},
+        {"2101", "05", "07", quillora::kAlmanacOutOfRange},  // beyond the table
+        {"1900", "12", "31", quillora::kAlmanacOutOfRange},
+        {"0210", "5", "07", quillora::kAlmanacOutOfRange},
     };
     for (const auto& c : cases) {
         Messages().clear();
@@ -201,7 +226,7 @@ TEST(AlmanacPageDatabase, MissingOrUnreadableFileIsReportedAndTheMemoKept) {
         AlmanacPage* page = AlmanacPageOf(window.TabSheet5);
         page->MemoHuangli->setPlainText(QStringLiteral("上一次的结果"));
         page->SlYear->setCurrentText(QStringLiteral("2012"));
-        page->BtnHuangliClick();
+        page->BtnHuangli->click();
         ASSERT_EQ(Messages().size(), 1u) << garbage;
         EXPECT_TRUE(Messages()[0].text.contains(QString::fromLatin1(kSomnetteFile)))
             << Messages()[0].text.toStdString();

@@ -7,8 +7,7 @@
 #include <QComboBox>
 #include <cstdio>
 
-#include "almanac/AlmanacPage.h"
-#include "app/Formats.h"
+#include "almanac/gui/AlmanacPage.h"
 #include "app/UntIndex.h"
 #include "common/DateValue.h"
 
@@ -18,7 +17,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: quillora-almanac-shot OUT.png [YYYY-MM-DD]\n");
         return 2;
     }
-    quillora::gui::ApplyStartupFormats();
     quillora::gui::TFrmIndex window;
     window.show();
     QApplication::processEvents();

@@ -4,19 +4,27 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDate>
 #include <QDialog>
 #include <QFile>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QTranslator>
+#include <algorithm>
 #include <memory>
+#include <stdexcept>
 
+#include "app/Application.h"
+#include "app/BirthInputGroup.h"
 #include "app/Chrome.h"
-#include "app/Formats.h"
+#include "app/CommandGuard.h"
+#include "app/LegalPerson.h"
 #include "app/ServersWin.h"
 #include "app/ShowInfo.h"
 #include "app/UntIndex.h"
@@ -89,7 +97,8 @@ TEST(MainWindow, ChromeFollowsTheLayout) {
         ASSERT_NE(button, nullptr);
         EXPECT_EQ(button->geometry(), b.rect) << b.name;
         if (b.hint) {
-            EXPECT_EQ(button->toolTip(), QString::fromUtf8(b.hint)) << b.name;
+            // The page buttons' hints end in their keys (checked below).
+            EXPECT_TRUE(button->toolTip().startsWith(QString::fromUtf8(b.hint))) << b.name;
         }
     }
     EXPECT_EQ(Button(w, "RzToolButton36")->parentWidget(), w.TabSheet9);
@@ -241,21 +250,27 @@ TEST(MainWindow, AlmanacDateStartsAtToday) {
     EXPECT_EQ(w.CurrentPage(), w.TabSheet1);
 }
 
-TEST(MainWindow, DateFormatsFollowTheStartUpOrder) {
-    using namespace quillora::gui;
-    ApplyStartupFormats();
-    const QDate day(2024, 2, 10);
-    EXPECT_EQ(FormatLongDate(day), QStringLiteral("2024年2月10日"));
-    EXPECT_EQ(FormatShortDate(day), QStringLiteral("2024-02-10"));
-    EXPECT_EQ(FormatTime(QTime(9, 5, 3)), QStringLiteral("9:05:03"));
-
+// A command's error stops at its guard: shown by the error report, never
+// thrown on into Qt (here a plain QApplication, which would not catch it).
+TEST(MainWindow, ShowStepsRunOnceAndACommandsErrorStopsAtItsGuard) {
+    using quillora::gui::RunCommand;
+    Messages().clear();
     TFrmIndex w;
     int shown = 0;
     w.AddShowStep([&shown] { ++shown; });
+    w.AddShowStep([] { throw std::runtime_error("Somnette.dll: file is not a database"); });
     w.show();
     EXPECT_EQ(shown, 1);
-    EXPECT_EQ(FormatLongDate(day), QStringLiteral("2024-02-10"));
-    EXPECT_EQ(FormatShortDate(QDate(1980, 1, 1)), QStringLiteral("1980-01-01"));
+    EXPECT_TRUE(w.isVisible());
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].caption, QStringLiteral("错误"));
+    EXPECT_EQ(Messages()[0].text, QStringLiteral("Somnette.dll: file is not a database"));
+
+    EXPECT_FALSE(RunCommand([] { throw 7; }));
+    ASSERT_EQ(Messages().size(), 2u);
+    EXPECT_EQ(Messages()[1].text, QStringLiteral("未知错误"));
+    EXPECT_TRUE(RunCommand([] {}));
+    EXPECT_EQ(Messages().size(), 2u);
 }
 
 TEST(SecondaryWindows, EachOpeningReplacesTheEarlierWindow) {
@@ -307,4 +322,65 @@ TEST(MainWindow, TitleStripDragsTheWindow) {
     QApplication::sendEvent(strip, &release);
     QApplication::processEvents();
     EXPECT_EQ(w.pos(), start + delta.toPoint());
+}
+
+// One legal person: typed on one page it fills the others, the next window
+// starts with it, and forgetting it clears every page.
+TEST(MainWindow, OneLegalPersonRememberedBetweenSessions) {
+    using quillora::gui::BirthInputGroup;
+    auto window = std::make_unique<TFrmIndex>();
+    const QList<BirthInputGroup*> groups = window->findChildren<BirthInputGroup*>();
+    ASSERT_EQ(groups.size(), 3);
+    BirthInputGroup* generation = window->TabSheet1->findChild<BirthInputGroup*>();
+    BirthInputGroup* bazi = window->TabSheet2->findChild<BirthInputGroup*>();
+    ASSERT_NE(bazi->NameB, nullptr);
+    generation->Xing->setText(QStringLiteral("李四"));
+    emit generation->Xing->textEdited(generation->Xing->text());
+    generation->SYear->setCurrentText(QStringLiteral("1975"));
+    generation->Shour->setCurrentIndex(6);
+    for (BirthInputGroup* g : groups) {
+        EXPECT_EQ(g->Entries().name + g->Entries().givenName, "李四");
+        EXPECT_EQ(g->Entries().year, "1975");
+        EXPECT_EQ(g->Shour->currentIndex(), 6);
+    }
+    EXPECT_EQ(bazi->Xing->text(), QStringLiteral("李"));
+    EXPECT_EQ(bazi->NameB->text(), QStringLiteral("四"));
+
+    window = std::make_unique<TFrmIndex>();
+    for (BirthInputGroup* g : window->findChildren<BirthInputGroup*>()) {
+        EXPECT_EQ(g->Entries().name + g->Entries().givenName, "李四");
+        EXPECT_EQ(g->Entries().year, "1975");
+    }
+    quillora::gui::ForgetLegalPerson(window.get());
+    for (BirthInputGroup* g : window->findChildren<BirthInputGroup*>())
+        EXPECT_TRUE(g->Xing->text().isEmpty());
+    window = std::make_unique<TFrmIndex>();
+    EXPECT_TRUE(window->TabSheet1->findChild<BirthInputGroup*>()->Xing->text().isEmpty());
+}
+
+// The window keeps its title strip and window buttons on a screen smaller
+// than itself; the five pages have keys named in their hints; Qt's own texts
+// read in Chinese when the translations are installed.
+TEST(MainWindow, PlacementKeysAndQtTexts) {
+    using quillora::gui::PlacedTopLeft;
+    EXPECT_EQ(PlacedTopLeft(QRect(0, 0, 1280, 900), QSize(801, 590)), QPoint(239, 155));
+    // 1280x900 at a scale factor of 2, a panel of 20 pixels at the top.
+    EXPECT_EQ(PlacedTopLeft(QRect(0, 10, 640, 440), QSize(801, 590)), QPoint(-161, 10));
+
+    TFrmIndex window;
+    EXPECT_TRUE(Button(window, "RzToolButton3")->toolTip().endsWith(QStringLiteral("（Ctrl+3）")));
+    const QList<QShortcut*> shortcuts = window.findChildren<QShortcut*>();
+    const auto page3 = std::find_if(shortcuts.begin(), shortcuts.end(), [](QShortcut* s) {
+        return s->key() == QKeySequence(QStringLiteral("Ctrl+3"));
+    });
+    ASSERT_NE(page3, shortcuts.end());
+    emit(*page3)->activated();
+    EXPECT_EQ(window.CurrentPage(), window.TabSheet2);
+
+    QTranslator* chinese = quillora::gui::LoadQtChineseTexts(*qApp);
+    if (chinese == nullptr)
+        GTEST_SKIP() << "qt6-translations-l10n is not installed";
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("取消"));
+    QCoreApplication::removeTranslator(chinese);
+    delete chinese;
 }

@@ -12,7 +12,6 @@
 #include <cstdio>
 
 #include "app/Chrome.h"
-#include "app/Formats.h"
 #include "app/ServersWin.h"
 #include "app/UntIndex.h"
 
@@ -24,7 +23,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: quillora-window-shot OUT.png [PAGE [BUTTON]]\n");
         return 2;
     }
-    quillora::gui::ApplyStartupFormats();
     quillora::gui::TFrmIndex window;
     window.show();
     QApplication::processEvents();

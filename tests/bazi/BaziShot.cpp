@@ -11,9 +11,8 @@
 #include <cstdio>
 
 #include "app/BirthInputGroup.h"
-#include "app/Formats.h"
 #include "app/UntIndex.h"
-#include "bazi/BaziPage.h"
+#include "bazi/gui/BaziPage.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -21,7 +20,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: quillora-bazi-shot OUT.png\n");
         return 2;
     }
-    quillora::gui::ApplyStartupFormats();
     quillora::gui::TFrmIndex window;
     window.show();
     window.ShowPage(window.TabSheet2);

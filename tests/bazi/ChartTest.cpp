@@ -61,14 +61,17 @@ TEST(Chart, PublishedChartsAndDayPillars) {
 }
 
 TEST(Chart, HourPillarAndTheLateRatHour) {
-    // A 戊 day starts with 壬子; 23 h stays on the same day with the same pillar.
+    // A 戊 day starts with 壬子. The 子 hour that begins at 23 h takes the
+    // next (己) day's stem, 甲子, while the day pillar stays on the date.
     EXPECT_EQ(PillarsOf(2000, 1, 1, 0, 0).hour, "壬子");
-    EXPECT_EQ(PillarsOf(2000, 1, 1, 23, 0).hour, "壬子");
-    EXPECT_EQ(PillarsOf(2000, 1, 1, 23, 0).day, "戊午");
+    EXPECT_EQ(PillarsOf(2000, 1, 1, 23, 0).hour, "甲子");
+    EXPECT_EQ(PillarsOf(2000, 1, 1, 23, 59).day, "戊午");
+    EXPECT_EQ(PillarsOf(2000, 1, 2, 0, 0).hour, "甲子");
     EXPECT_EQ(PillarsOf(2000, 1, 1, 1, 0).hour, "癸丑");
     EXPECT_EQ(PillarsOf(2000, 1, 1, 22, 59).hour, "癸亥");
     EXPECT_EQ(HourPillarOf(0, 0).Text(), "甲子");   // a 甲 day
-    EXPECT_EQ(HourPillarOf(5, 23).Text(), "甲子");  // a 己 day
+    EXPECT_EQ(HourPillarOf(9, 23).Text(), "甲子");  // a 癸 day ends with the 甲 day's 子 hour
+    EXPECT_EQ(HourPillarOf(5, 23).Text(), "丙子");  // a 己 day with the 庚 day's
 }
 
 TEST(Chart, YearAndMonthChangeAtTheJieInstant) {
@@ -94,29 +97,21 @@ TEST(Chart, YearAndMonthChangeAtTheJieInstant) {
     ExpectPillars(2100, 12, 31, 12, 0, {"庚申", "戊子", "", ""});
 }
 
-TEST(Chart, BornBeforeJieOnlyOnTheJiesDayBeforeItsInstant) {
-    EXPECT_TRUE(BuildChart(2024, 2, 4, 16, 26, "男")->bornBeforeJie);
-    EXPECT_FALSE(BuildChart(2024, 2, 4, 16, 28, "男")->bornBeforeJie);
-    EXPECT_FALSE(BuildChart(2024, 2, 3, 23, 0, "男")->bornBeforeJie);
-    EXPECT_FALSE(BuildChart(2024, 2, 5, 1, 0, "男")->bornBeforeJie);
-    // 大寒 is not a jie.
-    EXPECT_FALSE(BuildChart(2024, 1, 20, 0, 0, "男")->bornBeforeJie);
-}
-
 TEST(Chart, HiddenStemsFollowEachPositionsOwnBranch) {
     const auto c = BuildChart(1986, 5, 29, 13, 37, "男");
     ASSERT_TRUE(c.has_value());
+    // Main qi first, then the middle and the residual qi.
     EXPECT_EQ(c->hiddenYear, "甲丙戊");   // 寅
-    EXPECT_EQ(c->hiddenMonth, "庚丙戊");  // 巳
+    EXPECT_EQ(c->hiddenMonth, "丙庚戊");  // 巳
     EXPECT_EQ(c->hiddenDay, "辛");        // 酉
-    EXPECT_EQ(c->hiddenHour, "乙己丁");   // 未
+    EXPECT_EQ(c->hiddenHour, "己丁乙");   // 未
 
     // Before 立春 2024 the year is 癸卯 and the month 乙丑: the hidden stems
     // are those of 卯 and 丑, not of the coming 辰 year or of February's 寅.
     const auto early = BuildChart(2024, 2, 4, 10, 0, "男");
     ASSERT_TRUE(early.has_value());
     EXPECT_EQ(early->hiddenYear, "乙");
-    EXPECT_EQ(early->hiddenMonth, "癸辛己");
+    EXPECT_EQ(early->hiddenMonth, "己癸辛");
     // 1 March 2024 stands in the 寅 month, whatever the Gregorian month.
     EXPECT_EQ(BuildChart(2024, 3, 1, 10, 0, "男")->hiddenMonth, "甲丙戊");
 }
@@ -151,21 +146,59 @@ TEST(Chart, DirectionLuckPillarsAndConception) {
     EXPECT_EQ(BuildChart(1984, 2, 5, 10, 0, "男")->conceptionPillar.Text(), "丁巳");
 }
 
-TEST(Chart, StartAgeCountsDaysToTheNearestJie) {
-    // One year for every three days, a begun three counting whole, at most 10.
-    const int expected[33] = {10, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4,  4,  5,  5,  5, 6,
-                              6,  6, 7, 7, 7, 8, 8, 8, 9, 9, 9, 10, 10, 10, 10, 10};
-    for (int j = 1; j <= 32; ++j)
-        EXPECT_EQ(StartAgeOf(j), expected[j]) << j;
+// Spans from the birth instant to the jie instant, reckoned three days to a
+// year, a day to four months and a double hour to ten days; the expected
+// spans agree with an independent calendar library (whose start dates also
+// add the hours left over).
+TEST(Chart, LuckStartsAtTheExactSpanToTheJie) {
+    struct Case {
+        int y, m, d, h, mi;
+        const char* sex;
+        int years, months, days;
+        const char* date;  // the first period begins
+        int startAge;
+    };
+    const Case cases[] = {
+        // 芒种 1986 at 07:44 that morning, forward: eight days.
+        {1986, 6, 6, 6, 0, "男", 0, 0, 8, "1986-06-14", 1},
+        // The same birth backward: 立夏 on 6 May, 31 days before.
+        {1986, 6, 6, 6, 0, "女", 10, 4, 12, "1996-10-18", 11},
+        // 惊蛰 2023 at 04:36 the same day, backward: nine hours.
+        {2023, 3, 6, 13, 37, "男", 0, 1, 15, "2023-04-21", 1},
+        // After 立秋 2010 (21:49), forward to 白露 a month later.
+        {2010, 8, 7, 22, 50, "男", 10, 4, 14, "2020-12-21", 11},
+        {1986, 5, 29, 13, 37, "男", 2, 7, 0, "1988-12-29", 3},
+        {1986, 5, 29, 13, 37, "女", 7, 9, 20, "1994-03-20", 9},
+        // Before the Chinese New Year, backward to 小寒.
+        {1990, 1, 20, 0, 0, "男", 4, 8, 7, "1994-09-27", 5},
+    };
+    for (const Case& k : cases) {
+        const auto c = BuildChart(k.y, k.m, k.d, k.h, k.mi, k.sex);
+        ASSERT_TRUE(c.has_value());
+        const std::string at = std::to_string(k.y) + "-" + std::to_string(k.m) + "-" +
+                               std::to_string(k.d) + " " + k.sex;
+        EXPECT_EQ(c->luckStart.years, k.years) << at;
+        EXPECT_EQ(c->luckStart.months, k.months) << at;
+        EXPECT_EQ(c->luckStart.days, k.days) << at;
+        EXPECT_EQ(FormatDate(c->luckStart.date), k.date) << at;
+        EXPECT_EQ(c->luckStart.year, std::stoi(std::string(k.date).substr(0, 4))) << at;
+        EXPECT_EQ(c->startAge, k.startAge) << at;
+    }
 
-    // 1986-05-29: 芒种 on 6 June is 8 days ahead, 立夏 on 6 May 23 days back.
-    EXPECT_EQ(BuildChart(1986, 5, 29, 13, 37, "男")->startAge, 3);
-    EXPECT_EQ(BuildChart(1986, 5, 29, 13, 37, "女")->startAge, 8);
-    // The day before 芒种, forward: one day.
-    EXPECT_EQ(BuildChart(1986, 6, 5, 10, 0, "男")->startAge, 1);
-    // On 芒种's own day, backward: 立夏 lies 31 days back.
-    EXPECT_EQ(DaysToJie(EncodeDate(1986, 6, 6), true), 31);
-    EXPECT_EQ(BuildChart(1986, 6, 6, 6, 0, "女")->startAge, 10);
+    // The reckoning itself: 3 days a year, 6 hours a month, 12 minutes a
+    // day, the rest dropped; a month the birth day does not have ends early.
+    const LuckStart s = LuckStartOf(EncodeDate(2000, 1, 31), 7 * 86400 + 6 * 3600 + 25 * 60);
+    EXPECT_EQ(s.years, 2);
+    EXPECT_EQ(s.months, 5);
+    EXPECT_EQ(s.days, 2);
+    EXPECT_EQ(FormatDate(s.date), "2002-07-02");  // 2002-06-30 + 2 days
+    EXPECT_EQ(LuckStartOf(EncodeDate(2000, 1, 31), -(30 * 60 + 1)).years, 0);
+    EXPECT_EQ(FormatDate(LuckStartOf(EncodeDate(2000, 1, 31), 30 * 60).date), "2000-02-02");
+
+    // Where table JQ has no next jie (after 大雪 2100) the formula stands in.
+    const auto last = BuildChart(2100, 12, 20, 12, 0, "男");
+    ASSERT_TRUE(last.has_value());
+    EXPECT_GT(last->luckStart.year, 2100);
 }
 
 TEST(Chart, DaysBeyondTheMonthGiveNoChart) {

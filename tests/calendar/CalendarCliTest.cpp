@@ -84,11 +84,12 @@ TEST(CalendarCli, Terms) {
     CliLines r = Cli("terms 1900");
     EXPECT_EQ(r.status, 0);
     ASSERT_GE(r.lines.size(), 24u);
-    EXPECT_EQ(r.lines[0], "小寒\t1900-01-06 02:05:00");
+    EXPECT_EQ(r.lines[0], "approx\t小寒\t1900-01-06 02:05:00");
     r = Cli("terms 2021");
     ASSERT_GE(r.lines.size(), 24u);
-    EXPECT_EQ(r.lines[2].substr(0, r.lines[2].find(' ')), "立春\t2021-02-03");
-    EXPECT_EQ(r.lines[23].substr(0, r.lines[23].find('\t')), "冬至");
+    EXPECT_EQ(r.lines[2].substr(0, r.lines[2].find(' ')), "approx\t立春\t2021-02-03");
+    EXPECT_EQ(r.lines[23].substr(0, r.lines[23].rfind('\t')), "approx\t冬至");
+    EXPECT_EQ(r.lines[24].rfind("jie\t小寒\t2021-01-05 ", 0), 0u) << r.lines[24];
     EXPECT_EQ(Cli("terms 1899").status, 2);
     EXPECT_EQ(Cli("terms").status, 2);
 }

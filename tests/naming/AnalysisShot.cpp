@@ -12,11 +12,11 @@
 
 #include "app/BirthInputGroup.h"
 #include "app/Chrome.h"
-#include "app/Formats.h"
 #include "app/UntIndex.h"
-#include "naming/AnalysisPage.h"
-#include "naming/NameMain.h"
+#include "naming/gui/AnalysisPage.h"
+#include "naming/gui/NameMain.h"
 
+using namespace quillora;
 using namespace quillora::gui;
 
 int main(int argc, char** argv) {
@@ -25,13 +25,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: quillora-analysis-shot page|window OUT.png\n");
         return 2;
     }
-    ApplyStartupFormats();
     const QString out = QString::fromLocal8Bit(argv[2]);
     if (std::strcmp(argv[1], "window") == 0) {
-        TFrmNamemain* w = NewNameAnalysisWindow(
-            QStringLiteral("张三"), QStringLiteral("男"), QStringLiteral("1980"),
-            QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("子 0"), QStringLiteral("0"),
-            QString(), QStringLiteral("九万"), QStringLiteral("珠宝"), 0);
+        TFrmNamemain* w =
+            NewNameAnalysisWindow(BirthEntries{"张三", "", "男", 0, "1980", "1", "1", "子 0", "0"},
+                                  BrandName{"", "九万", "珠宝"});
         w->show();
         QApplication::processEvents();
         const bool saved = w->grab().save(out);

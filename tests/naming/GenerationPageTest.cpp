@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QTimer>
 #include <filesystem>
@@ -26,8 +27,9 @@
 #include "app/UntIndex.h"
 #include "common/Text.h"
 #include "data/Database.h"
-#include "naming/GenerationPage.h"
-#include "naming/NameMain.h"
+#include "naming/Shortlist.h"
+#include "naming/gui/GenerationPage.h"
+#include "naming/gui/NameMain.h"
 #include "support/Files.h"
 #include "support/GuiTestEnvironment.h"
 #include "support/ScratchData.h"
@@ -84,12 +86,13 @@ class GenerationPageTest : public ::testing::Test {
 TEST_F(GenerationPageTest, ControlsStartAsDesigned) {
     QTableWidget* grid = page_->RzStringGrid1;
     EXPECT_EQ(window_->TabSheet1->findChild<QTableWidget*>(QStringLiteral("RzStringGrid1")), grid);
-    EXPECT_EQ(grid->columnCount(), 9);
+    EXPECT_EQ(grid->columnCount(), 12);
     EXPECT_EQ(grid->rowCount(), 200);  // + the header row
-    const char* headers[] = {"编号",     "品牌商标名称", "繁体字",   "总体笔画", "主体名称",
-                             "主体五行", "主体笔画",     "后缀笔画", "总体评分"};
-    const int widths[] = {43, 183, 194, 57, 57, 58, 55, 56, 62};
-    for (int c = 0; c < 9; ++c) {
+    const char* headers[] = {"编号",     "品牌商标名称", "繁体字",   "总体笔画",
+                             "主体名称", "主体五行",     "主体笔画", "后缀笔画",
+                             "总体评分", "拼音",         "雅名分",   "寓意说明"};
+    const int widths[] = {43, 183, 194, 57, 57, 58, 55, 56, 62, 130, 50, 260};
+    for (int c = 0; c < 12; ++c) {
         EXPECT_EQ(grid->horizontalHeaderItem(c)->text(), QString::fromUtf8(headers[c]));
         EXPECT_EQ(grid->columnWidth(c), widths[c]);
     }
@@ -141,7 +144,6 @@ TEST_F(GenerationPageTest, ARunFillsTheGridAndContinueRedraws) {
     EXPECT_TRUE(page_->RzBitBtn5->isEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(page_->RzBitBtn2->isEnabled());
-    EXPECT_EQ(window_->lunarYearText, "1985");
     EXPECT_EQ(Cell(0, 0), QStringLiteral("1"));
     EXPECT_EQ(Cell(199, 0), QStringLiteral("200"));
     for (int r = 0; r < 200; ++r) {
@@ -162,12 +164,14 @@ TEST_F(GenerationPageTest, ARunFillsTheGridAndContinueRedraws) {
         same += Cell(r, 4) == first[r];
     EXPECT_LT(same, 20);
 
-    // Sorting by the score column puts the rows in descending order on the
-    // second click; the shown rows keep their cells.
-    page_->RzStringGrid1->horizontalHeader()->sectionClicked(8);
+    // Sorting by the score column puts the rows highest first on the first
+    // click, lowest first on the second; the shown rows keep their cells.
     page_->RzStringGrid1->horizontalHeader()->sectionClicked(8);
     for (int r = 1; r < 200; ++r)
         EXPECT_GE(Cell(r - 1, 8).toInt(), Cell(r, 8).toInt());
+    page_->RzStringGrid1->horizontalHeader()->sectionClicked(8);
+    EXPECT_LE(Cell(0, 8).toInt(), Cell(199, 8).toInt());
+    page_->RzStringGrid1->horizontalHeader()->sectionClicked(8);
     EXPECT_EQ(Cell(0, 1), Cell(0, 4) + QStringLiteral("珠宝"));
 
     // All fixed fields of the length filled: the message, grid unchanged.
@@ -180,16 +184,20 @@ TEST_F(GenerationPageTest, ARunFillsTheGridAndContinueRedraws) {
     EXPECT_EQ(Messages()[0].text, QStringLiteral("二字名不能同时固定两个字！"));
     EXPECT_EQ(Cell(0, 1), before);
 
-    // A fixed character that word lacks: empty grid, "继续显示" off, no message.
+    // A fixed character that word lacks: empty grid, "继续显示" off, and one
+    // message saying why.
     Messages().clear();
     page_->Namezhi2->setText(QStringLiteral("x"));
     page_->Namezhi1->clear();
     page_->RzBitBtn5->click();
-    EXPECT_TRUE(Messages().empty());
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_TRUE(Messages()[0].text.startsWith(QStringLiteral("固定字“x”不在字库中")))
+        << Messages()[0].text.toStdString();
     EXPECT_EQ(Cell(0, 0), QString());
     EXPECT_FALSE(page_->RzBitBtn2->isEnabled());
 
     // An empty name stops with its message.
+    Messages().clear();
     page_->group->Xing->clear();
     page_->RzBitBtn5->click();
     ASSERT_EQ(Messages().size(), 1u);
@@ -330,6 +338,56 @@ TEST_F(GenerationPageTest, ShortlistBoxAndItsFile) {
     });
     page_->SAC->trigger();
     EXPECT_FALSE(asked);
+}
+
+// The shortlist outlives the window: each name with its score, elements and
+// legal person in the user's data folder; clearing asks first.
+TEST_F(GenerationPageTest, ShortlistIsKeptBetweenSessions) {
+    FillEntries();
+    page_->RzBitBtn5->click();
+    page_->RzStringGrid1->setCurrentCell(0, 0);
+    page_->N1->trigger();
+    ASSERT_EQ(test::Notices().size(), 1u);
+    EXPECT_EQ(test::Notices()[0], QStringLiteral("已加入已选名字：") + Cell(0, 1));
+    const std::vector<KeptName> kept = ParseKeptNames(ReadFileBytes(KeptShortlistFile()));
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(QString::fromStdString(kept[0].name), Cell(0, 1));
+    EXPECT_EQ(QString::fromStdString(kept[0].score), Cell(0, 8));
+    EXPECT_EQ(QString::fromStdString(kept[0].elements), Cell(0, 5));
+    EXPECT_TRUE(QString::fromStdString(kept[0].person)
+                    .startsWith(QStringLiteral("张三 男 公历1985年6月15日")))
+        << kept[0].person;
+
+    // The next session shows it again; clearing it is asked and can be refused.
+    window_.reset();
+    window_ = std::make_unique<TFrmIndex>();
+    page_ = GenerationPageOf(window_->TabSheet1);
+    EXPECT_EQ(page_->MemoDaixuan->toPlainText(), QString::fromStdString(kept[0].name) + "\n");
+    test::QuestionAnswer() = false;
+    page_->BtnClear->click();
+    ASSERT_EQ(test::Questions().size(), 1u);
+    EXPECT_FALSE(page_->MemoDaixuan->toPlainText().isEmpty());
+    test::QuestionAnswer() = true;
+    page_->BtnClear->click();
+    EXPECT_TRUE(page_->MemoDaixuan->toPlainText().isEmpty());
+    EXPECT_TRUE(ParseKeptNames(ReadFileBytes(KeptShortlistFile())).empty());
+}
+
+// Tab leaves the grid; Enter on the page runs 马上起名 and leaves the
+// keyboard in the grid.
+TEST_F(GenerationPageTest, GridKeys) {
+    EXPECT_FALSE(page_->RzStringGrid1->tabKeyNavigation());
+    FillEntries();
+    int enters = 0;
+    for (QShortcut* shortcut : window_->TabSheet1->findChildren<QShortcut*>()) {
+        if (shortcut->key() == QKeySequence(Qt::Key_Return)) {
+            ++enters;
+            emit shortcut->activated();
+        }
+    }
+    EXPECT_EQ(enters, 1);
+    EXPECT_FALSE(Cell(0, 1).isEmpty());
+    EXPECT_EQ(QApplication::focusWidget(), page_->RzStringGrid1);
 }
 
 TEST_F(GenerationPageTest, WebSearchAndExports) {

@@ -7,6 +7,7 @@
 #include <set>
 #include <tuple>
 
+#include "calendar/FiveElement.h"
 #include "common/Text.h"
 #include "data/Database.h"
 #include "naming/GenerationRun.h"
@@ -125,14 +126,14 @@ const char* const kFixedChars[4] = {"金", "华", "通", "达"};
 }  // namespace
 
 TEST(GenerationRun, BirthChecksStopTheRunAndKeepTheState) {
-    QueryObject adoTem(DbConnectionString(kParvelloFile), kCharLookupTimeout);
+    QueryObject strokes(DbConnectionString(kParvelloFile), kCharLookupTimeout);
     GenerationState state;
     state.MissingWuhang = "木";
     state.NameEndBh = 7;
     state.WuhangFilter = "x";
     GenerationRequest r = Request(true, 2);
     r.person.name = "  ";
-    PreparedGeneration p = PrepareGeneration(r, state, adoTem);
+    PreparedGeneration p = PrepareGeneration(r, state, strokes);
     EXPECT_EQ(p.stop, GenerationStop::BirthCheck);
     EXPECT_EQ(p.issue.message, "姓名不能为空!");
     EXPECT_EQ(p.issue.focus, BirthField::Name);
@@ -142,18 +143,18 @@ TEST(GenerationRun, BirthChecksStopTheRunAndKeepTheState) {
 
     r = Request(true, 2);
     r.person.year = " ";
-    EXPECT_EQ(PrepareGeneration(r, state, adoTem).issue.message, "请选择出生年!");
+    EXPECT_EQ(PrepareGeneration(r, state, strokes).issue.message, "请选择出生年!");
     r = Request(true, 2);
     r.person.hour = "";
-    EXPECT_EQ(PrepareGeneration(r, state, adoTem).issue.message, "请选择出生小时!");
+    EXPECT_EQ(PrepareGeneration(r, state, strokes).issue.message, "请选择出生小时!");
 }
 
 TEST(GenerationRun, StateOfSuffixPrefixAndMissingElements) {
-    QueryObject adoTem(DbConnectionString(kParvelloFile), kCharLookupTimeout);
+    QueryObject strokes(DbConnectionString(kParvelloFile), kCharLookupTimeout);
     GenerationState state;
     GenerationRequest r = Request(true, 2);
     r.suffix = " 珠宝 ";
-    PreparedGeneration p = PrepareGeneration(r, state, adoTem);
+    PreparedGeneration p = PrepareGeneration(r, state, strokes);
     ASSERT_EQ(p.stop, GenerationStop::None);
     // 珠 11 and 宝 (寶) 20 strokes; traditional forms 珠 and 寶.
     EXPECT_EQ(state.NameEndBh, 31);
@@ -170,7 +171,7 @@ TEST(GenerationRun, StateOfSuffixPrefixAndMissingElements) {
     // do not.
     r.prefix = "万";
     r.lengthIndex = 2;
-    PrepareGeneration(r, state, adoTem);
+    PrepareGeneration(r, state, strokes);
     EXPECT_EQ(state.NameEndBh, 31);
     EXPECT_EQ(state.AffixBh, 46);
     EXPECT_EQ(state.NameBeginFt, "萬");
@@ -179,7 +180,7 @@ TEST(GenerationRun, StateOfSuffixPrefixAndMissingElements) {
     // A chart with all five elements, straight after one that lacked some:
     // no condition and no wrapping; empty affixes count nothing.
     r = Request(false, 4);
-    p = PrepareGeneration(r, state, adoTem);
+    p = PrepareGeneration(r, state, strokes);
     EXPECT_EQ(state.MissingWuhang, "");
     EXPECT_EQ(state.WuhangFilter, "");
     EXPECT_EQ(state.NameEndBh, 0);
@@ -189,7 +190,7 @@ TEST(GenerationRun, StateOfSuffixPrefixAndMissingElements) {
 }
 
 TEST(GenerationRun, FixedCharacterMessagesComeAfterTheStateIsRewritten) {
-    QueryObject adoTem(DbConnectionString(kParvelloFile), kCharLookupTimeout);
+    QueryObject strokes(DbConnectionString(kParvelloFile), kCharLookupTimeout);
     const char* messages[3] = {"二字名不能同时固定两个字！", "三字名不能同时固定三个字！",
                                "四字名不能同时固定四个字！"};
     for (int length = 2; length <= 4; ++length) {
@@ -198,7 +199,7 @@ TEST(GenerationRun, FixedCharacterMessagesComeAfterTheStateIsRewritten) {
         r.suffix = "珠宝";
         for (int i = 0; i < length; ++i)
             r.fixed[i] = kFixedChars[i];
-        const PreparedGeneration p = PrepareGeneration(r, state, adoTem);
+        const PreparedGeneration p = PrepareGeneration(r, state, strokes);
         EXPECT_EQ(p.stop, GenerationStop::FixedCharacters);
         EXPECT_EQ(p.notice, messages[length - 2]);
         EXPECT_EQ(p.statement, nullptr);
@@ -210,24 +211,24 @@ TEST(GenerationRun, FixedCharacterMessagesComeAfterTheStateIsRewritten) {
     GenerationState state;
     GenerationRequest r = Request(true, 3);
     r.fixed = {"金", "华", "通", ""};
-    EXPECT_EQ(PrepareGeneration(r, state, adoTem).notice, messages[1]);
+    EXPECT_EQ(PrepareGeneration(r, state, strokes).notice, messages[1]);
 }
 
 // A fixed character that word lacks, or one that holds an apostrophe, gives
 // an empty result and no error; so does a suffix with an apostrophe.
 TEST(GenerationRun, UnknownFixedCharactersGiveNoRows) {
-    QueryObject adoTem(DbConnectionString(kParvelloFile), kCharLookupTimeout);
+    QueryObject strokes(DbConnectionString(kParvelloFile), kCharLookupTimeout);
     QueryObject adoComDS(kGenerationTimeout);
     for (const char* odd : {"x", "'", "%"}) {
         GenerationState state;
         GenerationRequest r = Request(false, 3);
         r.fixed[1] = odd;
         r.suffix = "珠'宝";
-        const PreparedGeneration p = PrepareGeneration(r, state, adoTem);
+        const PreparedGeneration p = PrepareGeneration(r, state, strokes);
         ASSERT_EQ(p.stop, GenerationStop::None);
         EXPECT_EQ(state.NameEndBh, 31);
         EXPECT_STREQ(p.statement->label, "G3-3");
-        EXPECT_FALSE(OpenGeneration(p, adoComDS));
+        EXPECT_FALSE(OpenGeneration(p, adoComDS, state));
         EXPECT_EQ(adoComDS.RecordCount(), 0);
         ResultGrid grid;
         grid.SetCell(1, kColNumber, "1");
@@ -241,7 +242,7 @@ TEST(GenerationRun, UnknownFixedCharactersGiveNoRows) {
 // score against the scoring rule.
 TEST(GenerationRun, EveryCandidateSatisfiesItsStatement) {
     const Tables& t = Tables::Get();
-    QueryObject adoTem(DbConnectionString(kParvelloFile), kCharLookupTimeout);
+    QueryObject strokes(DbConnectionString(kParvelloFile), kCharLookupTimeout);
     QueryObject adoComDS(kGenerationTimeout);
     SeedRandom(20240501);
     for (const GenerationStatement& s : GenerationStatements()) {
@@ -254,10 +255,10 @@ TEST(GenerationRun, EveryCandidateSatisfiesItsStatement) {
                     r.fixed[i] = kFixedChars[i];
             }
             GenerationState state;
-            const PreparedGeneration p = PrepareGeneration(r, state, adoTem);
+            const PreparedGeneration p = PrepareGeneration(r, state, strokes);
             ASSERT_EQ(p.stop, GenerationStop::None);
             ASSERT_EQ(p.statement, &s);
-            const bool more = OpenGeneration(p, adoComDS);
+            const bool more = OpenGeneration(p, adoComDS, state);
             const int rows = adoComDS.RecordCount();
             EXPECT_EQ(more, rows > 200);
             EXPECT_LE(rows, RowLimit(s.label));
@@ -335,6 +336,55 @@ TEST(GenerationRun, EveryCandidateSatisfiesItsStatement) {
     }
 }
 
+// Without fixed characters every chart that lacks at most two elements fills
+// a page of 200 at every length, and three pages of one run never show a
+// name twice; each page lists its rows best first.
+TEST(GenerationRun, ChartsLackingAtMostTwoElementsFillAPageWithoutRepeats) {
+    QueryObject adoComDS(kGenerationTimeout);
+    SeedRandom(15);
+    const std::vector<std::string> five(ElementNames.begin(), ElementNames.end());
+    std::vector<std::string> lacks = {""};
+    for (std::size_t i = 0; i < five.size(); ++i) {
+        lacks.push_back(five[i]);
+        for (std::size_t j = i + 1; j < five.size(); ++j)
+            lacks.push_back(five[i] + five[j]);
+    }
+    for (int length = 2; length <= 4; ++length) {
+        for (const std::string& lack : lacks) {
+            SCOPED_TRACE(std::to_string(length) + " lacking " + lack);
+            const GenerationStatement& s = ChooseGenerationStatement(length, {});
+            GenerationState state;
+            PreparedGeneration p;
+            p.statement = &s;
+            p.sql = WrapWithElementFilter(s.sql, ElementFilter(lack, length).filter);
+            OpenGeneration(p, adoComDS, state);
+            ResultGrid grid;
+            std::set<std::string> names;
+            for (int page = 1; page <= 3; ++page) {
+                ShowCandidates(adoComDS, state, "", "", grid);
+                if (page == 1) {
+                    EXPECT_EQ(grid.ShownRows(), 200);
+                }
+                for (int g = 1; g <= grid.ShownRows(); ++g) {
+                    EXPECT_TRUE(names.insert(grid.Cell(g, kColMainName)).second)
+                        << grid.Cell(g, kColMainName) << " on page " << page;
+                    // Best first: appeal tier (80, 70 points), then 总体评分.
+                    auto rank = [&](int row) {
+                        const int appeal = std::stoi(grid.Cell(row, kColAppeal));
+                        return std::pair(appeal >= 80   ? 2
+                                         : appeal >= 70 ? 1
+                                                        : 0,
+                                         std::stoi(grid.Cell(row, kColScore)));
+                    };
+                    if (g > 1) {
+                        EXPECT_GE(rank(g - 1), rank(g)) << grid.Cell(g, kColMainName);
+                    }
+                }
+            }
+        }
+    }
+}
+
 namespace {
 
 // Runs quillora-cli generate with the given options after the birth data of
@@ -358,7 +408,8 @@ TEST(GenerateCommand, PrintsTheGridRepeatablyWithASeed) {
     ASSERT_EQ(lines.size(), 201u);
     EXPECT_EQ(
         lines[0],
-        "编号\t品牌商标名称\t繁体字\t总体笔画\t主体名称\t主体五行\t主体笔画\t后缀笔画\t总体评分");
+        "编号\t品牌商标名称\t繁体字\t总体笔画\t主体名称\t主体五行\t主体笔画\t后缀笔画\t总体评分\t"
+        "拼音\t雅名分\t寓意说明");
     for (std::size_t i = 1; i < lines.size(); ++i) {
         std::vector<std::string> cells;
         std::size_t start = 0;
@@ -367,15 +418,34 @@ TEST(GenerateCommand, PrintsTheGridRepeatablyWithASeed) {
             start = tab + 1;
         }
         cells.push_back(lines[i].substr(start));
-        ASSERT_EQ(cells.size(), 9u) << lines[i];
+        ASSERT_EQ(cells.size(), 12u) << lines[i];
         EXPECT_EQ(cells[0], std::to_string(i));
         EXPECT_EQ(cells[1], cells[4] + "珠宝");
         EXPECT_EQ(cells[4].rfind("九", 0), 0u);
         EXPECT_EQ(cells[7], "31");
+        EXPECT_EQ(cells[9].rfind("jiǔ ", 0), 0u) << cells[9];
+        // The analysis report gives the same 总体评分 for the same name and suffix.
+        if (i % 50 == 1) {
+            const CliResult report = RunCli(
+                Words("analyse --sex 男 --calendar 公历 --year 1971 --month 12 --day 13 --hour 0 "
+                      "--minute 0 --suffix 珠宝 --main " +
+                      cells[4]));
+            EXPECT_NE(report.out.find("【总体评分】：" + cells[8] + "分（"), std::string::npos)
+                << cells[4];
+        }
     }
-    // Three pages of 200 draws, as two presses of "继续显示" would add.
-    EXPECT_EQ(SplitLines(Generate(Words("--length 3 --fixed1 九 --seed 1 --pages 3")).out).size(),
-              601u);
+    // Three pages, as two presses of "继续显示" add, never show a name twice.
+    const std::vector<std::string> pages =
+        SplitLines(Generate(Words("--length 3 --fixed1 九 --seed 1 --pages 3")).out);
+    EXPECT_EQ(pages.size(), 601u);
+    std::set<std::string> names;
+    for (std::size_t i = 1; i < pages.size(); ++i) {
+        std::size_t start = 0;
+        for (int tab = 0; tab < kColMainName; ++tab)
+            start = pages[i].find('\t', start) + 1;
+        names.insert(pages[i].substr(start, pages[i].find('\t', start) - start));
+    }
+    EXPECT_EQ(names.size(), 600u);
     // CSV: commas and CRLF line ends.
     const CliResult csv = Generate(Words("--length 2 --seed 1 --format csv"));
     EXPECT_EQ(csv.out.rfind("编号,品牌商标名称,繁体字,", 0), 0u);
@@ -396,4 +466,23 @@ TEST(GenerateCommand, ChecksAndFiles) {
     r = Generate({"--length", "4", "--seed", "3", "--format", "xlsx", "--output", file});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(ReadFileBytes(file).substr(0, 2), "PK");
+    // A CSV file starts with the UTF-8 byte-order mark.
+    const std::string csv = (folder / "grid.csv").string();
+    r = Generate({"--length", "2", "--seed", "3", "--format", "csv", "--output", csv});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ReadFileBytes(csv).substr(0, 9), "\xEF\xBB\xBF编号");
+
+    // A run without candidates says why, as an input check (status 2). The chart lacks 木火土; a
+    // two-character name keeps 木火, and with 金 fixed one free character cannot supply both.
+    const std::pair<const char*, const char*> empty[] = {
+        {"--length 2 --fixed1 金", "八字缺木火，固定字金属金，其余1个字补不全所缺的木火"},
+        {"--length 3 --fixed2 x", "固定字“x”不在字库中"},
+        {"--length 3 --fixed2 齉", "画，取名的笔画格局只收1至30画的字"},
+    };
+    for (const auto& [options, reason] : empty) {
+        r = Generate(Words(options));
+        EXPECT_EQ(r.status, 2) << options;
+        EXPECT_EQ(r.out, "") << options;
+        EXPECT_NE(r.err.find(reason), std::string::npos) << options << ": " << r.err;
+    }
 }

@@ -12,11 +12,10 @@
 #include <cstdio>
 
 #include "app/BirthInputGroup.h"
-#include "app/Formats.h"
 #include "app/ShowInfo.h"
 #include "app/UntIndex.h"
 #include "data/Database.h"
-#include "naming/GenerationPage.h"
+#include "naming/gui/GenerationPage.h"
 
 using namespace quillora::gui;
 
@@ -31,7 +30,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s: %s\n", m.caption.toUtf8().constData(),
                      m.text.toUtf8().constData());
     });
-    ApplyStartupFormats();
     quillora::SeedRandom(8);
     TFrmIndex window;
     window.show();

@@ -23,9 +23,9 @@
 #include "common/DateValue.h"
 #include "common/Text.h"
 #include "data/Database.h"
-#include "naming/AnalysisPage.h"
 #include "naming/NameAnalysis.h"
-#include "naming/NameMain.h"
+#include "naming/gui/AnalysisPage.h"
+#include "naming/gui/NameMain.h"
 #include "support/GuiTestEnvironment.h"
 
 using namespace quillora;
@@ -68,12 +68,14 @@ BirthEntries DefaultBirth(const char* name) {
     return b;
 }
 
-TFrmNamemain* OpenWindow(const QString& mainName, const QString& suffix,
-                         const QString& year = QStringLiteral("1980"), int calendarIndex = 0,
-                         const QString& sex = QStringLiteral("男")) {
-    return NewNameAnalysisWindow(QStringLiteral("张三"), sex, year, QStringLiteral("1"),
-                                 QStringLiteral("1"), QStringLiteral("子 0"), QStringLiteral("0"),
-                                 QString(), mainName, suffix, calendarIndex);
+TFrmNamemain* OpenWindow(const std::string& mainName, const std::string& suffix,
+                         const std::string& year = "1980", int calendarIndex = 0,
+                         const std::string& sex = "男") {
+    BirthEntries birth = DefaultBirth("张三");
+    birth.year = year;
+    birth.calendarIndex = calendarIndex;
+    birth.sex = sex;
+    return NewNameAnalysisWindow(birth, {.prefix = "", .mainName = mainName, .suffix = suffix});
 }
 
 class NameWindowTest : public ::testing::Test {
@@ -89,7 +91,7 @@ class NameWindowTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(NameWindowTest, WindowAsDesigned) {
-    QPointer<TFrmNamemain> w = OpenWindow(QString(), QString());
+    QPointer<TFrmNamemain> w = OpenWindow("", "");
     EXPECT_EQ(w->windowTitle(), QStringLiteral("名称分析"));
     EXPECT_EQ(w->size(), QSize(753, 565));
     EXPECT_FALSE(w->windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -127,7 +129,7 @@ TEST_F(NameWindowTest, WindowAsDesigned) {
 }
 
 TEST_F(NameWindowTest, OpeningWithAMainNameAnalysesAtOnce) {
-    TFrmNamemain* w = OpenWindow(QStringLiteral(" 九万 "), QStringLiteral("珠宝"));
+    TFrmNamemain* w = OpenWindow(" 九万 ", "珠宝");
     EXPECT_TRUE(w->RzMemo1->toPlainText().isEmpty());
     w->show();
     EXPECT_TRUE(Messages().empty());
@@ -136,7 +138,6 @@ TEST_F(NameWindowTest, OpeningWithAMainNameAnalysesAtOnce) {
     EXPECT_TRUE(Lines(w->RzMemo1).contains(QStringLiteral("【九万珠宝】数理55分析：")));
     EXPECT_EQ(w->RzMemo1->textCursor().position(), 0);
     EXPECT_EQ(w->RzMemo1->verticalScrollBar()->value(), 0);
-    EXPECT_EQ(w->lunarYearText, "1979");
     EXPECT_EQ(w->ADOQname.Connection(), DbConnectionString(kParvelloFile));
     EXPECT_EQ(w->ADOteam.Connection(), DbConnectionString(kSomnetteFile));
 
@@ -160,39 +161,40 @@ TEST_F(NameWindowTest, OpeningWithAMainNameAnalysesAtOnce) {
 
 TEST_F(NameWindowTest, FillingFollowsTheCallersEntries) {
     // A lunar calendar index converts the date: lunar 1980-1-1 is 16 Feb.
-    TFrmNamemain* w = OpenWindow(QStringLiteral("九万"), QString(), QStringLiteral("1980"), 1);
+    TFrmNamemain* w = OpenWindow("九万", "", "1980", 1);
     EXPECT_EQ(w->ComDate->currentText(), QStringLiteral("农历"));
     w->show();
     EXPECT_TRUE(Lines(w->RzMemo1).contains(QStringLiteral("您出生公历：1980年02月16日0点0分")));
     w->close();
 
     // Only exactly "男" selects 男.
-    for (const QString& sex : {QStringLiteral("女"), QStringLiteral("男 "), QString()}) {
-        TFrmNamemain* other = OpenWindow(QString(), QString(), QStringLiteral("1980"), 0, sex);
-        EXPECT_EQ(other->CBsex->currentIndex(), 1) << sex.toStdString();
+    for (const std::string sex : {"女", "男 ", ""}) {
+        TFrmNamemain* other = OpenWindow("", "", "1980", 0, sex);
+        EXPECT_EQ(other->CBsex->currentIndex(), 1) << sex;
         other->close();
     }
 
     // A check that fails while the window opens shows its message; the
     // window opens with an empty memo.
-    w = OpenWindow(QStringLiteral("九万"), QString(), QStringLiteral(" "));
+    w = OpenWindow("九万", "", " ");
     w->show();
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(Messages()[0].text, QStringLiteral("请选择出生年!"));
     EXPECT_TRUE(w->RzMemo1->toPlainText().isEmpty());
 }
 
-// A minute that is no number stops the report after the summary lines,
-// which stay in the memo.
-TEST_F(NameWindowTest, AConversionErrorKeepsTheLinesWritten) {
-    TFrmNamemain* w = OpenWindow(QString(), QString());
+// A minute that is no number is refused with a message naming it; the memo
+// keeps what it held.
+TEST_F(NameWindowTest, AnUnreadableMinuteIsRefusedByName) {
+    TFrmNamemain* w = OpenWindow("", "");
     w->show();
     w->Namezhi1->setText(QStringLiteral("九万"));
     w->CBFen->setCurrentText(QStringLiteral("x"));
-    EXPECT_THROW(w->RzButton1Click(), ConvertError);
-    const QStringList lines = Lines(w->RzMemo1);
-    ASSERT_EQ(lines.size(), 7);
-    EXPECT_EQ(lines[0], QStringLiteral("法人基本信息："));
+    const QString before = w->RzMemo1->toPlainText();
+    w->RzButton1Click();
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].text, QStringLiteral("出生分钟无效：“x”不是数字，请重新输入!"));
+    EXPECT_EQ(w->RzMemo1->toPlainText(), before);
 }
 
 // Two openings, modal as the results grid opens them: what the user changed
@@ -211,10 +213,7 @@ TEST_F(NameWindowTest, TwoOpeningsShareNothing) {
         seen << first->RzMemo1->toPlainText();
         first->RzBitBtn4->click();
     });
-    ShowNameAnalysis(QStringLiteral("张三"), QStringLiteral("男"), QStringLiteral("1980"),
-                     QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("子 0"),
-                     QStringLiteral("0"), QString(), QStringLiteral("九万"), QStringLiteral("珠宝"),
-                     0);
+    ShowNameAnalysis(DefaultBirth("张三"), {.prefix = "", .mainName = "九万", .suffix = "珠宝"});
     QApplication::processEvents();
     EXPECT_TRUE(first.isNull());
     EXPECT_EQ(FrmNamemain, nullptr);
@@ -233,10 +232,7 @@ TEST_F(NameWindowTest, TwoOpeningsShareNothing) {
         second = FrmNamemain->RzMemo1->toPlainText();
         FrmNamemain->close();
     });
-    ShowNameAnalysis(QStringLiteral("张三"), QStringLiteral("男"), QStringLiteral("1980"),
-                     QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("子 0"),
-                     QStringLiteral("0"), QString(), QStringLiteral("九万"), QStringLiteral("珠宝"),
-                     0);
+    ShowNameAnalysis(DefaultBirth("张三"), {.prefix = "", .mainName = "九万", .suffix = "珠宝"});
     EXPECT_EQ(secondName, QStringLiteral("张三九万珠宝"));
     EXPECT_EQ(second, seen[0]);
 }
@@ -281,13 +277,11 @@ TEST_F(AnalysisPageTest, ThePageWritesTheReportAndKeepsItOnAFailedCheck) {
     EXPECT_EQ(page_->NameBegin3->objectName(), QStringLiteral("NameBegin3"));
     EXPECT_FALSE(page_->group->CBsex->isEditable());
 
-    window_->lunarYearText = "0";
     Analyse("九万", "珠宝");
     EXPECT_TRUE(Messages().empty());
     const QStringList report = Lines(page_->RzMemo1);
     EXPECT_EQ(report, CoreReport(DefaultBirth("张三"), "九万", "珠宝"));
     EXPECT_EQ(page_->RzMemo1->textCursor().position(), 0);
-    EXPECT_EQ(window_->lunarYearText, "1979");
 
     // Failed checks, in their order, each leaving the memo as it was.
     page_->group->SYear->setCurrentText(QString());

@@ -3,8 +3,10 @@
 // Stroke counts expected here are the Kangxi counts of the traditional
 // forms: 九 9, 万 (萬) 15, 珠 (玉 5 + 6) 11, 宝 (寶) 20, 天 4, 元 4, 金 8.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <stdexcept>
 
 #include "bazi/BirthRecord.h"
@@ -12,6 +14,7 @@
 #include "data/Database.h"
 #include "data/QueryObject.h"
 #include "naming/NameAnalysis.h"
+#include "naming/Numerology.h"
 #include "support/CliProcess.h"
 #include "support/Files.h"
 
@@ -43,7 +46,6 @@ class NameAnalysisTest : public ::testing::Test {
             memo.clear();
         };
         v.appendLine = [this](const std::string& line) { memo.push_back(line); };
-        v.storeLunarYear = [this](const std::string& year) { lunarYear = year; };
         v.strokes = &strokes;
         v.readings = &readings;
         v.currentYear = 2024;
@@ -59,7 +61,6 @@ class NameAnalysisTest : public ::testing::Test {
 
     std::vector<std::string> memo;
     int clears = 0;
-    std::string lunarYear;
 };
 
 // The reading of a number straight from the table, for the golden texts.
@@ -157,14 +158,12 @@ TEST_F(NameAnalysisTest, ChecksComeInOrderAndLeaveTheMemoAlone) {
         v.birth.hour = c.hour;
         FillMemoWithEarlierReport();
         clears = 0;
-        lunarYear.clear();
         const AnalysisOutcome outcome = AnalyseBrandName(v);
         EXPECT_FALSE(outcome) << c.mainName;
         EXPECT_EQ(outcome.message, c.message) << c.mainName;
         EXPECT_EQ(outcome.focus, c.focus) << c.mainName;
         EXPECT_EQ(clears, 0) << c.mainName;
         EXPECT_EQ(memo, (std::vector<std::string>{"earlier report", ""})) << c.mainName;
-        EXPECT_EQ(lunarYear, "") << c.mainName;
     }
     // Four ASCII characters are four bytes: long enough.
     EXPECT_TRUE(AnalyseBrandName(View("abcd")));
@@ -178,7 +177,6 @@ TEST_F(NameAnalysisTest, WholeReportOfJiuwanZhubao) {
     const AnalysisOutcome outcome = AnalyseBrandName(View("九万", "珠宝"));
     ASSERT_TRUE(outcome) << outcome.message;
     EXPECT_EQ(clears, 1);
-    EXPECT_EQ(lunarYear, "1979");
     ExpectSameLines(memo, Golden("jiuwan-zhubao.txt"));
 }
 
@@ -261,17 +259,16 @@ TEST_F(NameAnalysisTest, LongNamesAreReducedGridByGrid) {
     }
 }
 
-// A minute that is no number fails when the chart is built: the heading and
-// the six summary lines stay, nothing after them is written.
-TEST_F(NameAnalysisTest, AConversionErrorPartWayKeepsTheLinesWritten) {
+// A minute that is no number is refused like any other check, before a
+// line is written.
+TEST_F(NameAnalysisTest, AnUnreadableMinuteLeavesTheMemoAlone) {
     BrandNameView v = View("九万", "珠宝");
     v.birth.minute = "x";
     FillMemoWithEarlierReport();
-    EXPECT_THROW(AnalyseBrandName(v), ConvertError);
-    ASSERT_EQ(memo.size(), 7u);
-    EXPECT_EQ(memo[0], "法人基本信息：");
-    EXPECT_EQ(memo[6], "星座：摩羯座");
-    EXPECT_EQ(lunarYear, "1979");
+    const AnalysisOutcome outcome = AnalyseBrandName(v);
+    EXPECT_FALSE(outcome);
+    EXPECT_EQ(outcome.message, "出生分钟无效：“x”不是数字，请重新输入!");
+    EXPECT_EQ(memo, (std::vector<std::string>{"earlier report", ""}));
 }
 
 // quillora-cli analyse prints the memo's lines and nothing else.
@@ -293,67 +290,99 @@ TEST_F(NameAnalysisTest, CommandLinePrintsTheMemoLines) {
     EXPECT_NE(failing.err, "");
 }
 
+// analyse --batch: one row per name of the file (UTF-8 with a byte order
+// mark, CRLF, a blank line), the score the single analysis gives, the source,
+// the warnings and the class; a name that fails its check keeps its row.
+TEST(NameAnalysisCli, BatchRowsAgreeWithTheSingleAnalysis) {
+    const std::filesystem::path list =
+        std::filesystem::temp_directory_path() / ("quillora_batch_" + std::to_string(::getpid()));
+    {
+        std::ofstream out(list, std::ios::binary);
+        out << "\xEF\xBB\xBF九万\t珠宝\r\n\r\n中国最\t珠宝有限公司\r\n关雎\r\n九\r\n";
+    }
+    const CliResult r = RunCli({"analyse", "--batch", list.string(), "--year", "1980", "--month",
+                                "1", "--day", "1", "--hour", "0"});
+    std::filesystem::remove(list);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::vector<std::string> lines = SplitLines(r.out);
+    ASSERT_EQ(lines.size(), 5u) << r.out;
+    EXPECT_EQ(lines[0],
+              "编号\t品牌商标名称\t总体评分\t主体数理\t全称数理\t名称五行\t补八字\t出处\t"
+              "注册提示\t尼斯分类");
+    const std::vector<std::string> jiuwan = SplitFields(lines[1]);
+    ASSERT_EQ(jiuwan.size(), 10u);
+    EXPECT_EQ(jiuwan[1], "九万珠宝");
+    EXPECT_EQ(jiuwan[2], "94");  // the 【总体评分】 of the whole report above
+    EXPECT_EQ(jiuwan[9], "第14类 珠宝钟表");
+    const std::vector<std::string> state = SplitFields(lines[2]);
+    EXPECT_EQ(state[8], "中国（国名）；最（最高级）");
+    EXPECT_EQ(SplitFields(lines[3])[7], "关关雎鸠，在河之洲。——《诗经·周南·关雎》");
+    EXPECT_EQ(SplitFields(lines[4])[2], kMainNameTooShort);
+
+    const CliResult missing =
+        RunCli(Words("analyse --batch /nonexistent/list.txt --year 1980 "
+                     "--month 1 --day 1 --hour 0"));
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("/nonexistent/list.txt"), std::string::npos);
+}
+
 // ---- The overall score on hand-worked names --------------------------------
 
 namespace {
 
-NameGrades Grades(std::vector<int> chars, int main, int full, std::vector<std::string> elements) {
+NameGrades Grades(std::vector<int> strokes, long long affix, std::vector<std::string> elements) {
     NameGrades g;
-    g.charNumbers = std::move(chars);
-    g.mainNumber = main;
-    g.fullNumber = full;
+    g.mainStrokes = std::move(strokes);
+    g.affixStrokes = affix;
+    long long main = 0;
+    for (int s : g.mainStrokes) {
+        g.charNumbers.push_back(s);
+        main += s;
+    }
+    g.mainNumber = NumerologyNumber(main);
+    g.fullNumber = NumerologyNumber(main + affix);
     g.mainElements = std::move(elements);
     return g;
 }
 
 }  // namespace
 
+// 总体评分 = 50 + 45 q of the main strokes (q = 0.5 T + 0.3 P + 0.2 S, luck
+// 1 / 0.6 / 0) + 4, 3 or 2 for the full name's number; also for a pattern
+// the pattern table does not hold. The element fit stands beside it.
 TEST(BrandNameScore, HandWorkedNames) {
     struct Case {
         NameGrades grades;
-        ChartNeeds needs;
         int points;
         std::string reason;
     };
     const Case cases[] = {
-        // Every grid lucky (15, 16 / 24 / 24), the chart lacks nothing and
-        // the favourable 水 is carried: full marks.
-        {Grades({15, 16}, 24, 24, {"水", "金"}),
-         {{}, {"水"}},
-         100,
-         "主体数理吉，单字数理2吉，全称数理吉；八字五行俱全；喜用神水，名称含水"},
-        // Nothing lucky (9, 10 / 19 / 20) and no needed element: nothing.
-        {Grades({9, 10}, 19, 20, {"木", "水"}),
-         {{"金", "火"}, {"金"}},
-         0,
-         "主体数理凶，单字数理2凶，全称数理凶；八字缺金、火，名称未补；喜用神金，名称未含"},
-        // Half-lucky main (17: 24) and full name (26: 9), characters 6 and 11
-        // (0.6 and 1: 12), one of three missing elements (5), one of two
-        // favourable ones (7.5): 57.5 rounds up to 58.
-        {Grades({6, 11}, 17, 26, {"火", ""}),
-         {{"金", "木", "火"}, {"火", "土"}},
-         58,
-         "主体数理半吉，单字数理1吉1半吉，全称数理半吉；八字缺金、木、火，名称补火；"
-         "喜用神火、土，名称含火"},
-        // Characters the dictionary lacks form no number: 0 counts nothing
-        // even though the first set holds it. Only the elements score.
-        {Grades({0, 0}, 0, 0, {"", ""}),
-         {{}, {}},
-         30,
-         "主体数理未收录，单字数理2未收录，全称数理未收录；八字五行俱全"},
-        // Four characters: 1, 3, 9, 17 (1 + 1 + 0 + 0.6 = 2.6 / 4 x 15 = 9.75),
-        // main 30 (0.6: 24), full 81 reduced elsewhere to 1 (15); both missing
-        // elements supplied (15), favourable 木 not carried (0): 63.75 → 64.
-        {Grades({1, 3, 9, 17}, 30, 1, {"水", "土", "金", "水"}),
-         {{"水", "土"}, {"木"}},
-         64,
-         "主体数理半吉，单字数理2吉1半吉1凶，全称数理吉；八字缺水、土，名称补水、土；"
-         "喜用神木，名称未含"},
+        // 5, 6: q = 0.5 + 0.3 + 0.16 = 0.96 -> 93; full 11 is lucky: + 4.
+        {Grades({5, 6}, 0, {}), 97,
+         "主体笔画格局93分：主体数理吉，单字数理1吉1半吉；全称数理吉加4分"},
+        // The same main name with 31 strokes of suffix: full 42 is in no set.
+        {Grades({5, 6}, 31, {}), 95,
+         "主体笔画格局93分：主体数理吉，单字数理1吉1半吉；全称数理凶加2分"},
+        // 2, 2: nothing lucky, q = 0 -> 50 (no pattern of the table); full 4: + 2.
+        {Grades({2, 2}, 0, {}), 52, "主体笔画格局50分：主体数理凶，单字数理2凶；全称数理凶加2分"},
+        // 30, 30, 30, 1: T = luck(91 -> 11) = 1, pairs 60 60 31 (0, 0, 1),
+        // singles 30 30 30 1 (0.6 x 3, 1): q = 0.5 + 0.1 + 0.14 = 0.74 -> 83;
+        // full 91 reduces to 11: + 4.
+        {Grades({30, 30, 30, 1}, 0, {}), 87,
+         "主体笔画格局83分：主体数理吉，单字数理1吉3半吉；全称数理吉加4分"},
+        // No character counted (Latin letters only): no score.
+        {Grades({}, 0, {}), 0, "主体名称无可计笔画的字"},
     };
     for (const Case& c : cases) {
-        const OverallScore score = ScoreBrandName(c.grades, c.needs);
+        const OverallScore score = ScoreBrandName(c.grades);
         EXPECT_EQ(score.points, c.points) << c.reason;
         EXPECT_EQ(score.reason, c.reason);
     }
+    const char* const readings = "（名称按用字五行，八字按干支五行）";
+    EXPECT_EQ(ElementFitLine(Grades({5, 6}, 0, {"水", "金"}), {{}, {"水"}}),
+              std::string("【五行补益】：八字五行俱全；喜用神水，名称含水") + readings);
+    EXPECT_EQ(
+        ElementFitLine(Grades({5, 6}, 0, {"火", ""}), {{"金", "木", "火"}, {"土"}}),
+        std::string("【五行补益】：八字缺金、木、火，名称补火；喜用神土，名称未含") + readings);
     EXPECT_EQ(OverallScoreLine({79, "理由"}), "【总体评分】：79分（理由）");
 }

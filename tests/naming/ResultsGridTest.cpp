@@ -56,7 +56,7 @@ class ResultsGridFill : public ::testing::Test {
         PreparedGeneration p;
         p.sql = "select zi, wuhang, ft, bh, fs from cand where n <= ? order by n";
         p.keys = {static_cast<long long>(rows)};
-        return OpenGeneration(p, q_);
+        return OpenGeneration(p, q_, state_);
     }
 
     const test::ScratchData dir_;
@@ -67,63 +67,64 @@ class ResultsGridFill : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(ResultsGridFill, FewerThan200RowsFillInTheResultsOrder) {
+TEST_F(ResultsGridFill, FewerThan200RowsShowEveryRecordBestFirst) {
     EXPECT_FALSE(Open(150));
-    ShowCandidates(q_, state_, "", "珠宝", grid_);
+    EXPECT_FALSE(ShowCandidates(q_, state_, "", "珠宝", grid_));
     EXPECT_EQ(grid_.ShownRows(), 150);
+    std::set<int> records;
     for (int r = 1; r <= 150; ++r) {
-        const std::string n = std::to_string(r);
-        EXPECT_EQ(grid_.Cell(r, kColNumber), n);
+        EXPECT_EQ(grid_.Cell(r, kColNumber), std::to_string(r));
+        const std::string main = grid_.Cell(r, kColMainName);
+        const int x = std::stoi(main.substr(3));
+        EXPECT_TRUE(records.insert(x).second) << main;
+        const std::string n = std::to_string(x);
         EXPECT_EQ(grid_.Cell(r, kColBrandName), "名" + n + "珠宝");
         EXPECT_EQ(grid_.Cell(r, kColTraditional), "前名" + n + "珠寶");
-        const int bh = r % 30 + 2;
+        const int bh = x % 30 + 2;
         EXPECT_EQ(grid_.Cell(r, kColTotalStrokes), std::to_string(bh + 31));
-        EXPECT_EQ(grid_.Cell(r, kColMainName), "名" + n);
         EXPECT_EQ(grid_.Cell(r, kColMainElements), "金木");
         EXPECT_EQ(grid_.Cell(r, kColMainStrokes), std::to_string(bh));
         EXPECT_EQ(grid_.Cell(r, kColSuffixStrokes), "31");
-        EXPECT_EQ(grid_.Cell(r, kColScore), std::to_string(CandidateScore(60 + r % 20, bh, 31)));
+        EXPECT_EQ(grid_.Cell(r, kColScore), std::to_string(CandidateScore(60 + x % 20, bh, 31)));
+        // A file without the appeal tables: the name as its own reading.
+        std::string pinyin = "名";
+        for (char digit : n)
+            pinyin += std::string(" ") + digit;
+        EXPECT_EQ(grid_.Cell(r, kColPinyin), pinyin);
     }
-    for (int r = 151; r <= 200; ++r) {
-        for (int c = 0; c < kGridColumns; ++c)
-            EXPECT_EQ(grid_.Cell(r, c), "");
-    }
+    EXPECT_EQ(records.size(), 150u);
+    // The best score heads the page: x = 19 has fs 79 and bh 21, and 21 + 31
+    // = 52 is in the first set: + 4.
+    EXPECT_EQ(grid_.Cell(1, kColScore), "83");
     EXPECT_EQ(grid_.Cell(0, kColBrandName), "品牌商标名称");
 }
 
-TEST_F(ResultsGridFill, TwoHundredRowsOrMoreAreDrawnAtRandom) {
-    SeedRandom(7);
-    // Exactly 200: "继续显示" stays disabled, yet every grid row is a draw, so
-    // some records repeat (200 draws from 200 almost surely repeat).
+// A page shows the best candidates not yet shown; 继续显示 never shows a name
+// twice and stops when every candidate has been shown.
+TEST_F(ResultsGridFill, PagesShowTheBestNotYetShown) {
+    // Exactly 200: "继续显示" stays disabled and one page shows them all.
     EXPECT_FALSE(Open(200));
-    ShowCandidates(q_, state_, "", "", grid_);
+    EXPECT_FALSE(ShowCandidates(q_, state_, "", "", grid_));
     EXPECT_EQ(grid_.ShownRows(), 200);
-    std::set<std::string> names;
-    for (int r = 1; r <= 200; ++r) {
-        EXPECT_EQ(grid_.Cell(r, kColNumber), std::to_string(r));
-        const int n = std::stoi(grid_.Cell(r, kColMainName).substr(3));
-        EXPECT_GE(n, 1);
-        EXPECT_LE(n, 200);
-        names.insert(grid_.Cell(r, kColMainName));
-    }
-    EXPECT_LT(names.size(), 200u);
 
-    // 201 rows enable "继续显示".
+    // 201 rows enable "继续显示"; the second page holds the one left.
     EXPECT_TRUE(Open(201));
+    EXPECT_TRUE(ShowCandidates(q_, state_, "", "", grid_));
+    EXPECT_FALSE(ShowCandidates(q_, state_, "", "", grid_));
+    EXPECT_EQ(grid_.ShownRows(), 1);
 
-    // 5000 rows: each fill is a new draw over all of them.
+    // 5000 rows: pages of 200 without a repeat, the best score first.
     EXPECT_TRUE(Open(5000));
-    ShowCandidates(q_, state_, "", "", grid_);
-    const ResultGrid first = grid_;
-    ShowCandidates(q_, state_, "", "", grid_);
-    int same = 0;
-    int above200 = 0;
-    for (int r = 1; r <= 200; ++r) {
-        same += first.Cell(r, kColMainName) == grid_.Cell(r, kColMainName);
-        above200 += std::stoi(grid_.Cell(r, kColMainName).substr(3)) > 200;
+    std::set<std::string> names;
+    for (int page = 0; page < 5; ++page) {
+        EXPECT_TRUE(ShowCandidates(q_, state_, "", "", grid_));
+        EXPECT_EQ(grid_.ShownRows(), 200);
+        if (page == 0) {
+            EXPECT_EQ(grid_.Cell(1, kColScore), "83");
+        }
+        for (int r = 1; r <= 200; ++r)
+            EXPECT_TRUE(names.insert(grid_.Cell(r, kColMainName)).second);
     }
-    EXPECT_LT(same, 10);
-    EXPECT_GT(above200, 150);
 }
 
 TEST_F(ResultsGridFill, EmptyAndClosedResults) {

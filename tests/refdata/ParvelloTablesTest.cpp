@@ -203,10 +203,11 @@ TEST(WordTable, EveryListedCharacterTakesTheListsElement) {
 TEST(ParvelloTables, CountsAndConsistency) {
     EXPECT_GE(Number(kParvelloFile, "select count(*) from word"), 20000);
     const long long pool = Number(kParvelloFile, "select count(*) from CYZI");
-    EXPECT_GE(pool, 2800);
-    EXPECT_LE(pool, 3200);
+    EXPECT_EQ(pool, 2136);  // the plain and favoured rows of ratings.tsv
     EXPECT_EQ(Number(kParvelloFile, "select count(distinct ID) from CYZI"), pool);
-    EXPECT_GE(Number(kParvelloFile, "select count(*) from MZ"), 5000);
+    EXPECT_EQ(Number(kParvelloFile, "select count(*) from MZ"), 1320);
+    EXPECT_EQ(Number(kParvelloFile, "select count(*) from zirating"), 3500);
+    EXPECT_GE(Number(kParvelloFile, "select count(*) from reading"), 20000);
     for (int lx = 2; lx <= 4; ++lx) {
         EXPECT_GT(Number(kParvelloFile, "select count(*) from gz where lx = ?",
                          {static_cast<long long>(lx)}),
@@ -229,17 +230,25 @@ TEST(ParvelloTables, CountsAndConsistency) {
               0);
 }
 
-TEST(ParvelloTables, ExcludedCharactersAreNotDrawn) {
-    const auto excluded = SourceRows("cyzi/exclusions.tsv");
-    EXPECT_GE(excluded.size(), 300u);
-    for (const auto& r : excluded) {
-        EXPECT_FALSE(r.at(1).empty()) << r.at(0);
+TEST(ParvelloTables, UnfitCharactersAreNotDrawn) {
+    std::size_t unfit = 0;
+    for (const auto& r : SourceRows("cyzi/ratings.tsv")) {
+        EXPECT_EQ(Number(kParvelloFile, "select count(*) from zirating where zi = ? and grade = ?",
+                         {r.at(0), static_cast<long long>(r.at(1) == "unfit"   ? 0
+                                                          : r.at(1) == "plain" ? 1
+                                                                               : 2)}),
+                  1)
+            << r.at(0);
+        if (r.at(1) != "unfit")
+            continue;
+        ++unfit;
         EXPECT_EQ(Number(kParvelloFile, "select count(*) from CYZI where zi = ?", {r.at(0)}), 0)
             << r.at(0);
         EXPECT_EQ(
             Number(kParvelloFile, "select count(*) from MZ where instr(zi, ?) > 0", {r.at(0)}), 0)
             << r.at(0);
     }
+    EXPECT_EQ(unfit, 3500u - 2136u);
     const auto words = SourceRows("mz/word-exclusions.tsv");
     EXPECT_FALSE(words.empty());
     for (const auto& r : words) {

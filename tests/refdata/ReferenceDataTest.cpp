@@ -5,6 +5,8 @@
 // bone weights against the traditional tables.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <cmath>
 #include <iostream>
 #include <map>
@@ -21,6 +23,7 @@
 #include "data/Statements.h"
 #include "support/CliProcess.h"
 #include "support/Files.h"
+#include "support/ScratchData.h"
 
 using namespace quillora;
 using namespace quillora::refdata;  // the almanac rules of the builder
@@ -357,4 +360,19 @@ TEST(AlmanacRules, MonthAndYearTurnOnTheJieDay) {
     EXPECT_EQ(PillarText(cal.PillarsOf(EncodeDate(1984, 3, 5)).month), "丁卯");
     EXPECT_EQ(PillarText(cal.PillarsOf(EncodeDate(1983, 12, 31)).month), "甲子");
     EXPECT_THROW(cal.PillarsOf(EncodeDate(1983, 1, 1)), std::out_of_range);
+}
+
+// A build that fails part-way leaves nothing beside the outputs: not the
+// half-written temporary file, not its journal.
+TEST(Builder, FailedBuildLeavesNoTemporaryFile) {
+    const ScratchFolder dir("refdata_fail");
+    std::filesystem::create_directories(dir / "src");
+    const CliResult r = RunProgram(
+        QUILLORA_REFDATA_PATH, {"--src", (dir / "src").string(), "--out", (dir / "out").string()},
+        kCliLimitSeconds);
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_FALSE(r.err.empty());
+    ASSERT_TRUE(std::filesystem::exists(dir / "out"));
+    for (const auto& entry : std::filesystem::directory_iterator(dir / "out"))
+        ADD_FAILURE() << "left behind: " << entry.path().filename();
 }

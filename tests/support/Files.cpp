@@ -1,10 +1,15 @@
 #include "support/Files.h"
 
+#include "support/CliProcess.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -84,6 +89,60 @@ std::string FileFingerprint(const std::filesystem::path& path) {
     std::snprintf(text, sizeof text, "%zu bytes, fnv %016llx", bytes.size(),
                   static_cast<unsigned long long>(hash));
     return text;
+}
+
+namespace {
+
+// The number after name=" in a tag, 0 when absent.
+double Attribute(const std::string& tag, const std::string& name) {
+    const std::size_t at = tag.find(name + "=\"");
+    return at == std::string::npos ? 0 : std::atof(tag.c_str() + at + name.size() + 2);
+}
+
+}  // namespace
+
+bool PdfToolsPresent() {
+    return RunProgram("pdftotext", {"-v"}, 30).exited;
+}
+
+std::vector<PdfWord> ReadPdfWords(const std::filesystem::path& path) {
+    const CliResult run = RunProgram("pdftotext", {"-bbox", path.string(), "-"}, 120);
+    std::vector<PdfWord> words;
+    int page = 0;
+    double pageHeight = 0;
+    for (const std::string& line : SplitLines(run.out)) {
+        if (line.find("<page ") != std::string::npos) {
+            ++page;
+            pageHeight = Attribute(line, "height");
+        }
+        const std::size_t open = line.find("<word ");
+        if (open == std::string::npos)
+            continue;
+        const std::size_t textStart = line.find('>', open) + 1;
+        const std::size_t textEnd = line.find("</word>", textStart);
+        const std::string tag = line.substr(open, textStart - open);
+        std::string text = line.substr(textStart, textEnd - textStart);
+        for (const auto& [entity, c] : {std::pair{"&lt;", "<"},
+                                        {"&gt;", ">"},
+                                        {"&quot;", "\""},
+                                        {"&apos;", "'"},
+                                        {"&amp;", "&"}}) {
+            for (std::size_t at = text.find(entity); at != std::string::npos;
+                 at = text.find(entity, at + 1))
+                text.replace(at, std::strlen(entity), c);
+        }
+        words.push_back({page, pageHeight, text, Attribute(tag, "yMin"), Attribute(tag, "yMax"),
+                         Attribute(tag, "xMin")});
+    }
+    // Words of one line share their top within a point.
+    std::stable_sort(words.begin(), words.end(), [](const PdfWord& a, const PdfWord& b) {
+        if (a.page != b.page)
+            return a.page < b.page;
+        if (std::abs(a.top - b.top) > 1)
+            return a.top < b.top;
+        return a.left < b.left;
+    });
+    return words;
 }
 
 }  // namespace quillora::test

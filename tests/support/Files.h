@@ -37,6 +37,25 @@ TsvTable ReadTsvFile(const std::filesystem::path& path);
 void ExpectSameLines(const std::vector<std::string>& actual,
                      const std::vector<std::string>& expected);
 
+// A word of a PDF as poppler's pdftotext -bbox reads it: the page it lies on
+// (from 1) and that page's height, its text, its top and bottom in points
+// from the top of the page and its left edge.
+struct PdfWord {
+    int page = 0;
+    double pageHeight = 0;
+    std::string text;
+    double top = 0;
+    double bottom = 0;
+    double left = 0;
+};
+
+// True when pdftotext (poppler-utils) can be run.
+bool PdfToolsPresent();
+
+// The words of a PDF line by line (top to bottom, each line left to right,
+// whatever columns pdftotext sees); empty when it cannot be read.
+std::vector<PdfWord> ReadPdfWords(const std::filesystem::path& path);
+
 // A 64-bit FNV-1a digest of a file's bytes, with its size; "missing" when the
 // file cannot be read.
 std::string FileFingerprint(const std::filesystem::path& path);

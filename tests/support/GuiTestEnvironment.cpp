@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <cstdlib>
 #include <memory>
 
 #include "app/MemoFile.h"
@@ -12,6 +14,30 @@ namespace quillora::test {
 std::vector<gui::InfoMessage>& Messages() {
     static std::vector<gui::InfoMessage> messages;
     return messages;
+}
+
+std::vector<gui::InfoMessage>& Questions() {
+    static std::vector<gui::InfoMessage> questions;
+    return questions;
+}
+
+bool& QuestionAnswer() {
+    static bool answer = true;
+    return answer;
+}
+
+QStringList& Notices() {
+    static QStringList notices;
+    return notices;
+}
+
+QString UserFolder() {
+    static const QString folder = [] {
+        char pattern[] = "/tmp/quillora-user-XXXXXX";
+        const char* made = ::mkdtemp(pattern);
+        return QString::fromLocal8Bit(made != nullptr ? made : "/tmp");
+    }();
+    return folder;
 }
 
 QStringList Items(const QComboBox* box) {
@@ -27,17 +53,44 @@ QStringList Lines(const QPlainTextEdit* memo) {
 
 namespace {
 
+// Each test starts without a kept shortlist or a remembered person.
+class UserFolderCleaner : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override {
+        if (UserFolder().startsWith(QStringLiteral("/tmp/quillora-user-"))) {
+            QDir(UserFolder() + QStringLiteral("/data")).removeRecursively();
+            QDir(UserFolder() + QStringLiteral("/config")).removeRecursively();
+        }
+        Questions().clear();
+        QuestionAnswer() = true;
+        Notices().clear();
+    }
+};
+
 class QtEnvironment : public ::testing::Environment {
   public:
     void SetUp() override {
+        // The windows keep the shortlist and the legal person in the user's
+        // folders: a test run keeps them in a scratch folder of its own.
+        ::setenv("XDG_DATA_HOME", (UserFolder() + QStringLiteral("/data")).toLocal8Bit(), 1);
+        ::setenv("XDG_CONFIG_HOME", (UserFolder() + QStringLiteral("/config")).toLocal8Bit(), 1);
+        ::testing::UnitTest::GetInstance()->listeners().Append(new UserFolderCleaner);
         static int argc = 1;
         static char name[] = "quillora_gui_tests";
         static char* argv[] = {name, nullptr};
         app_ = std::make_unique<QApplication>(argc, argv);
         gui::SetInfoSink([](const gui::InfoMessage& m) { Messages().push_back(m); });
+        gui::SetQuestionSink([](const gui::InfoMessage& m) {
+            Questions().push_back(m);
+            return QuestionAnswer();
+        });
+        gui::SetNoticeSink([](const QString& text) { Notices() << text; });
     }
     void TearDown() override {
         gui::SetInfoSink({});
+        gui::SetQuestionSink({});
+        gui::SetNoticeSink({});
+        if (UserFolder().startsWith(QStringLiteral("/tmp/quillora-user-")))
+            QDir(UserFolder()).removeRecursively();
         gui::SetSaveFileChooser({});
         gui::SetPrintDialogRunner({});
         app_.reset();

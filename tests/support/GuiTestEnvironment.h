@@ -16,6 +16,18 @@ namespace quillora::test {
 // test program started (tests clear it as they need).
 std::vector<gui::InfoMessage>& Messages();
 
+// Every question asked through AskQuestion, and the answer the next ones get
+// (是 unless a test says otherwise).
+std::vector<gui::InfoMessage>& Questions();
+bool& QuestionAnswer();
+
+// Every notice shown through ShowNotice.
+QStringList& Notices();
+
+// The scratch folder that stands for the user's data and settings folders
+// (XDG_DATA_HOME and XDG_CONFIG_HOME point into it for the whole run).
+QString UserFolder();
+
 // The items of a drop-down list, in order.
 QStringList Items(const QComboBox* box);
 

@@ -17,9 +17,11 @@
 #include "naming/Generation.h"
 #include "naming/GenerationRun.h"
 #include "naming/ResultsGrid.h"
+#include "naming/Shortlist.h"
 
 class QAction;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLineEdit;
 class QMenu;
@@ -97,21 +99,38 @@ class GenerationPage : public QObject {
 
     // Writes the nine headers into the grid's header row.
     void WriteGridHeader();
-    // Sorts the shown rows by a column; a second click on the same column
-    // reverses the order.
+    // Sorts the shown rows by a column, the score highest first, any other
+    // column lowest first; a second click on the same column reverses the
+    // order.
     void SortByColumn(int column);
 
   private:
+    // The constructor's parts, one per area of the page: the entries in the
+    // input panel, the command column beside them, the results grid, its
+    // context menu and the shortlist box over it. Each builds its controls
+    // and connects their commands.
+    void CreateInputs(QWidget* panel, QGridLayout* rows);
+    void CreateCommandColumn(QWidget* panel, QGridLayout* rows);
+    void CreateGrid(QWidget* page);
+    void CreateGridMenu();
+    void CreateShortlistBox();
+
     GenerationRequest Request() const;
     // Copies the grid's cells into the table widget.
     void RenderGrid();
     // The trimmed brand name / main name of the current grid row.
     std::string CurrentCell(int column) const;
     void ShowGridMenu(const QPoint& pos);
+    // The kept shortlist: read into the memo when the page is built, written
+    // whole to the user's data folder whenever the memo changes.
+    void LoadKeptShortlist();
+    void KeepShortlist();
 
     TFrmIndex& window_;
     GenerationState state_;
     ResultGrid grid_;
+    std::vector<KeptName> kept_;
+    bool keepFailed_ = false;  // a failed write is reported once
     int sortColumn_ = -1;
     bool sortAscending_ = true;
 };

@@ -1,4 +1,4 @@
-#include "almanac/AlmanacPage.h"
+#include "almanac/gui/AlmanacPage.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -7,13 +7,13 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextCursor>
 #include <QVBoxLayout>
-#include <exception>
 
 #include "almanac/AlmanacGlossary.h"
 #include "almanac/AlmanacLookup.h"
+#include "app/CommandGuard.h"
 #include "app/MemoFile.h"
+#include "app/PageWidgets.h"
 #include "app/Pages.h"
 #include "app/ShowInfo.h"
 #include "app/UntIndex.h"
@@ -31,6 +31,9 @@ QComboBox* MakeDateBox(QWidget* parent, const char* name, int first, int last, i
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setMaxVisibleItems(12);
+    // What is typed is the value: no completion from the list ("1" is
+    // January, not 10).
+    box->setCompleter(nullptr);
     box->setFixedWidth(width);
     for (int v = first; v <= last; ++v)
         box->addItem(QString::fromStdString(IntToStr(v, digits)));
@@ -53,16 +56,6 @@ QGroupBox* MakeGroup(QWidget* parent, const char* name, const char* caption) {
     return group;
 }
 
-QString JoinLines(const std::vector<std::string>& lines) {
-    QString text;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0)
-            text += QLatin1Char('\n');
-        text += QString::fromStdString(lines[i]);
-    }
-    return text;
-}
-
 }  // namespace
 
 AlmanacPage::AlmanacPage(TFrmIndex& window, QWidget* page) : QObject(page), window_(window) {
@@ -82,7 +75,7 @@ AlmanacPage::AlmanacPage(TFrmIndex& window, QWidget* page) : QObject(page), wind
     row->setSpacing(4);
     row->addWidget(new QLabel(QStringLiteral("选择黄历："), choose));
     row->addSpacing(4);
-    SlYear = MakeDateBox(choose, "SlYear", 2008, 2019, 4, 72);
+    SlYear = MakeDateBox(choose, "SlYear", kAlmanacFirstYear, kAlmanacLastYear, 4, 72);
     SlMonth = MakeDateBox(choose, "SlMonth", 1, 12, 2, 52);
     Slday = MakeDateBox(choose, "Slday", 1, 31, 2, 52);
     const std::pair<QComboBox*, const char*> boxes[] = {
@@ -93,14 +86,12 @@ AlmanacPage::AlmanacPage(TFrmIndex& window, QWidget* page) : QObject(page), wind
         row->addSpacing(4);
     }
     row->addStretch(1);
-    BtnHuangli = new QPushButton(QStringLiteral("查看"), choose);
-    BtnHuangli->setObjectName(QStringLiteral("BtnHuangli"));
-    BtnPrint = new QPushButton(QStringLiteral("打印"), choose);
-    BtnPrint->setObjectName(QStringLiteral("BtnPrint"));
-    for (QPushButton* b : {BtnHuangli, BtnPrint}) {
-        b->setFixedSize(60, 25);
-        row->addWidget(b);
-    }
+    BtnHuangli =
+        MakeButton(choose, QStringLiteral("BtnHuangli"), QStringLiteral("查看"), QSize(60, 25));
+    BtnPrint =
+        MakeButton(choose, QStringLiteral("BtnPrint"), QStringLiteral("打印"), QSize(60, 25));
+    row->addWidget(BtnHuangli);
+    row->addWidget(BtnPrint);
     left->addWidget(choose);
 
     QGroupBox* result = MakeGroup(page, "GroupBox2", "测算结果：");
@@ -120,23 +111,18 @@ AlmanacPage::AlmanacPage(TFrmIndex& window, QWidget* page) : QObject(page), wind
     glossaryLayout->addWidget(Memo3);
     layout->addWidget(glossary, 2);
 
-    connect(BtnHuangli, &QPushButton::clicked, this, &AlmanacPage::BtnHuangliClick);
-    connect(BtnPrint, &QPushButton::clicked, this, &AlmanacPage::BtnPrintClick);
+    connect(BtnHuangli, &QPushButton::clicked, this,
+            CommandSlot(this, &AlmanacPage::BtnHuangliClick));
+    connect(BtnPrint, &QPushButton::clicked, this, CommandSlot(this, &AlmanacPage::BtnPrintClick));
 }
 
 void AlmanacPage::BtnHuangliClick() {
     const AlmanacInput input{SlYear->currentText().toStdString(),
                              SlMonth->currentText().toStdString(),
                              Slday->currentText().toStdString()};
-    AlmanacOutcome out;
-    try {
-        out = LookupAlmanac(window_.ADOQuery1, input);
-    } catch (const std::exception& e) {
-        // A missing or unreadable database: the error names the file and the
-        // memo keeps what it showed.
-        ReportError(QString::fromUtf8(e.what()));
-        return;
-    }
+    // A missing or unreadable database throws an error that names the file;
+    // the memo keeps what it showed.
+    const AlmanacOutcome out = LookupAlmanac(window_.ADOQuery1, input);
     switch (out.kind) {
         case AlmanacOutcome::Kind::Rejected: {
             ShowInfo(QString::fromUtf8(out.check.message));
@@ -149,9 +135,7 @@ void AlmanacPage::BtnHuangliClick() {
         case AlmanacOutcome::Kind::NoEntry:
             return;
         case AlmanacOutcome::Kind::Found:
-            MemoHuangli->setPlainText(JoinLines(out.lines));
-            MemoHuangli->moveCursor(QTextCursor::Start);
-            MemoHuangli->ensureCursorVisible();
+            ShowLines(MemoHuangli, out.lines);
             return;
     }
 }
@@ -159,7 +143,8 @@ void AlmanacPage::BtnHuangliClick() {
 void AlmanacPage::BtnPrintClick() {
     if (Trim(MemoHuangli->toPlainText().toStdString()).empty())
         return;
-    PrintMemoText(MemoHuangli, MemoHuangli->toPlainText(), MemoHuangli->font());
+    PrintMemoText(MemoHuangli, QStringLiteral("黄历"), MemoHuangli->toPlainText(),
+                  MemoHuangli->font());
 }
 
 AlmanacPage* AlmanacPageOf(QWidget* page) {
@@ -167,7 +152,7 @@ AlmanacPage* AlmanacPageOf(QWidget* page) {
 }
 
 void BuildAlmanacPage(TFrmIndex& window, QWidget* page) {
-    new AlmanacPage(window, page);
+    window.SetPageCommand(page, (new AlmanacPage(window, page))->BtnHuangli);
 }
 
 }  // namespace quillora::gui

@@ -7,9 +7,10 @@
 
 #include <QDialog>
 #include <QString>
-#include <string>
 
+#include "bazi/BirthRecord.h"
 #include "data/QueryObject.h"
+#include "naming/NameAnalysis.h"
 
 class QComboBox;
 class QLineEdit;
@@ -23,24 +24,17 @@ namespace quillora::gui {
 class BrandInputPanel;
 class TFrmNamemain;
 
-// Opens the window, fills it and shows it modally; returns when it has
-// closed. Every argument is the caller's text as it stands, except
-// calendarIndex, the selected index of the caller's calendar entry
-// (0 "公历", 1 "农历"). hourItem is a whole hour item such as "子 0".
-// A sex other than exactly "男" selects "女".
-void ShowNameAnalysis(const QString& name, const QString& sex, const QString& yearText,
-                      const QString& monthText, const QString& dayText, const QString& hourItem,
-                      const QString& minuteText, const QString& prefix, const QString& mainName,
-                      const QString& suffix, int calendarIndex, QWidget* parent = nullptr);
+// Opens the window, fills it with the caller's entries and brand name and
+// shows it modally; returns when it has closed. The entries are the caller's
+// texts as they stand (the given name is not used): the calendar index
+// selects the calendar entry (0 "公历", 1 "农历"), the hour is a whole hour
+// item such as "子 0", and a sex other than exactly "男" selects "女".
+void ShowNameAnalysis(const BirthEntries& birth, const BrandName& name, QWidget* parent = nullptr);
 
-// ShowNameAnalysis up to the showing: a new window (deleted when it closes),
-// filled and centred on the screen, not yet shown.
-TFrmNamemain* NewNameAnalysisWindow(const QString& name, const QString& sex,
-                                    const QString& yearText, const QString& monthText,
-                                    const QString& dayText, const QString& hourItem,
-                                    const QString& minuteText, const QString& prefix,
-                                    const QString& mainName, const QString& suffix,
-                                    int calendarIndex, QWidget* parent = nullptr);
+// The window ShowNameAnalysis opens: new (deleted when it closes), filled and
+// centred on the screen, not yet shown.
+TFrmNamemain* NewNameAnalysisWindow(const BirthEntries& birth, const BrandName& name,
+                                    QWidget* parent = nullptr);
 
 // The window while it is open, nullptr otherwise.
 extern TFrmNamemain* FrmNamemain;
@@ -77,9 +71,6 @@ class TFrmNamemain : public QDialog {
     // "Somnette.dll"; both get their connections each time the window shows.
     QueryObject ADOQname;
     QueryObject ADOteam;
-
-    // The lunar year of this window's last analysis; nothing else reads it.
-    std::string lunarYearText;
 
     void RzButton1Click();
     void RzBitBtnprintClick();

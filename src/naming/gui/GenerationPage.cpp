@@ -1,4 +1,4 @@
-#include "naming/GenerationPage.h"
+#include "naming/gui/GenerationPage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,18 +21,29 @@
 #include <algorithm>
 
 #include "app/BirthInputGroup.h"
+#include "app/CommandGuard.h"
 #include "app/MemoFile.h"
+#include "app/PageWidgets.h"
 #include "app/Pages.h"
 #include "app/ShowInfo.h"
 #include "app/UntIndex.h"
+#include "bazi/RememberedPerson.h"
 #include "common/Text.h"
+#include "common/UserFiles.h"
 #include "naming/Export.h"
-#include "naming/NameMain.h"
 #include "naming/Shortlist.h"
+#include "naming/gui/NameMain.h"
 
 namespace quillora::gui {
 
 namespace {
+
+// The grid as the page draws it: the pixel width of each column and the
+// height of every row.
+constexpr int kColumnWidths[kGridColumns] = {43, 183, 194, 57, 57, 58, 55, 56, 62, 130, 50, 260};
+constexpr int kRowHeight = 18;
+// The width of the captions at the left of the input rows.
+constexpr int kCaptionWidth = 84;
 
 UrlOpener& Opener() {
     static UrlOpener opener;
@@ -44,38 +55,6 @@ QString Q(const std::string& text) {
 }
 std::string S(const QString& text) {
     return text.toStdString();
-}
-
-// A caption at the left of a row, drawn as a small sunken panel like the
-// analysis page's.
-QLabel* MakeCaption(QWidget* parent, const char* text) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setAlignment(Qt::AlignCenter);
-    label->setFixedSize(84, 22);
-    return label;
-}
-
-QLabel* MakeHint(QWidget* parent, const char* text) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setStyleSheet(QStringLiteral("color: #7a1f1f;"));
-    return label;
-}
-
-QLineEdit* MakeEdit(QWidget* parent, const char* name, int maxBytes, int width) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setValidator(new GbkByteLimitValidator(maxBytes, edit));
-    edit->setFixedSize(width, 22);
-    return edit;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QSize size) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setFixedSize(size);
-    return button;
 }
 
 QAction* MakeAction(QMenu* menu, const char* name, const char* caption) {
@@ -137,38 +116,46 @@ void SetUrlOpener(UrlOpener opener) {
 GenerationPage::GenerationPage(TFrmIndex& window, QWidget* page) : QObject(page), window_(window) {
     setObjectName(QStringLiteral("GenerationPage"));
 
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(8, 6, 8, 8);
-    layout->setSpacing(6);
+    QVBoxLayout* layout = MakePageLayout(page);
 
-    auto* panel = new QFrame(page);
-    panel->setObjectName(QStringLiteral("RzPanel3"));
-    panel->setFrameShape(QFrame::StyledPanel);
-    auto* grid = new QGridLayout(panel);
-    grid->setContentsMargins(6, 5, 6, 5);
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(5);
+    QFrame* panel = MakePanel(page, QStringLiteral("RzPanel3"));
+    auto* rows = new QGridLayout(panel);
+    rows->setContentsMargins(6, 5, 6, 5);
+    rows->setHorizontalSpacing(6);
+    rows->setVerticalSpacing(5);
+    CreateInputs(panel, rows);
+    CreateCommandColumn(panel, rows);
+    rows->setColumnStretch(1, 1);
+    layout->addWidget(panel);
 
+    CreateGrid(page);
+    layout->addWidget(RzStringGrid1, 1);
+    CreateGridMenu();
+    CreateShortlistBox();
+
+    CBZSChange();
+    LoadKeptShortlist();
+    connect(MemoDaixuan, &QPlainTextEdit::textChanged, this,
+            CommandSlot(this, &GenerationPage::KeepShortlist));
+    // The header row is written when the main window is shown.
+    window_.AddShowStep([this] { WriteGridHeader(); });
+}
+
+void GenerationPage::CreateInputs(QWidget* panel, QGridLayout* rows) {
     // Row 1: the legal person.
-    group = new BirthInputGroup(BirthInputGroup::Options{}, panel);
-    group->Xing->setFixedWidth(76);
-    group->CBsex->setFixedWidth(46);
-    group->ComDate->setFixedWidth(58);
-    group->SYear->setFixedWidth(58);
-    group->SMonth->setFixedWidth(42);
-    group->Sday->setFixedWidth(42);
-    group->Shour->setFixedWidth(64);
-    group->CBFen->setFixedWidth(42);
-    grid->addWidget(MakeCaption(panel, "企业法人"), 0, 0);
-    grid->addWidget(group, 0, 1);
+    BirthInputGroup::Options groupOptions;
+    groupOptions.compact = true;
+    group = new BirthInputGroup(groupOptions, panel);
+    rows->addWidget(MakeCaption(panel, QStringLiteral("企业法人"), kCaptionWidth), 0, 0);
+    rows->addWidget(group, 0, 1);
 
     // Row 2: fixed characters, one character each, and the name length.
     auto* fixedRow = new QHBoxLayout;
     fixedRow->setSpacing(4);
-    Namezhi1 = MakeEdit(panel, "Namezhi1", 2, 36);
-    Namezhi2 = MakeEdit(panel, "Namezhi2", 2, 36);
-    Namezhi3 = MakeEdit(panel, "Namezhi3", 2, 36);
-    Namezhi4 = MakeEdit(panel, "Namezhi4", 2, 36);
+    Namezhi1 = MakeByteLimitedEdit(panel, QStringLiteral("Namezhi1"), 2, 36);
+    Namezhi2 = MakeByteLimitedEdit(panel, QStringLiteral("Namezhi2"), 2, 36);
+    Namezhi3 = MakeByteLimitedEdit(panel, QStringLiteral("Namezhi3"), 2, 36);
+    Namezhi4 = MakeByteLimitedEdit(panel, QStringLiteral("Namezhi4"), 2, 36);
     for (QLineEdit* e : {Namezhi1, Namezhi2, Namezhi3, Namezhi4}) {
         e->setAlignment(Qt::AlignCenter);
         fixedRow->addWidget(e);
@@ -181,56 +168,69 @@ GenerationPage::GenerationPage(TFrmIndex& window, QWidget* page) : QObject(page)
     fixedRow->addSpacing(4);
     fixedRow->addWidget(CBZS);
     fixedRow->addSpacing(4);
-    fixedRow->addWidget(MakeHint(panel, "需固定字说明：如主体名【九万】可以固定为【九】或【万】"));
+    fixedRow->addWidget(
+        MakeHint(panel, QStringLiteral("需固定字说明：如主体名【九万】可以固定为【九】或【万】")));
     fixedRow->addStretch(1);
-    grid->addWidget(MakeCaption(panel, "字词限定"), 1, 0);
-    grid->addLayout(fixedRow, 1, 1);
+    rows->addWidget(MakeCaption(panel, QStringLiteral("字词限定"), kCaptionWidth), 1, 0);
+    rows->addLayout(fixedRow, 1, 1);
+    connect(CBZS, &QComboBox::currentIndexChanged, this,
+            CommandSlot(this, &GenerationPage::CBZSChange));
 
     // Row 3: the suffix.
     auto* suffixRow = new QHBoxLayout;
     suffixRow->setSpacing(8);
-    NameEnd = MakeEdit(panel, "NameEnd", 100, 102);
+    NameEnd = MakeByteLimitedEdit(panel, QStringLiteral("NameEnd"), 100, 102);
     suffixRow->addWidget(NameEnd);
-    suffixRow->addWidget(
-        MakeHint(panel, "商标品牌行业名称：如珠宝、化妆品、电器等 品牌商标也可以不带后缀。"));
+    suffixRow->addWidget(MakeHint(panel, QString::fromUtf8(kSuffixHint)));
     suffixRow->addStretch(1);
-    grid->addWidget(MakeCaption(panel, "品牌商标后缀"), 2, 0);
-    grid->addLayout(suffixRow, 2, 1);
+    rows->addWidget(MakeCaption(panel, QStringLiteral("品牌商标后缀"), kCaptionWidth), 2, 0);
+    rows->addLayout(suffixRow, 2, 1);
 
     // The prefix belongs to every brand name but stands outside the visible
     // area: nothing on the page fills it.
-    NameBegin = MakeEdit(panel, "NameBegin", 100, 102);
+    NameBegin = MakeByteLimitedEdit(panel, QStringLiteral("NameBegin"), 100, 102);
     NameBegin->setVisible(false);
+}
 
-    // The command column.
+void GenerationPage::CreateCommandColumn(QWidget* panel, QGridLayout* rows) {
     auto* column = new QVBoxLayout;
     column->setSpacing(3);
     column->setContentsMargins(0, 0, 0, 0);
-    const QSize buttonSize(78, 21);
-    RzBitBtn5 = MakeButton(panel, "RzBitBtn5", "马上起名", buttonSize);
-    RzBitBtn2 = MakeButton(panel, "RzBitBtn2", "继续显示", buttonSize);
-    RzBitBtn4 = MakeButton(panel, "RzBitBtn4", "查看详细", buttonSize);
-    BtnExcel = MakeButton(panel, "BtnExcel", "导出EXCEL", buttonSize);
+    const QSize size(78, 21);
+    RzBitBtn5 = MakeButton(panel, QStringLiteral("RzBitBtn5"), QStringLiteral("马上起名"), size);
+    RzBitBtn2 = MakeButton(panel, QStringLiteral("RzBitBtn2"), QStringLiteral("继续显示"), size);
+    RzBitBtn4 = MakeButton(panel, QStringLiteral("RzBitBtn4"), QStringLiteral("查看详细"), size);
+    BtnExcel = MakeButton(panel, QStringLiteral("BtnExcel"), QStringLiteral("导出EXCEL"), size);
     RzBitBtn5->setDefault(true);
     RzBitBtn2->setEnabled(false);
     for (QPushButton* b : {RzBitBtn5, RzBitBtn2, RzBitBtn4, BtnExcel})
         column->addWidget(b);
-    grid->addLayout(column, 0, 2, 3, 1, Qt::AlignRight | Qt::AlignVCenter);
-    grid->setColumnStretch(1, 1);
-    layout->addWidget(panel);
+    rows->addLayout(column, 0, 2, 3, 1, Qt::AlignRight | Qt::AlignVCenter);
 
-    // The results grid: a header row and 200 candidate rows, no fixed column.
+    connect(RzBitBtn5, &QPushButton::clicked, this,
+            CommandSlot(this, &GenerationPage::RzBitBtn5Click));
+    connect(RzBitBtn2, &QPushButton::clicked, this,
+            CommandSlot(this, &GenerationPage::RzBitBtn2Click));
+    connect(RzBitBtn4, &QPushButton::clicked, this,
+            CommandSlot(this, &GenerationPage::RzBitBtn4Click));
+    connect(BtnExcel, &QPushButton::clicked, this, CommandSlot(this, &GenerationPage::ExportExcel));
+}
+
+void GenerationPage::CreateGrid(QWidget* page) {
+    // A header row and 200 candidate rows, no fixed column.
     RzStringGrid1 = new QTableWidget(kCandidateRows, kGridColumns, page);
     RzStringGrid1->setObjectName(QStringLiteral("RzStringGrid1"));
-    RzStringGrid1->verticalHeader()->setVisible(false);
-    RzStringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    RzStringGrid1->verticalHeader()->setMinimumSectionSize(kGridRowHeight);
-    RzStringGrid1->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
-    RzStringGrid1->horizontalHeader()->setFixedHeight(kGridRowHeight + 4);
-    RzStringGrid1->horizontalHeader()->setHighlightSections(false);
-    RzStringGrid1->horizontalHeader()->setSectionsClickable(true);
+    QHeaderView* rowHeader = RzStringGrid1->verticalHeader();
+    rowHeader->setVisible(false);
+    rowHeader->setSectionResizeMode(QHeaderView::Fixed);
+    rowHeader->setMinimumSectionSize(kRowHeight);
+    rowHeader->setDefaultSectionSize(kRowHeight);
+    QHeaderView* header = RzStringGrid1->horizontalHeader();
+    header->setFixedHeight(kRowHeight + 4);
+    header->setHighlightSections(false);
+    header->setSectionsClickable(true);
     for (int c = 0; c < kGridColumns; ++c) {
-        RzStringGrid1->setColumnWidth(c, kResultColumns[c].width);
+        RzStringGrid1->setColumnWidth(c, kColumnWidths[c]);
         RzStringGrid1->setHorizontalHeaderItem(c, new QTableWidgetItem);
     }
     RzStringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -238,15 +238,29 @@ GenerationPage::GenerationPage(TFrmIndex& window, QWidget* page) : QObject(page)
     RzStringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     RzStringGrid1->setAlternatingRowColors(true);
     RzStringGrid1->setWordWrap(false);
+    // Tab moves on to the next control instead of from cell to cell.
+    RzStringGrid1->setTabKeyNavigation(false);
     RzStringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     RzStringGrid1->setStyleSheet(QStringLiteral(
         "QTableWidget { gridline-color: #e4d6c3; alternate-background-color: #fbf6ee; "
         "selection-background-color: #9c1c1c; selection-color: white; }"
         "QHeaderView::section { background: #f3e6d3; color: #5a1414; border: none; "
-        "border-right: 1px solid #e0cdb4; border-bottom: 1px solid #d8c0a0; padding: 0 2px; }"));
-    layout->addWidget(RzStringGrid1, 1);
+        "border-right: 1px solid #e0cdb4; border-bottom: 1px solid #d8c0a0; padding: 0 2px; }"
+        // The sort arrow gets a place of its own at the right of the caption.
+        "QHeaderView::section:hover { background: #f7ecdc; }"
+        "QHeaderView::down-arrow, QHeaderView::up-arrow { subcontrol-origin: padding; "
+        "subcontrol-position: center right; width: 7px; height: 5px; right: 1px; }"));
     RenderGrid();
 
+    connect(RzStringGrid1, &QTableWidget::cellDoubleClicked, this,
+            CommandSlot(this, &GenerationPage::RzBitBtn4Click));
+    connect(RzStringGrid1, &QWidget::customContextMenuRequested, this,
+            CommandSlot(this, &GenerationPage::ShowGridMenu));
+    connect(header, &QHeaderView::sectionClicked, this,
+            CommandSlot(this, &GenerationPage::SortByColumn));
+}
+
+void GenerationPage::CreateGridMenu() {
     PopupMenu1 = new QMenu(RzStringGrid1);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     N7 = MakeAction(PopupMenu1, "N7", "查看详细分析");
@@ -261,64 +275,56 @@ GenerationPage::GenerationPage(TFrmIndex& window, QWidget* page) : QObject(page)
     EXCEL1 = MakeAction(PopupMenu1, "EXCEL1", "EXCEL方式导出");
     N6 = MakeAction(PopupMenu1, "N6", "文本方式导出");
 
-    // The shortlist box floats over the right part of the grid, hidden at start.
+    const std::pair<QAction*, void (GenerationPage::*)()> commands[] = {
+        {N7, &GenerationPage::RzBitBtn4Click},  {N1, &GenerationPage::AddToShortlist},
+        {N9, &GenerationPage::ShowShortlist},   {SAC, &GenerationPage::SaveShortlistFile},
+        {N2, &GenerationPage::ClearShortlist},  {N4, &GenerationPage::SearchWeb},
+        {EXCEL1, &GenerationPage::ExportExcel}, {N6, &GenerationPage::ExportText}};
+    for (const auto& [action, command] : commands)
+        connect(action, &QAction::triggered, this, CommandSlot(this, command));
+}
+
+void GenerationPage::CreateShortlistBox() {
+    // The box floats over the right part of the grid, hidden at start.
     RzGroupBox10 = new QGroupBox(QStringLiteral("已选名字(退出请点关闭)"), RzStringGrid1);
     RzGroupBox10->setObjectName(QStringLiteral("RzGroupBox10"));
     RzGroupBox10->setAutoFillBackground(true);
     RzGroupBox10->setStyleSheet(QStringLiteral(
+        // The title stands inside the filled frame, so the grid cannot show
+        // through around it.
         "QGroupBox#RzGroupBox10 { background: #fffaf2; border: 1px solid #b88a5a; "
-        "border-radius: 3px; margin-top: 10px; font-weight: bold; color: #7a1f1f; }"
-        "QGroupBox#RzGroupBox10::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }"));
+        "border-radius: 3px; margin-top: 0px; font-weight: bold; color: #7a1f1f; }"
+        "QGroupBox#RzGroupBox10::title { subcontrol-origin: padding; subcontrol-position: top "
+        "left; left: 8px; top: 4px; padding: 0 3px; }"));
     auto* boxLayout = new QVBoxLayout(RzGroupBox10);
-    boxLayout->setContentsMargins(6, 14, 6, 6);
+    boxLayout->setContentsMargins(6, 22, 6, 6);
     boxLayout->setSpacing(5);
     MemoDaixuan = new QPlainTextEdit(RzGroupBox10);
     MemoDaixuan->setObjectName(QStringLiteral("MemoDaixuan"));
     MemoDaixuan->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     MemoDaixuan->setStyleSheet(QStringLiteral("font-weight: normal; color: black;"));
     boxLayout->addWidget(MemoDaixuan, 1);
+
     auto* boxButtons = new QHBoxLayout;
     boxButtons->setSpacing(4);
-    const QSize small(52, 22);
-    BtnCopy = MakeButton(RzGroupBox10, "BtnCopy", "复制", small);
-    BtnSave = MakeButton(RzGroupBox10, "BtnSave", "保存", small);
-    BtnClear = MakeButton(RzGroupBox10, "BtnClear", "清空", small);
-    BtnClose = MakeButton(RzGroupBox10, "BtnClose", "关闭", small);
-    for (QPushButton* b : {BtnCopy, BtnSave, BtnClear, BtnClose}) {
-        b->setStyleSheet(QStringLiteral("font-weight: normal;"));
-        boxButtons->addWidget(b);
+    const QSize size(52, 22);
+    BtnCopy = MakeButton(RzGroupBox10, QStringLiteral("BtnCopy"), QStringLiteral("复制"), size);
+    BtnSave = MakeButton(RzGroupBox10, QStringLiteral("BtnSave"), QStringLiteral("保存"), size);
+    BtnClear = MakeButton(RzGroupBox10, QStringLiteral("BtnClear"), QStringLiteral("清空"), size);
+    BtnClose = MakeButton(RzGroupBox10, QStringLiteral("BtnClose"), QStringLiteral("关闭"), size);
+    const std::pair<QPushButton*, void (GenerationPage::*)()> commands[] = {
+        {BtnCopy, &GenerationPage::CopyShortlist},
+        {BtnSave, &GenerationPage::SaveShortlistFile},
+        {BtnClear, &GenerationPage::ClearShortlist},
+        {BtnClose, &GenerationPage::CloseShortlist}};
+    for (const auto& [button, command] : commands) {
+        button->setStyleSheet(QStringLiteral("font-weight: normal;"));
+        boxButtons->addWidget(button);
+        connect(button, &QPushButton::clicked, this, CommandSlot(this, command));
     }
     boxLayout->addLayout(boxButtons);
     RzGroupBox10->hide();
     new FloatOverRight(RzStringGrid1, RzGroupBox10);
-
-    connect(RzBitBtn5, &QPushButton::clicked, this, &GenerationPage::RzBitBtn5Click);
-    connect(RzBitBtn2, &QPushButton::clicked, this, &GenerationPage::RzBitBtn2Click);
-    connect(RzBitBtn4, &QPushButton::clicked, this, &GenerationPage::RzBitBtn4Click);
-    connect(BtnExcel, &QPushButton::clicked, this, &GenerationPage::ExportExcel);
-    connect(CBZS, &QComboBox::currentIndexChanged, this, &GenerationPage::CBZSChange);
-    connect(RzStringGrid1, &QTableWidget::cellDoubleClicked, this,
-            [this](int, int) { RzBitBtn4Click(); });
-    connect(RzStringGrid1, &QWidget::customContextMenuRequested, this,
-            &GenerationPage::ShowGridMenu);
-    connect(RzStringGrid1->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            &GenerationPage::SortByColumn);
-    connect(N7, &QAction::triggered, this, &GenerationPage::RzBitBtn4Click);
-    connect(N1, &QAction::triggered, this, &GenerationPage::AddToShortlist);
-    connect(N9, &QAction::triggered, this, &GenerationPage::ShowShortlist);
-    connect(SAC, &QAction::triggered, this, &GenerationPage::SaveShortlistFile);
-    connect(N2, &QAction::triggered, this, &GenerationPage::ClearShortlist);
-    connect(N4, &QAction::triggered, this, &GenerationPage::SearchWeb);
-    connect(EXCEL1, &QAction::triggered, this, &GenerationPage::ExportExcel);
-    connect(N6, &QAction::triggered, this, &GenerationPage::ExportText);
-    connect(BtnCopy, &QPushButton::clicked, this, &GenerationPage::CopyShortlist);
-    connect(BtnSave, &QPushButton::clicked, this, &GenerationPage::SaveShortlistFile);
-    connect(BtnClear, &QPushButton::clicked, this, &GenerationPage::ClearShortlist);
-    connect(BtnClose, &QPushButton::clicked, this, &GenerationPage::CloseShortlist);
-
-    CBZSChange();
-    // The header row is written when the main window is shown.
-    window_.AddShowStep([this] { WriteGridHeader(); });
 }
 
 GenerationRequest GenerationPage::Request() const {
@@ -339,9 +345,7 @@ void GenerationPage::CBZSChange() {
 
 void GenerationPage::RzBitBtn5Click() {
     const GenerationRequest request = Request();
-    const PreparedGeneration prepared =
-        PrepareGeneration(request, state_, window_.ADOTem,
-                          [this](const std::string& year) { window_.lunarYearText = year; });
+    const PreparedGeneration prepared = PrepareGeneration(request, state_, window_.ADOTem);
     if (prepared.stop == GenerationStop::BirthCheck) {
         ShowInfo(Q(prepared.issue.message));
         group->FocusOn(prepared.issue.focus);
@@ -352,21 +356,37 @@ void GenerationPage::RzBitBtn5Click() {
         return;
     }
 
-    RunGuard guard(RzBitBtn5);
-    const bool more = OpenGeneration(prepared, window_.ADOComDS);
-    RzBitBtn2->setEnabled(more);
-    RzBitBtn2Click();
+    {
+        RunGuard guard(RzBitBtn5);
+        const bool more = OpenGeneration(prepared, window_.ADOComDS, state_);
+        RzBitBtn2->setEnabled(more);
+        RzBitBtn2Click();
+    }
+    if (window_.ADOComDS.RecordCount() == 0) {
+        ShowInfo(Q(EmptyGridReason(request, state_, window_.ADOTem)));
+        return;
+    }
+    // The keyboard goes on in the results (the button that had it was
+    // disabled during the run).
+    RzStringGrid1->setFocus(Qt::OtherFocusReason);
 }
 
 void GenerationPage::RzBitBtn2Click() {
     if (!window_.ADOComDS.IsOpen())
         return;
-    ShowCandidates(window_.ADOComDS, state_, Trim(S(NameBegin->text())), Trim(S(NameEnd->text())),
-                   grid_);
+    if (!ShowCandidates(window_.ADOComDS, state_, Trim(S(NameBegin->text())),
+                        Trim(S(NameEnd->text())), grid_))
+        RzBitBtn2->setEnabled(false);
     sortColumn_ = -1;
     RzStringGrid1->horizontalHeader()->setSortIndicatorShown(false);
     RenderGrid();
     RzStringGrid1->scrollToTop();
+    // The first candidate is the current row; with none, no row is marked.
+    RzStringGrid1->clearSelection();
+    if (grid_.ShownRows() > 0)
+        RzStringGrid1->setCurrentCell(0, 0);
+    else
+        RzStringGrid1->setCurrentCell(-1, -1);
 }
 
 void GenerationPage::WriteGridHeader() {
@@ -395,7 +415,7 @@ void GenerationPage::RenderGrid() {
 void GenerationPage::SortByColumn(int column) {
     if (column < 0 || column >= kGridColumns)
         return;
-    sortAscending_ = column == sortColumn_ ? !sortAscending_ : true;
+    sortAscending_ = column == sortColumn_ ? !sortAscending_ : column != kColScore;
     sortColumn_ = column;
     grid_.SortShownRows(column, sortAscending_);
     QHeaderView* header = RzStringGrid1->horizontalHeader();
@@ -415,11 +435,10 @@ void GenerationPage::RzBitBtn4Click() {
     const std::string mainName = CurrentCell(kColMainName);
     if (mainName.empty())
         return;
-    ShowNameAnalysis(
-        group->Xing->text().trimmed(), group->CBsex->currentText(), group->SYear->currentText(),
-        group->SMonth->currentText(), group->Sday->currentText(), group->Shour->currentText(),
-        group->CBFen->currentText(), Q(Trim(S(NameBegin->text()))), Q(mainName),
-        Q(Trim(S(NameEnd->text()))), group->ComDate->currentIndex(), RzStringGrid1->window());
+    BirthEntries birth = group->Entries();
+    birth.name = S(group->Xing->text().trimmed());
+    ShowNameAnalysis(birth, TrimmedBrandName(S(NameBegin->text()), mainName, S(NameEnd->text())),
+                     RzStringGrid1->window());
 }
 
 void GenerationPage::ShowGridMenu(const QPoint& pos) {
@@ -435,9 +454,39 @@ void GenerationPage::AddToShortlist() {
         return;
     const std::string before = S(MemoDaixuan->toPlainText());
     const std::string after = ShortlistAdd(before, name);
-    if (after != before) {
-        MemoDaixuan->setPlainText(Q(after));
-        MemoDaixuan->moveCursor(QTextCursor::End);
+    if (after == before) {
+        ShowNotice(RzStringGrid1, QStringLiteral("“%1”已在已选名字中").arg(Q(Trim(name))));
+        return;
+    }
+    kept_.push_back({Trim(name), CurrentCell(kColScore), CurrentCell(kColMainElements),
+                     PersonSummary(group->Entries())});
+    MemoDaixuan->setPlainText(Q(after));
+    MemoDaixuan->moveCursor(QTextCursor::End);
+    ShowNotice(RzStringGrid1, QStringLiteral("已加入已选名字：%1").arg(Q(Trim(name))));
+}
+
+void GenerationPage::LoadKeptShortlist() {
+    const std::string path = KeptShortlistFile();
+    if (path.empty())
+        return;
+    if (const std::optional<std::string> text = ReadWholeFile(path)) {
+        kept_ = ParseKeptNames(*text);
+        MemoDaixuan->setPlainText(Q(KeptNamesMemo(kept_)));
+    }
+}
+
+void GenerationPage::KeepShortlist() {
+    kept_ = KeptNamesForMemo(S(MemoDaixuan->toPlainText()), kept_);
+    const std::string path = KeptShortlistFile();
+    if (path.empty())
+        return;
+    try {
+        WriteUserFile(path, FormatKeptNames(kept_));
+        keepFailed_ = false;
+    } catch (const FileWriteError& e) {
+        if (!keepFailed_)
+            ShowInfo(QStringLiteral("已选名字无法保留到下次：") + QString::fromUtf8(e.what()));
+        keepFailed_ = true;
     }
 }
 
@@ -458,6 +507,9 @@ void GenerationPage::CopyShortlist() {
 }
 
 void GenerationPage::ClearShortlist() {
+    if (!Trim(S(MemoDaixuan->toPlainText())).empty() &&
+        !AskQuestion(QStringLiteral("清空全部已选名字？清空后不能恢复。")))
+        return;
     MemoDaixuan->clear();
     ShowInfoCaption(QString::fromUtf8(kNoticeCaption), QStringLiteral("清空成功！"));
 }
@@ -473,6 +525,7 @@ void GenerationPage::SaveShortlistFile() {
         return;
     try {
         SaveShortlist(S(chosen), text);
+        NoteSavedFile(RzStringGrid1, Q(ShortlistFilePath(S(chosen))));
     } catch (const FileWriteError& e) {
         ShowInfo(QString::fromUtf8(e.what()));
     }
@@ -517,6 +570,7 @@ void GenerationPage::ExportExcel() {
         return;
     try {
         ExportXlsx(path, GridExportTable(grid_));
+        NoteSavedFile(RzStringGrid1, Q(path));
     } catch (const FileWriteError& e) {
         ShowInfo(QString::fromUtf8(e.what()));
     }
@@ -531,6 +585,7 @@ void GenerationPage::ExportText() {
         return;
     try {
         ExportTsv(path, GridExportTable(grid_));
+        NoteSavedFile(RzStringGrid1, Q(path));
     } catch (const FileWriteError& e) {
         ShowInfo(QString::fromUtf8(e.what()));
     }
@@ -542,7 +597,7 @@ GenerationPage* GenerationPageOf(QWidget* page) {
 }
 
 void BuildGenerationPage(TFrmIndex& window, QWidget* page) {
-    new GenerationPage(window, page);
+    window.SetPageCommand(page, (new GenerationPage(window, page))->RzBitBtn5);
 }
 
 }  // namespace quillora::gui

@@ -1,23 +1,23 @@
-#include "naming/AnalysisPage.h"
+#include "naming/gui/AnalysisPage.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/CommandGuard.h"
 #include "app/MemoFile.h"
+#include "app/PageWidgets.h"
 #include "app/Pages.h"
 #include "app/UntIndex.h"
-#include "naming/BrandInputPanel.h"
+#include "naming/gui/BrandInputPanel.h"
 
 namespace quillora::gui {
 
 AnalysisPage::AnalysisPage(TFrmIndex& window, QWidget* page) : QObject(page), window_(window) {
     setObjectName(QStringLiteral("AnalysisPage"));
 
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(8, 6, 8, 8);
-    layout->setSpacing(6);
+    QVBoxLayout* layout = MakePageLayout(page);
 
     BrandInputPanel::Options options;
     options.suffix = QStringLiteral("3");
@@ -38,43 +38,29 @@ AnalysisPage::AnalysisPage(TFrmIndex& window, QWidget* page) : QObject(page), wi
     BitBtnsave = panel_->buttons[2];
     RzBitBtn6 = panel_->buttons[3];
 
-    RzMemo1 = new QPlainTextEdit(page);
-    RzMemo1->setObjectName(QStringLiteral("RzMemo1"));
-    RzMemo1->setReadOnly(true);
-    RzMemo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    RzMemo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    RzMemo1->setFont(ReportMemoFont());
+    RzMemo1 = MakeReportMemo(page, QStringLiteral("RzMemo1"), QPlainTextEdit::WidgetWidth);
     layout->addWidget(RzMemo1, 1);
 
-    connect(ButtonName, &QPushButton::clicked, this, &AnalysisPage::ButtonNameClick);
-    connect(RzBitBtnprint, &QPushButton::clicked, this, &AnalysisPage::RzBitBtnprintClick);
-    connect(BitBtnsave, &QPushButton::clicked, this, &AnalysisPage::BitBtnsaveClick);
-    connect(RzBitBtn6, &QPushButton::clicked, this, &AnalysisPage::RzBitBtn6Click);
+    connect(ButtonName, &QPushButton::clicked, this,
+            CommandSlot(this, &AnalysisPage::ButtonNameClick));
+    connect(RzBitBtnprint, &QPushButton::clicked, this,
+            CommandSlot(this, &AnalysisPage::RzBitBtnprintClick));
+    connect(BitBtnsave, &QPushButton::clicked, this,
+            CommandSlot(this, &AnalysisPage::BitBtnsaveClick));
+    connect(RzBitBtn6, &QPushButton::clicked, this,
+            CommandSlot(this, &AnalysisPage::RzBitBtn6Click));
 }
 
 void AnalysisPage::ButtonNameClick() {
-    BrandNameView view = panel_->View(RzMemo1);
-    view.strokes = &window_.ADOTem;
-    view.readings = &window_.ADOteam;
-    view.storeLunarYear = [this](const std::string& year) { window_.lunarYearText = year; };
-    const AnalysisOutcome outcome = AnalyseBrandName(view);
-    if (!outcome) {
-        panel_->ShowFault(outcome);
-        return;
-    }
-    ScrollMemoToTop(RzMemo1);
+    panel_->Analyse(RzMemo1, window_.ADOTem, window_.ADOteam);
 }
 
 void AnalysisPage::RzBitBtnprintClick() {
-    if (RzMemo1->toPlainText().trimmed().isEmpty())
-        return;
-    PrintMemoText(RzMemo1, RzMemo1->toPlainText(), RzMemo1->font());
+    PrintReportMemo(RzMemo1, panel_->SaveProposal());
 }
 
 void AnalysisPage::BitBtnsaveClick() {
-    if (RzMemo1->toPlainText().trimmed().isEmpty())
-        return;
-    SaveMemoText(RzMemo1, RzMemo1->toPlainText(), panel_->SaveProposal());
+    SaveReportMemo(RzMemo1, panel_->SaveProposal());
 }
 
 void AnalysisPage::RzBitBtn6Click() {
@@ -87,7 +73,7 @@ AnalysisPage* AnalysisPageOf(QWidget* page) {
 }
 
 void BuildAnalysisPage(TFrmIndex& window, QWidget* page) {
-    new AnalysisPage(window, page);
+    window.SetPageCommand(page, (new AnalysisPage(window, page))->ButtonName);
 }
 
 }  // namespace quillora::gui

@@ -1,5 +1,6 @@
-#include "naming/NameMain.h"
+#include "naming/gui/NameMain.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -11,10 +12,12 @@
 
 #include "app/BirthInputGroup.h"
 #include "app/Chrome.h"
+#include "app/CommandGuard.h"
 #include "app/MemoFile.h"
+#include "app/PageWidgets.h"
 #include "common/Text.h"
 #include "data/Database.h"
-#include "naming/BrandInputPanel.h"
+#include "naming/gui/BrandInputPanel.h"
 
 namespace quillora::gui {
 
@@ -28,6 +31,7 @@ TFrmNamemain::TFrmNamemain(QWidget* parent)
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFont(ProgramFont());
+    UseDialogColours(this);
     resize(753, 565);
 
     auto* layout = new QVBoxLayout(this);
@@ -63,17 +67,18 @@ TFrmNamemain::TFrmNamemain(QWidget* parent)
 
     // Unlike the page's memo this one is editable: the user may annotate
     // the report before printing or saving it.
-    RzMemo1 = new QPlainTextEdit(this);
-    RzMemo1->setObjectName(QStringLiteral("RzMemo1"));
-    RzMemo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    RzMemo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    RzMemo1->setFont(ReportMemoFont());
+    RzMemo1 = MakeReportMemo(this, QStringLiteral("RzMemo1"), QPlainTextEdit::WidgetWidth);
+    RzMemo1->setReadOnly(false);
     layout->addWidget(RzMemo1, 1);
 
-    connect(RzButton1, &QPushButton::clicked, this, &TFrmNamemain::RzButton1Click);
-    connect(RzBitBtnprint, &QPushButton::clicked, this, &TFrmNamemain::RzBitBtnprintClick);
-    connect(BitBtnsave, &QPushButton::clicked, this, &TFrmNamemain::BitBtnsaveClick);
-    connect(RzBitBtn4, &QPushButton::clicked, this, &TFrmNamemain::RzBitBtn4Click);
+    connect(RzButton1, &QPushButton::clicked, this,
+            CommandSlot(this, &TFrmNamemain::RzButton1Click));
+    connect(RzBitBtnprint, &QPushButton::clicked, this,
+            CommandSlot(this, &TFrmNamemain::RzBitBtnprintClick));
+    connect(BitBtnsave, &QPushButton::clicked, this,
+            CommandSlot(this, &TFrmNamemain::BitBtnsaveClick));
+    connect(RzBitBtn4, &QPushButton::clicked, this,
+            CommandSlot(this, &TFrmNamemain::RzBitBtn4Click));
 }
 
 TFrmNamemain::~TFrmNamemain() {
@@ -82,28 +87,15 @@ TFrmNamemain::~TFrmNamemain() {
 }
 
 void TFrmNamemain::RzButton1Click() {
-    BrandNameView view = panel_->View(RzMemo1);
-    view.strokes = &ADOQname;
-    view.readings = &ADOteam;
-    view.storeLunarYear = [this](const std::string& year) { lunarYearText = year; };
-    const AnalysisOutcome outcome = AnalyseBrandName(view);
-    if (!outcome) {
-        panel_->ShowFault(outcome);
-        return;
-    }
-    ScrollMemoToTop(RzMemo1);
+    panel_->Analyse(RzMemo1, ADOQname, ADOteam);
 }
 
 void TFrmNamemain::RzBitBtnprintClick() {
-    if (RzMemo1->toPlainText().trimmed().isEmpty())
-        return;
-    PrintMemoText(this, RzMemo1->toPlainText(), RzMemo1->font());
+    PrintReportMemo(RzMemo1, panel_->SaveProposal());
 }
 
 void TFrmNamemain::BitBtnsaveClick() {
-    if (RzMemo1->toPlainText().trimmed().isEmpty())
-        return;
-    SaveMemoText(this, RzMemo1->toPlainText(), panel_->SaveProposal());
+    SaveReportMemo(RzMemo1, panel_->SaveProposal());
 }
 
 void TFrmNamemain::RzBitBtn4Click() {
@@ -114,7 +106,7 @@ void TFrmNamemain::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // A window restored from the task bar is not shown anew.
     if (!event->spontaneous())
-        FormShow();
+        RunCommand([this] { FormShow(); });
 }
 
 void TFrmNamemain::FormShow() {
@@ -125,44 +117,35 @@ void TFrmNamemain::FormShow() {
     Xing->setFocus();
 }
 
-TFrmNamemain* NewNameAnalysisWindow(const QString& name, const QString& sex,
-                                    const QString& yearText, const QString& monthText,
-                                    const QString& dayText, const QString& hourItem,
-                                    const QString& minuteText, const QString& prefix,
-                                    const QString& mainName, const QString& suffix,
-                                    int calendarIndex, QWidget* parent) {
+TFrmNamemain* NewNameAnalysisWindow(const BirthEntries& birth, const BrandName& name,
+                                    QWidget* parent) {
+    const auto q = [](const std::string& text) { return QString::fromStdString(text); };
     auto* w = new TFrmNamemain(parent);
     w->setAttribute(Qt::WA_DeleteOnClose);
-    w->Xing->setText(name);
-    w->CBsex->setCurrentIndex(sex == QStringLiteral("男") ? 0 : 1);
-    w->SYear->setCurrentText(yearText);
-    w->SMonth->setCurrentText(monthText);
-    w->Sday->setCurrentText(dayText);
-    w->Shour->setCurrentText(hourItem);
-    w->CBFen->setCurrentText(minuteText);
-    w->ComDate->setCurrentIndex(calendarIndex);
-    w->NameBegin->setText(prefix);
-    w->Namezhi1->setText(mainName);
-    w->NameEnd->setText(suffix);
+    w->Xing->setText(q(birth.name));
+    w->CBsex->setCurrentIndex(birth.sex == SexItems[0] ? 0 : 1);
+    w->SYear->setCurrentText(q(birth.year));
+    w->SMonth->setCurrentText(q(birth.month));
+    w->Sday->setCurrentText(q(birth.day));
+    w->Shour->setCurrentText(q(birth.hour));
+    w->CBFen->setCurrentText(q(birth.minute));
+    w->ComDate->setCurrentIndex(birth.calendarIndex);
+    // 闰 can be ticked once calendar, year and month name a leap month.
+    if (auto* leap = w->findChild<QCheckBox*>())
+        leap->setChecked(birth.leapMonth && leap->isEnabled());
+    w->NameBegin->setText(q(name.prefix));
+    w->Namezhi1->setText(q(name.mainName));
+    w->NameEnd->setText(q(name.suffix));
 
-    // Centred on the screen, not on the caller.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = w->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        w->move(frame.topLeft());
-    }
+    // Centred on the screen, not on the caller, and kept on it.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        w->move(PlacedTopLeft(screen->availableGeometry(), w->frameGeometry().size()));
     FrmNamemain = w;
     return w;
 }
 
-void ShowNameAnalysis(const QString& name, const QString& sex, const QString& yearText,
-                      const QString& monthText, const QString& dayText, const QString& hourItem,
-                      const QString& minuteText, const QString& prefix, const QString& mainName,
-                      const QString& suffix, int calendarIndex, QWidget* parent) {
-    TFrmNamemain* w =
-        NewNameAnalysisWindow(name, sex, yearText, monthText, dayText, hourItem, minuteText, prefix,
-                              mainName, suffix, calendarIndex, parent);
-    w->exec();
+void ShowNameAnalysis(const BirthEntries& birth, const BrandName& name, QWidget* parent) {
+    NewNameAnalysisWindow(birth, name, parent)->exec();
 }
 
 }  // namespace quillora::gui

@@ -34,6 +34,10 @@ class BaziPage : public QObject {
     void RzBitBtn8Click();
 
   private:
+    // The report's name for the printed header and the saved file: the
+    // person's name and 八字分析.
+    QString ReportTitle() const;
+
     TFrmIndex& window_;
 };
 

@@ -9,9 +9,8 @@
 #include <QString>
 #include <string>
 
-#include "naming/NameAnalysis.h"
+#include "data/QueryObject.h"
 
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -46,21 +45,15 @@ class BrandInputPanel : public QFrame {
     static constexpr int kMainNameBytes = 8;
     static constexpr int kAffixBytes = 100;
 
-    // The view of one analysis over these controls and the given memo.
-    BrandNameView View(QPlainTextEdit* memo) const;
-
-    // Shows the outcome of a failed check and moves the focus it names.
-    void ShowFault(const AnalysisOutcome& outcome) const;
+    // The analysis of the page and of the name analysis window: runs the
+    // checks on these entries and, when they pass, writes the report into
+    // the memo and shows its first line. A failed check shows its message,
+    // moves the focus it names and leaves the memo. Conversion and database
+    // errors throw, leaving the lines written so far.
+    void Analyse(QPlainTextEdit* memo, QueryObject& strokes, QueryObject& readings) const;
 
     // A file name for saving the report: the brand's full name + "名称分析".
     QString SaveProposal() const;
 };
-
-// The font of the report memos: fixed pitch, a Chinese character twice as
-// wide as a Latin one, so blank-separated columns stay in line.
-QFont ReportMemoFont();
-
-// Moves the caret and the view of a memo to its first line.
-void ScrollMemoToTop(QPlainTextEdit* memo);
 
 }  // namespace quillora::gui

@@ -1,0 +1,148 @@
+#include "naming/Appeal.h"
+
+#include <algorithm>
+
+#include "data/Database.h"
+#include "data/Statements.h"
+
+namespace quillora {
+
+namespace {
+
+CharFacts FactsOfRow(const QueryObject& q) {
+    CharFacts f;
+    f.grade = static_cast<int>(q.FieldInt(1));
+    f.meaning = q.FieldText(2);
+    f.pinyin = q.FieldText(3);
+    f.numbered = q.FieldText(4);
+    f.initial = q.FieldText(5);
+    f.final = q.FieldText(6);
+    f.tone = static_cast<int>(q.FieldInt(7));
+    return f;
+}
+
+bool HasTable(QueryObject& q, const char* table) {
+    q.SetStatement(sql::kTableExists, {std::string(table)});
+    q.Open();
+    return q.RecordCount() > 0;
+}
+
+void AddNote(std::string& note, const std::string& item) {
+    if (item.empty() || note.find(item) != std::string::npos)
+        return;
+    if (!note.empty())
+        note += "；";
+    note += item;
+}
+
+}  // namespace
+
+AppealBook::AppealBook(const std::string& connection) : q_(connection, kCharLookupTimeout) {
+    for (const char* table : {"zirating", "reading", "negsound", "MZ"}) {
+        if (!HasTable(q_, table))
+            tables_ = false;
+    }
+    if (!tables_)
+        return;
+    q_.SetStatement(sql::kAppealCommonFacts);
+    q_.Open();
+    for (int r = 1; r <= q_.RecordCount(); ++r) {
+        q_.MoveTo(r);
+        facts_.emplace(q_.FieldText(0), FactsOfRow(q_));
+    }
+    q_.SetStatement(sql::kAppealParts);
+    q_.Open();
+    for (int r = 1; r <= q_.RecordCount(); ++r) {
+        q_.MoveTo(r);
+        parts_.insert(q_.FieldText(0));
+    }
+    q_.SetStatement(sql::kAppealNegativeSounds);
+    q_.Open();
+    for (int r = 1; r <= q_.RecordCount(); ++r) {
+        q_.MoveTo(r);
+        negative_.emplace(q_.FieldText(0), q_.FieldText(1));
+    }
+    q_.Close();
+}
+
+const CharFacts& AppealBook::Facts(const std::string& character) {
+    const auto it = facts_.find(character);
+    if (it != facts_.end())
+        return it->second;
+    CharFacts f;
+    if (tables_) {
+        q_.SetStatement(sql::kAppealOneFacts, {character});
+        q_.Open();
+        if (q_.RecordCount() > 0)
+            f = FactsOfRow(q_);
+        q_.Close();
+    }
+    return facts_.emplace(character, std::move(f)).first->second;
+}
+
+std::string AppealBook::NegativeWord(const std::string& sound) const {
+    const auto it = negative_.find(sound);
+    return it == negative_.end() ? std::string() : it->second;
+}
+
+NameAppeal AppealOf(AppealBook& book, const std::vector<std::string>& characters) {
+    NameAppeal a;
+    int points = 60;
+    std::vector<const CharFacts*> facts;
+    for (const std::string& c : characters)
+        facts.push_back(&book.Facts(c));
+
+    for (std::size_t i = 0; i < facts.size(); ++i) {
+        const CharFacts& f = *facts[i];
+        if (!a.pinyin.empty())
+            a.pinyin += ' ';
+        a.pinyin += f.pinyin.empty() ? characters[i] : f.pinyin;
+        if (f.grade == 2) {
+            points += 10;
+            AddNote(a.note, f.meaning);
+        } else if (f.grade == 0) {
+            points -= 30;
+            AddNote(a.note, characters[i] + "字不宜");
+        } else if (f.grade < 0) {
+            points -= 5;
+        }
+        if (const std::string w = book.NegativeWord(f.numbered); !w.empty()) {
+            points -= 15;
+            AddNote(a.note, characters[i] + "音近“" + w + "”");
+        }
+    }
+
+    bool sameTone = facts.size() >= 2;
+    for (std::size_t i = 0; i + 1 < facts.size(); ++i) {
+        const CharFacts& x = *facts[i];
+        const CharFacts& y = *facts[i + 1];
+        if (book.IsPart(characters[i] + characters[i + 1])) {
+            points += 10;
+            AddNote(a.note, characters[i] + characters[i + 1] + "成词");
+        }
+        if (x.tone == 0 || x.tone != y.tone)
+            sameTone = false;
+        if (!x.initial.empty() && x.initial != "-" && x.initial == y.initial) {
+            points -= 6;
+            AddNote(a.note, "声母相同拗口");
+        }
+        if (!x.final.empty() && x.final == y.final) {
+            points -= 6;
+            AddNote(a.note, "韵母相同拗口");
+        }
+        if (x.numbered.empty() || y.numbered.empty())
+            continue;
+        if (const std::string w = book.NegativeWord(x.numbered + " " + y.numbered); !w.empty()) {
+            points -= 25;
+            AddNote(a.note, characters[i] + characters[i + 1] + "音近“" + w + "”");
+        }
+    }
+    if (sameTone) {
+        points -= 8;
+        AddNote(a.note, "声调单一");
+    }
+    a.points = std::clamp(points, 0, 100);
+    return a;
+}
+
+}  // namespace quillora

@@ -1,0 +1,71 @@
+// The appeal of a proposed name: how well it reads as a brand, from the
+// characters' grades, whether neighbouring characters form a name word, and
+// how the name sounds in Mandarin. Shown beside 总体评分, never folded into it.
+//
+// Rules (points start at 60, the result is kept within 0..100):
+//   each favoured character                         +10
+//   each character outside the rated common list     -5
+//   each unfit character (a fixed one can be)       -30
+//   each two neighbouring characters that form a
+//   name part of MZ (锦绣, 匠心)                    +10
+//   every character in the same tone (2 or more)     -8
+//   two neighbouring characters with the same
+//   initial, or with the same final                  -6 each
+//   a character that sounds like a word of negsound
+//   (死, 输, 亏 ...)                                 -15 each
+//   two neighbouring characters that sound like a
+//   two-syllable word of negsound (失败, 倒闭)      -25 each
+#pragma once
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "data/QueryObject.h"
+
+namespace quillora {
+
+// What the tables of "Parvello.dll" say about one character.
+struct CharFacts {
+    int grade = -1;        // 0 unfit, 1 plain, 2 favoured; -1 not rated
+    std::string meaning;   // the grade's reason: the meaning of a favoured one
+    std::string pinyin;    // with tone marks, "huá"; "" without a reading
+    std::string numbered;  // "hua2"
+    std::string initial;   // "h", "-" for none
+    std::string final;     // "ua"
+    int tone = 0;          // 1..5, 0 without a reading
+};
+
+// The facts of the characters a run looks at, read from "Parvello.dll":
+// loaded once for the common characters, and one at a time for any other
+// character asked for. A file without the tables (an older or a scratch
+// file) gives every character empty facts.
+class AppealBook {
+  public:
+    // Reads the tables of the file of the connection string.
+    explicit AppealBook(const std::string& connection);
+
+    const CharFacts& Facts(const std::string& character);
+    bool IsPart(const std::string& pair) const { return parts_.count(pair) != 0; }
+    // The word a numbered sound ("si3", "shi1 bai4") calls up, or "".
+    std::string NegativeWord(const std::string& sound) const;
+
+  private:
+    QueryObject q_;
+    bool tables_ = true;
+    std::unordered_map<std::string, CharFacts> facts_;
+    std::unordered_set<std::string> parts_;
+    std::unordered_map<std::string, std::string> negative_;
+};
+
+struct NameAppeal {
+    int points = 0;
+    std::string pinyin;  // "huá ruì", syllables separated by one space
+    std::string note;    // the meanings and what the sound rules found
+};
+
+NameAppeal AppealOf(AppealBook& book, const std::vector<std::string>& characters);
+
+}  // namespace quillora
