@@ -549,14 +549,11 @@ namespace {
 // none; "" when the user cancels.
 std::string ChooseExportFile(QWidget* parent, const char* proposal, const char* filter,
                              const char* extension) {
-    QString chosen = ChooseSaveFile(parent, QString::fromUtf8(kSaveTitle),
-                                    QString::fromUtf8(proposal), QString::fromUtf8(filter));
+    const QString chosen = ChooseSaveFile(parent, QString::fromUtf8(kSaveTitle),
+                                          QString::fromUtf8(proposal), QString::fromUtf8(filter));
     if (chosen.isEmpty())
         return {};
-    if (!chosen.endsWith(QString::fromLatin1(extension), Qt::CaseInsensitive)) {
-        chosen += QString::fromLatin1(extension);
-    }
-    return S(chosen);
+    return WithDefaultExtension(S(chosen), extension);
 }
 
 }  // namespace
