@@ -6,8 +6,9 @@ Rerun (needs the Debian package python3-jieba):
 
 Source: jieba's word list (dict.txt: word, frequency, part of speech). Rules
 first make the candidates; a word is a candidate when
-  - it has two different characters, both in the drawing pool: graded plain
-    or favoured in ../cyzi/ratings.tsv;
+  - it has two different characters, neither graded unfit in
+    ../cyzi/ratings.tsv (a weak character, not drawn alone, may stand in a
+    part);
   - at least one of them is favoured, so that the part carries a meaning a
     brand wants rather than an everyday one;
   - it is a noun (n, nz, and nr, under which jieba files many two-character
@@ -41,7 +42,7 @@ JIEBA_DICT = "/usr/lib/python3/dist-packages/jieba/dict.txt"
 MIN_FREQUENCY = 20
 PARTS_OF_SPEECH = {"n", "nz", "nr", "nrfg", "a", "an", "z", "b", "v", "vn"}
 COMMON_LEVEL_SIZE = 3500
-GRADES = {"unfit", "plain", "favoured"}
+GRADES = {"unfit", "weak", "plain", "favoured"}
 
 
 def read_ratings():
@@ -71,7 +72,7 @@ def refusal(word, pos, freq, grades, word_exclusions):
     if len(word) != 2 or word[0] == word[1]:
         return "is not two different characters"
     if any(grades.get(c, "unfit") == "unfit" for c in word):
-        return "has a character outside the drawing pool"
+        return "has an unfit character"
     if not any(grades[c] == "favoured" for c in word):
         return "has no favoured character"
     if pos not in PARTS_OF_SPEECH:

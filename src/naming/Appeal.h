@@ -7,7 +7,8 @@
 //   each character outside the rated common list     -5
 //   each unfit character (a fixed one can be)       -30
 //   each two neighbouring characters that form a
-//   name part of MZ (锦绣, 匠心)                    +10
+//   name part of MZ (锦绣, 匠心) or stand side by
+//   side in a line of classical verse (明月, 清风)   +10
 //   every character in the same tone (2 or more)     -8
 //   two neighbouring characters with the same
 //   initial, or with the same final                  -6 each
@@ -49,6 +50,8 @@ class AppealBook {
 
     const CharFacts& Facts(const std::string& character);
     bool IsPart(const std::string& pair) const { return parts_.count(pair) != 0; }
+    // Whether the two characters stand side by side in a line of verse.
+    bool InVerse(const std::string& pair) const { return verse_.count(pair) != 0; }
     // The word a numbered sound ("si3", "shi1 bai4") calls up, or "".
     std::string NegativeWord(const std::string& sound) const;
 
@@ -57,6 +60,7 @@ class AppealBook {
     bool tables_ = true;
     std::unordered_map<std::string, CharFacts> facts_;
     std::unordered_set<std::string> parts_;
+    std::unordered_set<std::string> verse_;
     std::unordered_map<std::string, std::string> negative_;
 };
 

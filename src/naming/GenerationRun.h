@@ -21,9 +21,23 @@ struct GenerationRequest {
     FixedFields fixed;    // the fixed characters by position, as typed
     std::string suffix;   // the industry suffix, as typed
     std::string prefix;   // the prefix, as typed
+    std::string exclude;  // characters never to use (排除字), as typed
+    std::string prefer;   // characters to prefer (偏好字), as typed
 
     int Length() const { return lengthIndex + kMinNameLength; }
 };
+
+// The characters the user never wants (排除字) and prefers (偏好字), kept
+// between sessions as settings lines in the user's settings folder, beside the
+// remembered legal person (a file of its own, so that forgetting the person
+// keeps them).
+struct CharacterChoice {
+    std::string exclude;
+    std::string prefer;
+};
+std::string CharacterChoiceFile();  // "" when there is no settings folder
+std::string FormatCharacterChoice(const CharacterChoice& choice);
+CharacterChoice ParseCharacterChoice(const std::string& text);
 
 // The items of the name length entry.
 extern const char* const NameLengthItems[3];

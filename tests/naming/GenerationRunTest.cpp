@@ -3,6 +3,7 @@
 // every statement checked against the tables it came from.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <tuple>
@@ -356,6 +357,7 @@ TEST(GenerationRun, ChartsLackingAtMostTwoElementsFillAPageWithoutRepeats) {
             GenerationState state;
             PreparedGeneration p;
             p.statement = &s;
+            p.keys = GenerationKeys(s, {});
             p.sql = WrapWithElementFilter(s.sql, ElementFilter(lack, length).filter);
             OpenGeneration(p, adoComDS, state);
             ResultGrid grid;
@@ -368,12 +370,10 @@ TEST(GenerationRun, ChartsLackingAtMostTwoElementsFillAPageWithoutRepeats) {
                 for (int g = 1; g <= grid.ShownRows(); ++g) {
                     EXPECT_TRUE(names.insert(grid.Cell(g, kColMainName)).second)
                         << grid.Cell(g, kColMainName) << " on page " << page;
-                    // Best first: appeal tier (80, 70 points), then 总体评分.
+                    // Best first: appeal tier (90, 80, 70 points), then 总体评分.
                     auto rank = [&](int row) {
                         const int appeal = std::stoi(grid.Cell(row, kColAppeal));
-                        return std::pair(appeal >= 80   ? 2
-                                         : appeal >= 70 ? 1
-                                                        : 0,
+                        return std::pair(std::clamp(appeal / 10 - 6, 0, 3),
                                          std::stoi(grid.Cell(row, kColScore)));
                     };
                     if (g > 1) {
@@ -398,6 +398,54 @@ CliResult Generate(const std::vector<std::string>& options) {
 }
 
 }  // namespace
+
+// The user's own characters: an excluded one is never drawn (a quote or a %
+// in the box is only a character), a preferred one that fits the patterns is
+// on page one; both are kept as settings lines.
+TEST(GenerationRun, ExcludedCharactersNeverAppearAndPreferredOnesComeFirst) {
+    QueryObject strokes(DbConnectionString(kParvelloFile), kCharLookupTimeout);
+    QueryObject adoComDS(kGenerationTimeout);
+    auto run = [&](GenerationRequest r, int pages) {
+        SeedRandom(77);
+        GenerationState state;
+        const PreparedGeneration p = PrepareGeneration(r, state, strokes);
+        EXPECT_EQ(p.stop, GenerationStop::None);
+        OpenGeneration(p, adoComDS, state);
+        std::vector<std::string> names;
+        ResultGrid grid;
+        for (int page = 0; page < pages; ++page) {
+            ShowCandidates(adoComDS, state, "", "", grid);
+            for (int g = 1; g <= grid.ShownRows(); ++g)
+                names.push_back(grid.Cell(g, kColMainName));
+        }
+        return names;
+    };
+    for (int length = 2; length <= 4; ++length) {
+        SCOPED_TRACE(length);
+        GenerationRequest r = Request(false, length);
+        // Exclude every character of the first rows of a plain run.
+        std::string exclude = "'%_\"";
+        for (const std::string& name : run(r, 1)) {
+            if (exclude.size() < 60)
+                exclude += name;
+        }
+        r.exclude = exclude;
+        const std::vector<std::string> kept = run(r, 3);
+        EXPECT_GT(kept.size(), 200u);
+        for (const std::string& name : kept) {
+            for (const std::string& c : SplitChars(name))
+                EXPECT_EQ(exclude.find(c), std::string::npos) << name;
+        }
+        r.exclude = "'";
+        r.prefer = "锦";
+        const std::vector<std::string> page = run(r, 1);
+        ASSERT_FALSE(page.empty());
+        EXPECT_NE(page.front().find("锦"), std::string::npos) << page.front();
+    }
+    const CharacterChoice choice = ParseCharacterChoice(FormatCharacterChoice({"死'%", "锦\n华"}));
+    EXPECT_EQ(choice.exclude, "死'%");
+    EXPECT_EQ(choice.prefer, "锦 华");
+}
 
 TEST(GenerateCommand, PrintsTheGridRepeatablyWithASeed) {
     const CliResult a = Generate(Words("--length 3 --fixed1 九 --suffix 珠宝 --seed 42"));
@@ -459,6 +507,10 @@ TEST(GenerateCommand, ChecksAndFiles) {
     EXPECT_EQ(r.out, "");
     r = Generate(Words("--length 5"));
     EXPECT_EQ(r.status, 2);
+    r = Generate({"--length", "2", "--seed", "3", "--exclude", "佩'%", "--prefer", "明"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.find("佩"), std::string::npos);
+    EXPECT_NE(r.out.find("\t明"), std::string::npos);
     r = Generate(Words("--length 2 --format xlsx"));
     EXPECT_EQ(r.status, 2);
     const ScratchFolder folder;
