@@ -9,7 +9,8 @@ first make the candidates; a word is a candidate when
   - it has two different characters, neither graded unfit in
     ../cyzi/ratings.tsv (a weak character, not drawn alone, may stand in a
     part);
-  - at least one of them is favoured, so that the part carries a meaning a
+  - at least one of them is favoured (or bound: a favoured meaning that is
+    not drawn alone), so that the part carries a meaning a
     brand wants rather than an everyday one;
   - it is a noun (n, nz, and nr, under which jieba files many two-character
     words such as 嘉禾 盛世), an adjective (a, an, z, b) or a verb (v, vn);
@@ -42,7 +43,9 @@ JIEBA_DICT = "/usr/lib/python3/dist-packages/jieba/dict.txt"
 MIN_FREQUENCY = 20
 PARTS_OF_SPEECH = {"n", "nz", "nr", "nrfg", "a", "an", "z", "b", "v", "vn"}
 COMMON_LEVEL_SIZE = 3500
-GRADES = {"unfit", "weak", "plain", "favoured"}
+GRADES = {"unfit", "weak", "plain", "bound", "favoured"}
+# Grades with a favoured meaning: a drawn favoured one, or one bound to its words.
+FAVOURED = {"favoured", "bound"}
 
 
 def read_ratings():
@@ -73,7 +76,7 @@ def refusal(word, pos, freq, grades, word_exclusions):
         return "is not two different characters"
     if any(grades.get(c, "unfit") == "unfit" for c in word):
         return "has an unfit character"
-    if not any(grades[c] == "favoured" for c in word):
+    if not any(grades[c] in FAVOURED for c in word):
         return "has no favoured character"
     if pos not in PARTS_OF_SPEECH:
         return f"is tagged {pos}"

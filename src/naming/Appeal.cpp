@@ -127,9 +127,11 @@ NameAppeal AppealOf(AppealBook& book, const std::vector<std::string>& characters
         const std::string pair = characters[i] + characters[i + 1];
         if (book.IsPart(pair)) {
             points += 10;
+            ++a.pairs;
             AddNote(a.note, pair + "成词");
         } else if (book.InVerse(pair)) {
             points += 10;
+            ++a.pairs;
             AddNote(a.note, pair + "见于诗文");
         }
         if (x.tone == 0 || x.tone != y.tone)

@@ -66,6 +66,7 @@ class AppealBook {
 
 struct NameAppeal {
     int points = 0;
+    int pairs = 0;       // neighbours forming a name part or a pair of verse
     std::string pinyin;  // "huá ruì", syllables separated by one space
     std::string note;    // the meanings and what the sound rules found
 };

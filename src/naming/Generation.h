@@ -29,6 +29,7 @@ struct RankedCandidate {
     std::vector<std::string> characters;  // of the main name
     int score = 0;
     int appeal = 0;
+    bool together = false;  // two neighbours form a name part or a pair of verse
     std::string pinyin;
     std::string note;
     bool preferred = false;  // holds a character the user prefers

@@ -370,11 +370,16 @@ TEST(GenerationRun, ChartsLackingAtMostTwoElementsFillAPageWithoutRepeats) {
                 for (int g = 1; g <= grid.ShownRows(); ++g) {
                     EXPECT_TRUE(names.insert(grid.Cell(g, kColMainName)).second)
                         << grid.Cell(g, kColMainName) << " on page " << page;
-                    // Best first: appeal tier (90, 80, 70 points), then 总体评分.
+                    // Best first: neighbours that read together (a name part
+                    // or a pair of verse, said in the note), appeal tier (90,
+                    // 80, 70 points), then 总体评分.
                     auto rank = [&](int row) {
                         const int appeal = std::stoi(grid.Cell(row, kColAppeal));
-                        return std::pair(std::clamp(appeal / 10 - 6, 0, 3),
-                                         std::stoi(grid.Cell(row, kColScore)));
+                        const std::string note = grid.Cell(row, kColMeaning);
+                        return std::tuple(note.find("成词") != std::string::npos ||
+                                              note.find("见于诗文") != std::string::npos,
+                                          std::clamp(appeal / 10 - 6, 0, 3),
+                                          std::stoi(grid.Cell(row, kColScore)));
                     };
                     if (g > 1) {
                         EXPECT_GE(rank(g - 1), rank(g)) << grid.Cell(g, kColMainName);
