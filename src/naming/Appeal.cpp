@@ -99,6 +99,7 @@ NameAppeal AppealOf(AppealBook& book, const std::vector<std::string>& characters
     std::vector<const CharFacts*> facts;
     for (const std::string& c : characters)
         facts.push_back(&book.Facts(c));
+    bool blemish = false;  // an unfit character or a negative sound
 
     for (std::size_t i = 0; i < facts.size(); ++i) {
         const CharFacts& f = *facts[i];
@@ -110,12 +111,14 @@ NameAppeal AppealOf(AppealBook& book, const std::vector<std::string>& characters
             AddNote(a.note, f.meaning);
         } else if (f.grade == 0) {
             points -= 30;
+            blemish = true;
             AddNote(a.note, characters[i] + "字不宜");
         } else if (f.grade < 0) {
             points -= 5;
         }
         if (const std::string w = book.NegativeWord(f.numbered); !w.empty()) {
             points -= 15;
+            blemish = true;
             AddNote(a.note, characters[i] + "音近“" + w + "”");
         }
     }
@@ -127,11 +130,11 @@ NameAppeal AppealOf(AppealBook& book, const std::vector<std::string>& characters
         const std::string pair = characters[i] + characters[i + 1];
         if (book.IsPart(pair)) {
             points += 10;
-            ++a.pairs;
+            a.together = 2;
             AddNote(a.note, pair + "成词");
         } else if (book.InVerse(pair)) {
             points += 10;
-            ++a.pairs;
+            a.together = std::max(a.together, 1);
             AddNote(a.note, pair + "见于诗文");
         }
         if (x.tone == 0 || x.tone != y.tone)
@@ -148,13 +151,25 @@ NameAppeal AppealOf(AppealBook& book, const std::vector<std::string>& characters
             continue;
         if (const std::string w = book.NegativeWord(x.numbered + " " + y.numbered); !w.empty()) {
             points -= 25;
+            blemish = true;
             AddNote(a.note, characters[i] + characters[i + 1] + "音近“" + w + "”");
+        }
+    }
+    for (std::size_t i = 0; i + 2 < characters.size(); ++i) {
+        for (std::size_t j = i + 2; j < characters.size(); ++j) {
+            if (characters[i] == characters[j]) {
+                points -= 10;
+                AddNote(a.note, characters[i] + "字重出");
+            }
         }
     }
     if (sameTone) {
         points -= 8;
         AddNote(a.note, "声调单一");
     }
+    // A pair that reads together does not lift a name with a blemish.
+    if (blemish)
+        a.together = 0;
     a.points = std::clamp(points, 0, 100);
     return a;
 }

@@ -9,6 +9,7 @@
 //   each two neighbouring characters that form a
 //   name part of MZ (锦绣, 匠心) or stand side by
 //   side in a line of classical verse (明月, 清风)   +10
+//   one character twice, not side by side (松满松)   -10
 //   every character in the same tone (2 or more)     -8
 //   two neighbouring characters with the same
 //   initial, or with the same final                  -6 each
@@ -66,7 +67,10 @@ class AppealBook {
 
 struct NameAppeal {
     int points = 0;
-    int pairs = 0;       // neighbours forming a name part or a pair of verse
+    // How well neighbours read together: 2 when two form a name part, 1 when
+    // two stand side by side in verse (and none forms a part), else 0; 0 as
+    // well for a name with an unfit character or a negative sound.
+    int together = 0;
     std::string pinyin;  // "huá ruì", syllables separated by one space
     std::string note;    // the meanings and what the sound rules found
 };

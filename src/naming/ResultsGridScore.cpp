@@ -39,7 +39,7 @@ bool HoldsPreferred(const RankedCandidate& c, const std::string& preferred) {
 }
 
 // Ranks the records of the result: the names holding a preferred character
-// first, then the names whose neighbours read together (a name part or a
+// first, then the names whose neighbours read together (a name part before a
 // pair of verse: a random pair of fine characters seldom reads as a name),
 // then by appeal tier, then 总体评分, then appeal, then the result's (drawn)
 // order; a name that occurs twice counts once.
@@ -60,7 +60,7 @@ void RankCandidates(QueryObject& candidates, GenerationState& state) {
         c.characters = SplitChars(zi);
         NameAppeal appeal = AppealOf(book, c.characters);
         c.appeal = appeal.points;
-        c.together = appeal.pairs > 0;
+        c.together = appeal.together;
         c.pinyin = std::move(appeal.pinyin);
         c.note = std::move(appeal.note);
         c.preferred = HoldsPreferred(c, state.Preferred);
@@ -71,7 +71,7 @@ void RankCandidates(QueryObject& candidates, GenerationState& state) {
                          if (a.preferred != b.preferred)
                              return a.preferred;
                          if (a.together != b.together)
-                             return a.together;
+                             return a.together > b.together;
                          const int ta = AppealTier(a.appeal), tb = AppealTier(b.appeal);
                          if (ta != tb)
                              return ta > tb;

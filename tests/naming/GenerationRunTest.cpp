@@ -370,14 +370,22 @@ TEST(GenerationRun, ChartsLackingAtMostTwoElementsFillAPageWithoutRepeats) {
                 for (int g = 1; g <= grid.ShownRows(); ++g) {
                     EXPECT_TRUE(names.insert(grid.Cell(g, kColMainName)).second)
                         << grid.Cell(g, kColMainName) << " on page " << page;
-                    // Best first: neighbours that read together (a name part
-                    // or a pair of verse, said in the note), appeal tier (90,
-                    // 80, 70 points), then 总体评分.
+                    // Best first: neighbours that read together (a name part,
+                    // then a pair of verse, said in the note), appeal tier
+                    // (90, 80, 70 points), then 总体评分.
                     auto rank = [&](int row) {
                         const int appeal = std::stoi(grid.Cell(row, kColAppeal));
                         const std::string note = grid.Cell(row, kColMeaning);
-                        return std::tuple(note.find("成词") != std::string::npos ||
-                                              note.find("见于诗文") != std::string::npos,
+                        auto has = [&](const char* what) {
+                            return note.find(what) != std::string::npos;
+                        };
+                        // A blemish (an unfit character, a negative sound)
+                        // cancels the pairs.
+                        const bool blemish = has("字不宜") || has("音近");
+                        return std::tuple(blemish           ? 0
+                                          : has("成词")     ? 2
+                                          : has("见于诗文") ? 1
+                                                            : 0,
                                           std::clamp(appeal / 10 - 6, 0, 3),
                                           std::stoi(grid.Cell(row, kColScore)));
                     };
