@@ -189,13 +189,12 @@ void GenerationPage::CreateInputs(QWidget* panel, QGridLayout* rows) {
     // Row 4: the user's own characters, kept between sessions.
     auto* charsRow = new QHBoxLayout;
     charsRow->setSpacing(8);
-    ExcludeChars = MakeByteLimitedEdit(panel, QStringLiteral("ExcludeChars"), 90, 160);
-    PreferChars = MakeByteLimitedEdit(panel, QStringLiteral("PreferChars"), 90, 160);
+    ExcludeChars = MakeByteLimitedEdit(panel, QStringLiteral("ExcludeChars"), 90, 150);
+    PreferChars = MakeByteLimitedEdit(panel, QStringLiteral("PreferChars"), 90, 150);
     charsRow->addWidget(ExcludeChars);
     charsRow->addWidget(MakeHint(panel, QStringLiteral("偏好字")));
     charsRow->addWidget(PreferChars);
-    charsRow->addWidget(
-        MakeHint(panel, QStringLiteral("（排除字不会出现；偏好字合乎笔画格局时排在前面）")));
+    charsRow->addWidget(MakeHint(panel, QStringLiteral("排除字不出现，偏好字排在前面")));
     charsRow->addStretch(1);
     rows->addWidget(MakeCaption(panel, QStringLiteral("排除字"), kCaptionWidth), 3, 0);
     rows->addLayout(charsRow, 3, 1);
