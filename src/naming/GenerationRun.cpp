@@ -140,7 +140,8 @@ std::string EmptyGridReason(const GenerationRequest& request, const GenerationSt
     return "本次抽取的字中没有同时合乎笔画格局" +
            (state.MissingWuhang.empty() ? std::string()
                                         : "和所缺五行（" + state.MissingWuhang + "）") +
-           "的组合，请再按“马上起名”或换固定字。";
+           "的组合，请再按“马上起名”或换固定字" +
+           (Trim(request.exclude).empty() ? std::string() : "，或少排除几个字") + "。";
 }
 
 }  // namespace quillora

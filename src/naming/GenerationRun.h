@@ -86,7 +86,8 @@ bool OpenGeneration(const PreparedGeneration& prepared, QueryObject& candidates,
 // fixed character the dictionary lacks, one outside 1..30 strokes (no stroke
 // pattern holds it), or lacking elements that the fixed characters leave to
 // fewer free positions than there are elements to supply; otherwise that no
-// drawn combination matched a stroke pattern and the lacking elements.
+// drawn combination matched a stroke pattern and the lacking elements (and,
+// with characters excluded, that fewer exclusions may help).
 std::string EmptyGridReason(const GenerationRequest& request, const GenerationState& state,
                             QueryObject& strokes);
 

@@ -550,4 +550,13 @@ TEST(GenerateCommand, ChecksAndFiles) {
         EXPECT_EQ(r.out, "") << options;
         EXPECT_NE(r.err.find(reason), std::string::npos) << options << ": " << r.err;
     }
+    // With 林 (木) fixed and every 火 character of the pool excluded, nothing is
+    // left: the message adds that fewer exclusions may help.
+    const std::string fire =
+        QueryFirstText(kParvelloFile, "select group_concat(zi, '') from CYZI where wuhang = '火'")
+            .value_or("");
+    ASSERT_FALSE(fire.empty());
+    r = Generate({"--length", "2", "--fixed1", "林", "--exclude", fire});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("，或少排除几个字。"), std::string::npos) << r.err;
 }
