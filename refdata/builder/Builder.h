@@ -22,6 +22,9 @@ void CreateGantrelSchema(BuildDb& db);
 void FillParvello(BuildDb& db, const BuildContext& ctx);
 // "Parvello.dll": the lines of classical verse and their character pairs.
 void FillVerse(BuildDb& db, const BuildContext& ctx);
+// "Parvello.dll": verse_word, the pairs of the drawing pool that stand side by
+// side in verse (after FillParvello and FillVerse).
+void FillVerseWords(BuildDb& db);
 // "Parvello.dll": the word lists of the registration warnings and the trade
 // suffixes with their Nice classes.
 void FillRegistration(BuildDb& db, const BuildContext& ctx);

@@ -59,26 +59,40 @@ std::map<std::string, WordRow> FillWord(BuildDb& db, const BuildContext& ctx) {
 }
 
 // The grades of ratings.tsv as stored in zirating.grade: unfit 0 (never
-// drawn), plain 1, favoured 2.
-int GradeOf(const std::string& grade, const std::string& zi) {
+// drawn), plain and weak 1, favoured and bound 2. Weak and bound characters
+// are not drawn but may stand in a name part: a weak one has an ordinary
+// meaning that makes a drawn name read as a random word (工 号), a bound one
+// a favoured meaning that lives in its fixed words (崛起 澎湃); in the appeal
+// of a name that holds them they count as plain and favoured.
+struct Grade {
+    int stored;
+    bool drawn;
+};
+
+Grade GradeOf(const std::string& grade, const std::string& zi) {
     if (grade == "unfit")
-        return 0;
+        return {0, false};
+    if (grade == "weak")
+        return {1, false};
     if (grade == "plain")
-        return 1;
+        return {1, true};
+    if (grade == "bound")
+        return {2, false};
     if (grade == "favoured")
-        return 2;
+        return {2, true};
     BuildFailure("ratings.tsv: " + zi + " has the unknown grade '" + grade + "'");
 }
 
 // zirating and CYZI: every common character with its grade, and the drawing
 // pool of the plain and favoured ones, numbered in the order of the standard
-// list.
+// list. Returns the characters a name part may hold: every one not unfit.
 std::set<std::string> FillCyzi(BuildDb& db, const BuildContext& ctx,
                                const std::map<std::string, WordRow>& words) {
     const Tsv tsv = ReadTsv(ctx.sourceDir / "cyzi" / "ratings.tsv");
     const int cChar = tsv.Column("char"), cGrade = tsv.Column("grade"),
               cReason = tsv.Column("reason");
     std::map<int, std::string> byIndex;
+    std::set<std::string> partChars;
     BuildDb::Inserter rating(db, sql::build::kInsertRating);
     for (const auto& row : tsv.rows) {
         const std::string& c = row.at(cChar);
@@ -87,18 +101,19 @@ std::set<std::string> FillCyzi(BuildDb& db, const BuildContext& ctx,
             BuildFailure("ratings.tsv: " + c + " is not a common character");
         }
         const std::string reason = cReason < static_cast<int>(row.size()) ? row[cReason] : "";
-        const int grade = GradeOf(row.at(cGrade), c);
-        if (grade == 0 && Trim(reason).empty())
+        const Grade grade = GradeOf(row.at(cGrade), c);
+        if (grade.stored == 0 && Trim(reason).empty())
             BuildFailure("ratings.tsv: unfit " + c + " has no reason");
         if (!byIndex.emplace(it->second.tgh, c).second)
             BuildFailure("ratings.tsv: " + c + " twice");
-        rating.Row({c, static_cast<long long>(grade), reason});
-        if (grade == 0)
+        rating.Row({c, static_cast<long long>(grade.stored), reason});
+        if (grade.stored > 0)
+            partChars.insert(c);
+        if (!grade.drawn)
             byIndex[it->second.tgh].clear();
     }
     if (byIndex.size() != static_cast<std::size_t>(kCommonLevelSize))
         BuildFailure("ratings.tsv does not rate every common character");
-    std::set<std::string> pool;
     BuildDb::Inserter insert(db, sql::build::kInsertCyzi);
     long long id = 0;
     for (const auto& [index, zi] : byIndex) {
@@ -106,17 +121,18 @@ std::set<std::string> FillCyzi(BuildDb& db, const BuildContext& ctx,
             continue;
         const WordRow& w = words.at(zi);
         insert.Row({++id, zi, w.bh, w.ft, w.wuhang});
-        pool.insert(zi);
     }
-    std::printf("  CYZI: %lld characters (%zu unfit)\n", id,
-                static_cast<std::size_t>(kCommonLevelSize) - pool.size());
-    return pool;
+    std::printf("  CYZI: %lld characters (%zu unfit, %lld weak or bound)\n", id,
+                static_cast<std::size_t>(kCommonLevelSize) - partChars.size(),
+                static_cast<long long>(partChars.size()) - id);
+    return partChars;
 }
 
-// MZ: the two-character parts of parts.tsv; strokes, forms and elements come
-// from word so that a part always agrees with its two characters.
+// MZ: the two-character parts of parts.tsv, of characters rated plain, weak
+// or favoured; strokes, forms and elements come from word so that a part
+// always agrees with its two characters.
 void FillMz(BuildDb& db, const BuildContext& ctx, const std::map<std::string, WordRow>& words,
-            const std::set<std::string>& pool) {
+            const std::set<std::string>& partChars) {
     const Tsv tsv = ReadTsv(ctx.sourceDir / "mz" / "parts.tsv");
     const int cZi = tsv.Column("zi");
     BuildDb::Inserter insert(db, sql::build::kInsertMz);
@@ -128,8 +144,8 @@ void FillMz(BuildDb& db, const BuildContext& ctx, const std::map<std::string, Wo
         if (chars.size() != 2)
             BuildFailure("parts.tsv: '" + zi + "' is not two characters");
         for (const auto& c : chars) {
-            if (!pool.count(c))
-                BuildFailure("parts.tsv: " + zi + " uses " + c + ", not in CYZI");
+            if (!partChars.count(c))
+                BuildFailure("parts.tsv: " + zi + " uses " + c + ", unfit or not rated");
         }
         if (!seen.insert(zi).second)
             BuildFailure("parts.tsv: " + zi + " twice");
@@ -209,8 +225,8 @@ void CheckParvello(BuildDb& db) {
     if (db.Count("word") < 20000)
         BuildFailure("word holds fewer than 20000 characters");
     const long long pool = db.Count("CYZI");
-    if (pool < 1800 || pool > 2500)
-        BuildFailure("CYZI is outside 1800..2500 characters");
+    if (pool < 400 || pool > 2500)
+        BuildFailure("CYZI is outside 400..2500 characters");
     if (db.Count("MZ") < 1000)
         BuildFailure("MZ holds fewer than 1000 parts");
 }
@@ -220,11 +236,20 @@ void CheckParvello(BuildDb& db) {
 void FillParvello(BuildDb& db, const BuildContext& ctx) {
     const auto words = FillWord(db, ctx);
     std::printf("  word: %zu characters\n", words.size());
-    const auto pool = FillCyzi(db, ctx, words);
-    FillMz(db, ctx, words, pool);
+    const auto partChars = FillCyzi(db, ctx, words);
+    FillMz(db, ctx, words, partChars);
     FillSounds(db, ctx, words);
     FillGz(db);
     CheckParvello(db);
+}
+
+void FillVerseWords(BuildDb& db) {
+    db.Exec(sql::build::kCreateVerseWord);
+    db.Exec(sql::build::kFillVerseWord);
+    const long long words = db.Count("verse_word");
+    std::printf("  verse_word: %lld pairs of the pool side by side in verse\n", words);
+    if (words < 1000)
+        BuildFailure("verse_word holds fewer than 1000 pairs");
 }
 
 }  // namespace quillora::refdata

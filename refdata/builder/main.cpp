@@ -69,6 +69,7 @@ int main(int argc, char** argv) {
             CreateParvelloSchema(db);
             FillParvello(db, ctx);
             FillVerse(db, ctx);
+            FillVerseWords(db);
             FillRegistration(db, ctx);
         });
         BuildFile(out, "Somnette.dll", 1, [&](BuildDb& db) {

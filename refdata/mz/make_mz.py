@@ -6,9 +6,11 @@ Rerun (needs the Debian package python3-jieba):
 
 Source: jieba's word list (dict.txt: word, frequency, part of speech). Rules
 first make the candidates; a word is a candidate when
-  - it has two different characters, both in the drawing pool: graded plain
-    or favoured in ../cyzi/ratings.tsv;
-  - at least one of them is favoured, so that the part carries a meaning a
+  - it has two different characters, neither graded unfit in
+    ../cyzi/ratings.tsv (a weak character, not drawn alone, may stand in a
+    part);
+  - at least one of them is favoured (or bound: a favoured meaning that is
+    not drawn alone), so that the part carries a meaning a
     brand wants rather than an everyday one;
   - it is a noun (n, nz, and nr, under which jieba files many two-character
     words such as 嘉禾 盛世), an adjective (a, an, z, b) or a verb (v, vn);
@@ -41,7 +43,9 @@ JIEBA_DICT = "/usr/lib/python3/dist-packages/jieba/dict.txt"
 MIN_FREQUENCY = 20
 PARTS_OF_SPEECH = {"n", "nz", "nr", "nrfg", "a", "an", "z", "b", "v", "vn"}
 COMMON_LEVEL_SIZE = 3500
-GRADES = {"unfit", "plain", "favoured"}
+GRADES = {"unfit", "weak", "plain", "bound", "favoured"}
+# Grades with a favoured meaning: a drawn favoured one, or one bound to its words.
+FAVOURED = {"favoured", "bound"}
 
 
 def read_ratings():
@@ -71,8 +75,8 @@ def refusal(word, pos, freq, grades, word_exclusions):
     if len(word) != 2 or word[0] == word[1]:
         return "is not two different characters"
     if any(grades.get(c, "unfit") == "unfit" for c in word):
-        return "has a character outside the drawing pool"
-    if not any(grades[c] == "favoured" for c in word):
+        return "has an unfit character"
+    if not any(grades[c] in FAVOURED for c in word):
         return "has no favoured character"
     if pos not in PARTS_OF_SPEECH:
         return f"is tagged {pos}"

@@ -62,6 +62,8 @@ GenerationRequest RequestOf(const Args& args) {
     }
     r.suffix = args.Get("suffix");
     r.prefix = args.Get("prefix");
+    r.exclude = args.Get("exclude");
+    r.prefer = args.Get("prefer");
     return r;
 }
 

@@ -25,8 +25,8 @@ const char* kUsage =
     "            --hour H --minute MI [--format tsv|csv|xlsx] [--output FILE]\n"
     "  generate  --name N --sex .. --calendar .. --year .. --month .. --day .. [--leap]\n"
     "            --hour H --minute MI --length 2|3|4 [--fixed1 C] .. [--fixed4 C]\n"
-    "            [--suffix S] [--prefix P] [--seed N] [--pages K]\n"
-    "            [--format tsv|csv|xlsx] [--output FILE]\n"
+    "            [--suffix S] [--prefix P] [--exclude 字字] [--prefer 字字]\n"
+    "            [--seed N] [--pages K] [--format tsv|csv|xlsx] [--output FILE]\n"
     "  almanac   --year Y --month M --day D\n"
     "  auspicious --activity A --from YYYY-MM-DD --to YYYY-MM-DD\n"
     "            [--sex .. --calendar .. --year .. --month .. --day .. --hour H --minute MI]\n"
@@ -66,7 +66,7 @@ const std::vector<Command>& Commands() {
          BirthCommandLine({"name", "main", "suffix", "prefix", "batch", "format", "output"})},
         {"generate", RunGenerate,
          BirthCommandLine({"name", "length", "fixed1", "fixed2", "fixed3", "fixed4", "suffix",
-                           "prefix", "seed", "pages", "format", "output"})},
+                           "prefix", "exclude", "prefer", "seed", "pages", "format", "output"})},
         {"almanac", RunAlmanac, {.options = {"year", "month", "day"}}},
         {"auspicious", RunAuspicious, BirthCommandLine({"activity", "from", "to"})},
         {"lunar", RunLunar, {.positional = 1}},

@@ -31,6 +31,9 @@ inline constexpr const char* kAppealCommonFacts =
 inline constexpr const char* kAppealOneFacts =
     "select zi, -1, '', pinyin, numbered, initial, final, tone from reading where zi = ?";
 inline constexpr const char* kAppealParts = "select zi from MZ";
+// Two characters of the drawing pool that stand side by side in a line of
+// classical verse (明月, 清风): they read together like a name part.
+inline constexpr const char* kAppealVerseWords = "select pair from verse_word";
 inline constexpr const char* kAppealNegativeSounds = "select sound, word from negsound";
 
 // ---- Parvello.dll: candidate-name generation ------------------------------
@@ -45,6 +48,14 @@ inline constexpr const char* kAppealNegativeSounds = "select sound, word from ne
 // as "select * from (" statement ") dd where 1 = 1 " + conditions, so the
 // conditions apply after the row limit.
 //
+// Every statement begins with the user's own characters as its first two
+// keys, ?1 the characters never to use (排除字) and ?2 the characters to
+// prefer (偏好字), each a text of characters ("" for none); the fixed
+// characters follow as ?3 onwards. A drawn position skips every excluded
+// character (a fixed one is kept as typed) and draws the preferred ones
+// first, so that a preferred character that fits the patterns is in the
+// result. The texts are only ever compared with instr(), never spliced in.
+//
 // Statements that combine several samples first draw each sample once (a
 // materialized common table), then keep the patterns of gz whose strokes occur
 // in the samples of their positions (p), and only then pair the samples' rows
@@ -54,7 +65,15 @@ inline constexpr const char* kAppealNegativeSounds = "select sound, word from ne
 // of characters.
 
 // clang-format off
-#define QL_CYZI_SAMPLE(n) "(select zi, wuhang, ft, bh from CYZI order by rnd(ID) limit " #n ")"
+#define QL_KEYS "with keys(exclude, prefer) as (select ?1, ?2) "
+#define QL_KEYS_AND "with keys(exclude, prefer) as (select ?1, ?2), "
+#define QL_CYZI_SAMPLE(n)                                                           \
+    "(select zi, wuhang, ft, bh from CYZI where instr(?1, zi) = 0 "                 \
+    "order by instr(?2, zi) > 0 desc, rnd(ID) limit " #n ")"
+#define QL_MZ_SAMPLE(n)                                                             \
+    "(select zi, wuhang, ft, bh, bh1, bh2 from MZ where instr(?1, substr(zi, 1, 1)) = 0 " \
+    "and instr(?1, substr(zi, 2, 1)) = 0 order by (instr(?2, substr(zi, 1, 1)) > 0 " \
+    "or instr(?2, substr(zi, 2, 1)) > 0) desc, rnd(ID) limit " #n ")"
 #define QL_WORD_ONE "(select zi, wuhang, ft, bh from word where zi = ? limit 1)"
 #define QL_SAMPLE(alias, n) alias " as materialized " QL_CYZI_SAMPLE(n)
 #define QL_FIXED(alias) alias " as materialized " QL_WORD_ONE
@@ -90,111 +109,113 @@ inline constexpr const char* kAppealNegativeSounds = "select sound, word from ne
 
 // Two characters. G2-1: no fixed position, two samples of 230, at most 50000
 // rows. G2-2: position 1 fixed, the whole of CYZI. G2-3: position 2 fixed.
-inline constexpr const char* kGen2_1 =
+inline constexpr const char* kGen2_1 = QL_KEYS
     "select a.zi || b.zi as zi, a.wuhang || b.wuhang as wuhang, a.ft || b.ft as ft, "
     "a.bh + b.bh as bh, d.zf as fs "
     "from " QL_CYZI_SAMPLE(230) " a, " QL_CYZI_SAMPLE(230) " b, gz d "
     "where d.lx = 2 and a.bh = d.bh11 and b.bh = d.bh12 limit 50000";
-inline constexpr const char* kGen2_2 =
+inline constexpr const char* kGen2_2 = QL_KEYS
     "select a.zi || b.zi as zi, a.wuhang || b.wuhang as wuhang, a.ft || b.ft as ft, "
     "a.bh + b.bh as bh, c.zf as fs "
     "from CYZI b, word a, gz c "
-    "where a.zi = ? and c.lx = 2 and c.bh11 = a.bh and c.bh12 = b.bh";
-inline constexpr const char* kGen2_3 =
+    "where a.zi = ? and instr(?1, b.zi) = 0 and c.lx = 2 and c.bh11 = a.bh and c.bh12 = b.bh";
+inline constexpr const char* kGen2_3 = QL_KEYS
     "select a.zi || b.zi as zi, a.wuhang || b.wuhang as wuhang, a.ft || b.ft as ft, "
     "a.bh + b.bh as bh, c.zf as fs "
     "from CYZI a, word b, gz c "
-    "where b.zi = ? and c.lx = 2 and c.bh11 = a.bh and c.bh12 = b.bh";
+    "where b.zi = ? and instr(?1, a.zi) = 0 and c.lx = 2 and c.bh11 = a.bh and c.bh12 = b.bh";
 
 // Three characters. G3-1: three samples of 50, at most 50000 rows. G3-2 to
 // G3-4: one fixed position (every word row of the character), two samples
 // of 200. G3-5 to G3-7: two fixed positions, the whole of CYZI.
 inline constexpr const char* kGen3_1 =
-    "with " QL_SAMPLE("a", 50) ", " QL_SAMPLE("b", 50) ", " QL_SAMPLE("c", 50)
+    QL_KEYS_AND QL_SAMPLE("a", 50) ", " QL_SAMPLE("b", 50) ", " QL_SAMPLE("c", 50)
     QL_PATTERNS_THREE("a", "b", "c", " limit 50000");
 inline constexpr const char* kGen3_2 =
-    "with " QL_FIXED_ALL("a") ", " QL_SAMPLE("b", 200) ", " QL_SAMPLE("bb", 200)
+    QL_KEYS_AND QL_FIXED_ALL("a") ", " QL_SAMPLE("b", 200) ", " QL_SAMPLE("bb", 200)
     QL_PATTERNS_THREE("a", "b", "bb", "");
 inline constexpr const char* kGen3_3 =
-    "with " QL_FIXED_ALL("a") ", " QL_SAMPLE("b", 200) ", " QL_SAMPLE("bb", 200)
+    QL_KEYS_AND QL_FIXED_ALL("a") ", " QL_SAMPLE("b", 200) ", " QL_SAMPLE("bb", 200)
     QL_PATTERNS_THREE("b", "a", "bb", "");
 inline constexpr const char* kGen3_4 =
-    "with " QL_FIXED_ALL("a") ", " QL_SAMPLE("b", 200) ", " QL_SAMPLE("bb", 200)
+    QL_KEYS_AND QL_FIXED_ALL("a") ", " QL_SAMPLE("b", 200) ", " QL_SAMPLE("bb", 200)
     QL_PATTERNS_THREE("b", "bb", "a", "");
-inline constexpr const char* kGen3_5 =
+inline constexpr const char* kGen3_5 = QL_KEYS
     "select a.zi || aa.zi || b.zi as zi, a.wuhang || aa.wuhang || b.wuhang as wuhang, "
     "a.ft || aa.ft || b.ft as ft, a.bh + aa.bh + b.bh as bh, c.zf as fs "
     "from CYZI b, word a, word aa, gz c "
-    "where a.zi = ? and aa.zi = ? and c.lx = 3 and c.bh11 = a.bh and c.bh12 = aa.bh and "
+    "where a.zi = ? and aa.zi = ? and instr(?1, b.zi) = 0 and c.lx = 3 and c.bh11 = a.bh and c.bh12 = aa.bh and "
     "c.bh21 = b.bh";
-inline constexpr const char* kGen3_6 =
+inline constexpr const char* kGen3_6 = QL_KEYS
     "select a.zi || b.zi || aa.zi as zi, a.wuhang || b.wuhang || aa.wuhang as wuhang, "
     "a.ft || b.ft || aa.ft as ft, a.bh + aa.bh + b.bh as bh, c.zf as fs "
     "from CYZI b, word a, word aa, gz c "
-    "where a.zi = ? and aa.zi = ? and c.lx = 3 and c.bh11 = a.bh and c.bh12 = b.bh and "
+    "where a.zi = ? and aa.zi = ? and instr(?1, b.zi) = 0 and c.lx = 3 and c.bh11 = a.bh and c.bh12 = b.bh and "
     "c.bh21 = aa.bh";
-inline constexpr const char* kGen3_7 =
+inline constexpr const char* kGen3_7 = QL_KEYS
     "select b.zi || a.zi || aa.zi as zi, b.wuhang || a.wuhang || aa.wuhang as wuhang, "
     "b.ft || a.ft || aa.ft as ft, a.bh + aa.bh + b.bh as bh, c.zf as fs "
     "from CYZI b, word a, word aa, gz c "
-    "where a.zi = ? and aa.zi = ? and c.lx = 3 and c.bh11 = b.bh and c.bh12 = a.bh and "
+    "where a.zi = ? and aa.zi = ? and instr(?1, b.zi) = 0 and c.lx = 3 and c.bh11 = b.bh and c.bh12 = a.bh and "
     "c.bh21 = aa.bh";
 
 // Four characters, at most 100000 rows each. G4-1: no fixed position, two
 // samples of 300 ready-made parts of MZ. G4-2 to G4-5: one fixed position,
 // three samples of 50. G4-6 to G4-11: two fixed, two samples of 300. G4-12 to
 // G4-15: three fixed, one sample of 1000.
-inline constexpr const char* kGen4_1 =
+inline constexpr const char* kGen4_1 = QL_KEYS
     "select a.zi || b.zi as zi, a.wuhang || b.wuhang as wuhang, a.ft || b.ft as ft, "
     "a.bh + b.bh as bh, c.zf as fs "
-    "from (select zi, wuhang, ft, bh, bh1, bh2 from MZ order by rnd(ID) limit 300) a, "
-    "(select zi, wuhang, ft, bh, bh1, bh2 from MZ order by rnd(ID) limit 300) b, gz c "
+    "from " QL_MZ_SAMPLE(300) " a, " QL_MZ_SAMPLE(300) " b, gz c "
     "where c.lx = 4 and a.bh1 = c.bh11 and a.bh2 = c.bh12 and b.bh1 = c.bh21 and "
     "b.bh2 = c.bh22 limit 100000";
-inline constexpr const char* kGen4_2 = "with "
+inline constexpr const char* kGen4_2 = QL_KEYS_AND
     QL_FIXED("a") ", " QL_SAMPLE("aa", 50) ", " QL_SAMPLE("b", 50) ", " QL_SAMPLE("bb", 50)
     QL_PATTERNS_FOUR;
-inline constexpr const char* kGen4_3 = "with "
+inline constexpr const char* kGen4_3 = QL_KEYS_AND
     QL_SAMPLE("a", 50) ", " QL_FIXED("aa") ", " QL_SAMPLE("b", 50) ", " QL_SAMPLE("bb", 50)
     QL_PATTERNS_FOUR;
-inline constexpr const char* kGen4_4 = "with "
+inline constexpr const char* kGen4_4 = QL_KEYS_AND
     QL_SAMPLE("a", 50) ", " QL_SAMPLE("aa", 50) ", " QL_FIXED("b") ", " QL_SAMPLE("bb", 50)
     QL_PATTERNS_FOUR;
-inline constexpr const char* kGen4_5 = "with "
+inline constexpr const char* kGen4_5 = QL_KEYS_AND
     QL_SAMPLE("a", 50) ", " QL_SAMPLE("aa", 50) ", " QL_SAMPLE("b", 50) ", " QL_FIXED("bb")
     QL_PATTERNS_FOUR;
-inline constexpr const char* kGen4_6 = "with "
+inline constexpr const char* kGen4_6 = QL_KEYS_AND
     QL_FIXED("a") ", " QL_FIXED("aa") ", " QL_SAMPLE("b", 300) ", " QL_SAMPLE("bb", 300)
     QL_PATTERNS_FOUR;
-inline constexpr const char* kGen4_7 = "with "
+inline constexpr const char* kGen4_7 = QL_KEYS_AND
     QL_FIXED("a") ", " QL_SAMPLE("aa", 300) ", " QL_FIXED("b") ", " QL_SAMPLE("bb", 300)
     QL_PATTERNS_FOUR;
-inline constexpr const char* kGen4_8 = "with "
+inline constexpr const char* kGen4_8 = QL_KEYS_AND
     QL_FIXED("a") ", " QL_SAMPLE("aa", 300) ", " QL_SAMPLE("b", 300) ", " QL_FIXED("bb")
     QL_PATTERNS_FOUR;
-inline constexpr const char* kGen4_9 = "with "
+inline constexpr const char* kGen4_9 = QL_KEYS_AND
     QL_SAMPLE("a", 300) ", " QL_FIXED("aa") ", " QL_FIXED("b") ", " QL_SAMPLE("bb", 300)
     QL_PATTERNS_FOUR;
-inline constexpr const char* kGen4_10 = "with "
+inline constexpr const char* kGen4_10 = QL_KEYS_AND
     QL_SAMPLE("a", 300) ", " QL_SAMPLE("aa", 300) ", " QL_FIXED("b") ", " QL_FIXED("bb")
     QL_PATTERNS_FOUR;
-inline constexpr const char* kGen4_11 = "with "
+inline constexpr const char* kGen4_11 = QL_KEYS_AND
     QL_SAMPLE("a", 300) ", " QL_FIXED("aa") ", " QL_SAMPLE("b", 300) ", " QL_FIXED("bb")
     QL_PATTERNS_FOUR;
-inline constexpr const char* kGen4_12 = QL_SELECT_FOUR
+inline constexpr const char* kGen4_12 = QL_KEYS QL_SELECT_FOUR
     QL_WORD_ONE " a, " QL_WORD_ONE " aa, " QL_WORD_ONE " b, " QL_CYZI_SAMPLE(1000) " bb"
     QL_MATCH_FOUR;
-inline constexpr const char* kGen4_13 = QL_SELECT_FOUR
+inline constexpr const char* kGen4_13 = QL_KEYS QL_SELECT_FOUR
     QL_WORD_ONE " a, " QL_WORD_ONE " aa, " QL_CYZI_SAMPLE(1000) " b, " QL_WORD_ONE " bb"
     QL_MATCH_FOUR;
-inline constexpr const char* kGen4_14 = QL_SELECT_FOUR
+inline constexpr const char* kGen4_14 = QL_KEYS QL_SELECT_FOUR
     QL_WORD_ONE " a, " QL_CYZI_SAMPLE(1000) " aa, " QL_WORD_ONE " b, " QL_WORD_ONE " bb"
     QL_MATCH_FOUR;
-inline constexpr const char* kGen4_15 = QL_SELECT_FOUR
+inline constexpr const char* kGen4_15 = QL_KEYS QL_SELECT_FOUR
     QL_CYZI_SAMPLE(1000) " a, " QL_WORD_ONE " aa, " QL_WORD_ONE " b, " QL_WORD_ONE " bb"
     QL_MATCH_FOUR;
 
+#undef QL_KEYS
+#undef QL_KEYS_AND
 #undef QL_CYZI_SAMPLE
+#undef QL_MZ_SAMPLE
 #undef QL_WORD_ONE
 #undef QL_SAMPLE
 #undef QL_FIXED
@@ -310,6 +331,7 @@ inline constexpr const char* kParvelloReads[] = {
     "select sound, word from negsound",
     "select ID, line, title, author, source from verse",
     "select pair, line, gap from verse_pair",
+    "select pair from verse_word",
     "select word, list, kind, reason, info from mark_word",
     "select suffix, class, class_name, also_names, generic from trade_suffix",
 };
@@ -436,6 +458,15 @@ inline constexpr const char* kInsertVerse =
     "insert into verse (ID, line, title, author, source) values (?, ?, ?, ?, ?)";
 inline constexpr const char* kInsertVersePair =
     "insert into verse_pair (pair, line, gap) values (?, ?, ?)";
+// verse_word: the pairs of verse_pair whose two characters stand side by
+// side and are both in the drawing pool, for the appeal of a name; filled
+// once CYZI and verse_pair are in.
+inline constexpr const char* kCreateVerseWord =
+    "create table verse_word (pair text primary key) without rowid";
+inline constexpr const char* kFillVerseWord =
+    "insert into verse_word select pair from verse_pair where gap = 0 "
+    "and substr(pair, 1, 1) in (select zi from CYZI) "
+    "and substr(pair, 2, 1) in (select zi from CYZI)";
 
 // mark_word: one row per listed word. list 1 words of the state (kind: the
 // kind of word, reason: why), 2 superlatives (likewise), 3 administrative

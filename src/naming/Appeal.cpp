@@ -27,6 +27,16 @@ bool HasTable(QueryObject& q, const char* table) {
     return q.RecordCount() > 0;
 }
 
+// The first column of every row of a statement.
+void ReadSet(QueryObject& q, const char* statement, std::unordered_set<std::string>& into) {
+    q.SetStatement(statement);
+    q.Open();
+    for (int r = 1; r <= q.RecordCount(); ++r) {
+        q.MoveTo(r);
+        into.insert(q.FieldText(0));
+    }
+}
+
 void AddNote(std::string& note, const std::string& item) {
     if (item.empty() || note.find(item) != std::string::npos)
         return;
@@ -50,12 +60,10 @@ AppealBook::AppealBook(const std::string& connection) : q_(connection, kCharLook
         q_.MoveTo(r);
         facts_.emplace(q_.FieldText(0), FactsOfRow(q_));
     }
-    q_.SetStatement(sql::kAppealParts);
-    q_.Open();
-    for (int r = 1; r <= q_.RecordCount(); ++r) {
-        q_.MoveTo(r);
-        parts_.insert(q_.FieldText(0));
-    }
+    ReadSet(q_, sql::kAppealParts, parts_);
+    // A file built before the verse table gives no verse bonus.
+    if (HasTable(q_, "verse_word"))
+        ReadSet(q_, sql::kAppealVerseWords, verse_);
     q_.SetStatement(sql::kAppealNegativeSounds);
     q_.Open();
     for (int r = 1; r <= q_.RecordCount(); ++r) {
@@ -91,6 +99,7 @@ NameAppeal AppealOf(AppealBook& book, const std::vector<std::string>& characters
     std::vector<const CharFacts*> facts;
     for (const std::string& c : characters)
         facts.push_back(&book.Facts(c));
+    bool blemish = false;  // an unfit character or a negative sound
 
     for (std::size_t i = 0; i < facts.size(); ++i) {
         const CharFacts& f = *facts[i];
@@ -102,12 +111,14 @@ NameAppeal AppealOf(AppealBook& book, const std::vector<std::string>& characters
             AddNote(a.note, f.meaning);
         } else if (f.grade == 0) {
             points -= 30;
+            blemish = true;
             AddNote(a.note, characters[i] + "字不宜");
         } else if (f.grade < 0) {
             points -= 5;
         }
         if (const std::string w = book.NegativeWord(f.numbered); !w.empty()) {
             points -= 15;
+            blemish = true;
             AddNote(a.note, characters[i] + "音近“" + w + "”");
         }
     }
@@ -116,9 +127,15 @@ NameAppeal AppealOf(AppealBook& book, const std::vector<std::string>& characters
     for (std::size_t i = 0; i + 1 < facts.size(); ++i) {
         const CharFacts& x = *facts[i];
         const CharFacts& y = *facts[i + 1];
-        if (book.IsPart(characters[i] + characters[i + 1])) {
+        const std::string pair = characters[i] + characters[i + 1];
+        if (book.IsPart(pair)) {
             points += 10;
-            AddNote(a.note, characters[i] + characters[i + 1] + "成词");
+            a.together = 2;
+            AddNote(a.note, pair + "成词");
+        } else if (book.InVerse(pair)) {
+            points += 10;
+            a.together = std::max(a.together, 1);
+            AddNote(a.note, pair + "见于诗文");
         }
         if (x.tone == 0 || x.tone != y.tone)
             sameTone = false;
@@ -134,13 +151,25 @@ NameAppeal AppealOf(AppealBook& book, const std::vector<std::string>& characters
             continue;
         if (const std::string w = book.NegativeWord(x.numbered + " " + y.numbered); !w.empty()) {
             points -= 25;
+            blemish = true;
             AddNote(a.note, characters[i] + characters[i + 1] + "音近“" + w + "”");
+        }
+    }
+    for (std::size_t i = 0; i + 2 < characters.size(); ++i) {
+        for (std::size_t j = i + 2; j < characters.size(); ++j) {
+            if (characters[i] == characters[j]) {
+                points -= 10;
+                AddNote(a.note, characters[i] + "字重出");
+            }
         }
     }
     if (sameTone) {
         points -= 8;
         AddNote(a.note, "声调单一");
     }
+    // A pair that reads together does not lift a name with a blemish.
+    if (blemish)
+        a.together = 0;
     a.points = std::clamp(points, 0, 100);
     return a;
 }

@@ -7,7 +7,9 @@
 //   each character outside the rated common list     -5
 //   each unfit character (a fixed one can be)       -30
 //   each two neighbouring characters that form a
-//   name part of MZ (锦绣, 匠心)                    +10
+//   name part of MZ (锦绣, 匠心) or stand side by
+//   side in a line of classical verse (明月, 清风)   +10
+//   one character twice, not side by side (松满松)   -10
 //   every character in the same tone (2 or more)     -8
 //   two neighbouring characters with the same
 //   initial, or with the same final                  -6 each
@@ -49,6 +51,8 @@ class AppealBook {
 
     const CharFacts& Facts(const std::string& character);
     bool IsPart(const std::string& pair) const { return parts_.count(pair) != 0; }
+    // Whether the two characters stand side by side in a line of verse.
+    bool InVerse(const std::string& pair) const { return verse_.count(pair) != 0; }
     // The word a numbered sound ("si3", "shi1 bai4") calls up, or "".
     std::string NegativeWord(const std::string& sound) const;
 
@@ -57,11 +61,16 @@ class AppealBook {
     bool tables_ = true;
     std::unordered_map<std::string, CharFacts> facts_;
     std::unordered_set<std::string> parts_;
+    std::unordered_set<std::string> verse_;
     std::unordered_map<std::string, std::string> negative_;
 };
 
 struct NameAppeal {
     int points = 0;
+    // How well neighbours read together: 2 when two form a name part, 1 when
+    // two stand side by side in verse (and none forms a part), else 0; 0 as
+    // well for a name with an unfit character or a negative sound.
+    int together = 0;
     std::string pinyin;  // "huá ruì", syllables separated by one space
     std::string note;    // the meanings and what the sound rules found
 };

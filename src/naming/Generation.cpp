@@ -99,9 +99,9 @@ const GenerationStatement& ChooseGenerationStatement(int length, const FixedFiel
     throw std::logic_error("no generation statement for the filled fields");
 }
 
-std::vector<SqlParam> GenerationKeys(const GenerationStatement& statement,
-                                     const FixedFields& fixed) {
-    std::vector<SqlParam> keys;
+std::vector<SqlParam> GenerationKeys(const GenerationStatement& statement, const FixedFields& fixed,
+                                     const std::string& exclude, const std::string& prefer) {
+    std::vector<SqlParam> keys = {exclude, prefer};
     for (int i = 0; i < kFixedFields; ++i) {
         if ((statement.fixedMask & (1u << i)) != 0)
             keys.emplace_back(Trim(fixed[i]));

@@ -29,8 +29,10 @@ struct RankedCandidate {
     std::vector<std::string> characters;  // of the main name
     int score = 0;
     int appeal = 0;
+    int together = 0;  // 2 two neighbours form a name part, 1 a pair of verse
     std::string pinyin;
     std::string note;
+    bool preferred = false;  // holds a character the user prefers
     bool shown = false;
 };
 
@@ -43,6 +45,7 @@ struct GenerationState {
     long long AffixBh = 0;      // strokes of the trimmed suffix and prefix together
     std::string NameBeginFt;    // traditional form of the trimmed prefix
     std::string NameEndFt;      // traditional form of the trimmed suffix
+    std::string Preferred;      // the characters to prefer (偏好字), ranked first
     // The candidates of the open result, best first (one per name), ranked
     // when its first page is shown; cleared when a run opens a new result.
     std::vector<RankedCandidate> ranking;
@@ -78,10 +81,12 @@ std::optional<std::string> FixedCharacterMessage(int length, const FixedFields& 
 // is filled (the run stops with FixedCharacterMessage before that).
 const GenerationStatement& ChooseGenerationStatement(int length, const FixedFields& fixed);
 
-// The bound keys of a statement: the trimmed texts of the fixed fields, in
-// position order.
-std::vector<SqlParam> GenerationKeys(const GenerationStatement& statement,
-                                     const FixedFields& fixed);
+// The bound keys of a statement: the characters never to use and the
+// characters to prefer (each as typed, "" for none), then the trimmed texts of
+// the fixed fields, in position order.
+std::vector<SqlParam> GenerationKeys(const GenerationStatement& statement, const FixedFields& fixed,
+                                     const std::string& exclude = {},
+                                     const std::string& prefer = {});
 
 // The element filter of a run: the missing elements kept for the length (the
 // first two, three or four) and the conditions they add.

@@ -4,6 +4,7 @@
 
 #include "bazi/ChartSummary.h"
 #include "common/Text.h"
+#include "common/UserFiles.h"
 #include "data/Database.h"
 #include "naming/NameAnalysis.h"
 #include "naming/ResultsGrid.h"
@@ -11,6 +12,19 @@
 namespace quillora {
 
 const char* const NameLengthItems[3] = {"二字名", "三字名", "四字名"};
+
+std::string CharacterChoiceFile() {
+    return UserConfigFile("characters.conf");
+}
+
+std::string FormatCharacterChoice(const CharacterChoice& choice) {
+    return FormatSettings({{"exclude", choice.exclude}, {"prefer", choice.prefer}});
+}
+
+CharacterChoice ParseCharacterChoice(const std::string& text) {
+    Settings s = ParseSettings(text);
+    return {s["exclude"], s["prefer"]};
+}
 
 bool FindMissingWuhang(const BirthRecord& record, GenerationState& state) {
     const std::optional<FourPillarsChart> chart = BuildChartOf(record);
@@ -47,6 +61,8 @@ PreparedGeneration PrepareGeneration(const GenerationRequest& request, Generatio
         return out;
     }
 
+    state.Preferred = request.prefer;
+
     // Suffix and prefix: strokes and traditional forms.
     const std::string suffix = Trim(request.suffix);
     const std::string prefix = Trim(request.prefix);
@@ -70,7 +86,7 @@ PreparedGeneration PrepareGeneration(const GenerationRequest& request, Generatio
 
     // The statement, its keys and the element conditions.
     out.statement = &ChooseGenerationStatement(length, request.fixed);
-    out.keys = GenerationKeys(*out.statement, request.fixed);
+    out.keys = GenerationKeys(*out.statement, request.fixed, request.exclude, request.prefer);
     out.sql = WrapWithElementFilter(out.statement->sql, state.WuhangFilter);
     return out;
 }
@@ -124,7 +140,8 @@ std::string EmptyGridReason(const GenerationRequest& request, const GenerationSt
     return "本次抽取的字中没有同时合乎笔画格局" +
            (state.MissingWuhang.empty() ? std::string()
                                         : "和所缺五行（" + state.MissingWuhang + "）") +
-           "的组合，请再按“马上起名”或换固定字。";
+           "的组合，请再按“马上起名”或换固定字" +
+           (Trim(request.exclude).empty() ? std::string() : "，或少排除几个字") + "。";
 }
 
 }  // namespace quillora

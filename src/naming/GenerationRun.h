@@ -21,9 +21,23 @@ struct GenerationRequest {
     FixedFields fixed;    // the fixed characters by position, as typed
     std::string suffix;   // the industry suffix, as typed
     std::string prefix;   // the prefix, as typed
+    std::string exclude;  // characters never to use (排除字), as typed
+    std::string prefer;   // characters to prefer (偏好字), as typed
 
     int Length() const { return lengthIndex + kMinNameLength; }
 };
+
+// The characters the user never wants (排除字) and prefers (偏好字), kept
+// between sessions as settings lines in the user's settings folder, beside the
+// remembered legal person (a file of its own, so that forgetting the person
+// keeps them).
+struct CharacterChoice {
+    std::string exclude;
+    std::string prefer;
+};
+std::string CharacterChoiceFile();  // "" when there is no settings folder
+std::string FormatCharacterChoice(const CharacterChoice& choice);
+CharacterChoice ParseCharacterChoice(const std::string& text);
 
 // The items of the name length entry.
 extern const char* const NameLengthItems[3];
@@ -72,7 +86,8 @@ bool OpenGeneration(const PreparedGeneration& prepared, QueryObject& candidates,
 // fixed character the dictionary lacks, one outside 1..30 strokes (no stroke
 // pattern holds it), or lacking elements that the fixed characters leave to
 // fewer free positions than there are elements to supply; otherwise that no
-// drawn combination matched a stroke pattern and the lacking elements.
+// drawn combination matched a stroke pattern and the lacking elements (and,
+// with characters excluded, that fewer exclusions may help).
 std::string EmptyGridReason(const GenerationRequest& request, const GenerationState& state,
                             QueryObject& strokes);
 

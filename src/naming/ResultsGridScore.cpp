@@ -21,18 +21,28 @@ namespace {
 // A character may fill at most this many rows of one page.
 constexpr int kCharacterPerPage = 3;
 
-// The appeal tier of a candidate: 2 from 80 points (two favoured characters,
-// or one and a name word), 1 from 70 (one favoured character or a name
-// word), else 0. The tier comes before 总体评分 in the ranking: every kept
-// stroke pattern already scores well, and a name that reads as a brand
-// matters more than a point of numerology.
+// The appeal tier of a candidate: 3 from 90 points (two favoured characters
+// that read together as a name part or a pair of verse), 2 from 80 (two
+// favoured characters, or one and such a pair), 1 from 70 (one favoured
+// character or such a pair), else 0. The tier comes before 总体评分 in the
+// ranking: every kept stroke pattern already scores well, and a name that
+// reads as a brand matters more than a point of numerology.
 int AppealTier(int appeal) {
-    return appeal >= 80 ? 2 : appeal >= 70 ? 1 : 0;
+    return appeal >= 90 ? 3 : appeal >= 80 ? 2 : appeal >= 70 ? 1 : 0;
 }
 
-// Ranks the records of the result: by appeal tier, then 总体评分, then
-// appeal, then the result's (drawn) order; a name that occurs twice counts
-// once.
+// Whether a candidate holds a character the user prefers.
+bool HoldsPreferred(const RankedCandidate& c, const std::string& preferred) {
+    return std::any_of(c.characters.begin(), c.characters.end(), [&](const std::string& ch) {
+        return preferred.find(ch) != std::string::npos;
+    });
+}
+
+// Ranks the records of the result: the names holding a preferred character
+// first, then the names whose neighbours read together (a name part before a
+// pair of verse: a random pair of fine characters seldom reads as a name),
+// then by appeal tier, then 总体评分, then appeal, then the result's (drawn)
+// order; a name that occurs twice counts once.
 void RankCandidates(QueryObject& candidates, GenerationState& state) {
     AppealBook book(candidates.Connection());
     std::unordered_set<std::string> names;
@@ -50,12 +60,18 @@ void RankCandidates(QueryObject& candidates, GenerationState& state) {
         c.characters = SplitChars(zi);
         NameAppeal appeal = AppealOf(book, c.characters);
         c.appeal = appeal.points;
+        c.together = appeal.together;
         c.pinyin = std::move(appeal.pinyin);
         c.note = std::move(appeal.note);
+        c.preferred = HoldsPreferred(c, state.Preferred);
         state.ranking.push_back(std::move(c));
     }
     std::stable_sort(state.ranking.begin(), state.ranking.end(),
                      [](const RankedCandidate& a, const RankedCandidate& b) {
+                         if (a.preferred != b.preferred)
+                             return a.preferred;
+                         if (a.together != b.together)
+                             return a.together > b.together;
                          const int ta = AppealTier(a.appeal), tb = AppealTier(b.appeal);
                          if (ta != tb)
                              return ta > tb;
@@ -76,7 +92,8 @@ std::vector<std::string> Distinct(const std::vector<std::string>& characters) {
     return out;
 }
 
-// The next page: indexes into the ranking, best first, with variety.
+// The next page: indexes into the ranking, best first, with variety (a
+// preferred character may fill any number of rows).
 std::vector<std::size_t> NextPage(const GenerationState& state) {
     std::unordered_map<std::string, std::size_t> everywhere;
     std::size_t left = 0;
@@ -96,7 +113,8 @@ std::vector<std::size_t> NextPage(const GenerationState& state) {
             continue;
         const bool crowded =
             std::any_of(c.characters.begin(), c.characters.end(), [&](const std::string& ch) {
-                return everywhere[ch] < left && used[ch] >= kCharacterPerPage;
+                return everywhere[ch] < left && used[ch] >= kCharacterPerPage &&
+                       state.Preferred.find(ch) == std::string::npos;
             });
         if (crowded) {
             held.push_back(i);

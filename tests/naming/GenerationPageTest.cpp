@@ -375,6 +375,32 @@ TEST_F(GenerationPageTest, ShortlistIsKeptBetweenSessions) {
     EXPECT_TRUE(ParseKeptNames(ReadFileBytes(KeptShortlistFile())).empty());
 }
 
+// The characters never to use and to prefer: applied to the run, kept as
+// settings lines, shown again in the next session.
+TEST_F(GenerationPageTest, OwnCharactersAreAppliedAndKeptBetweenSessions) {
+    FillEntries();
+    page_->ExcludeChars->setText(QStringLiteral("佳'%"));
+    page_->PreferChars->setText(QStringLiteral("明"));
+    emit page_->PreferChars->editingFinished();
+    page_->RzBitBtn5->click();
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(Cell(0, 4).contains(QStringLiteral("明"))) << Cell(0, 4).toStdString();
+    for (int r = 0; r < 200; ++r)
+        EXPECT_FALSE(Cell(r, 4).contains(QStringLiteral("佳"))) << Cell(r, 4).toStdString();
+    const CharacterChoice kept = ParseCharacterChoice(ReadFileBytes(CharacterChoiceFile()));
+    EXPECT_EQ(kept.exclude, "佳'%");
+    EXPECT_EQ(kept.prefer, "明");
+
+    window_.reset();
+    window_ = std::make_unique<TFrmIndex>();
+    page_ = GenerationPageOf(window_->TabSheet1);
+    EXPECT_EQ(page_->ExcludeChars->text(), QStringLiteral("佳'%"));
+    EXPECT_EQ(page_->PreferChars->text(), QStringLiteral("明"));
+    page_->ExcludeChars->clear();
+    page_->PreferChars->clear();
+    emit page_->ExcludeChars->editingFinished();
+}
+
 // Tab leaves the grid; Enter on the page runs 马上起名 and leaves the
 // keyboard in the grid.
 TEST_F(GenerationPageTest, GridKeys) {

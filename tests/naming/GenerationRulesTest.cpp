@@ -65,11 +65,14 @@ TEST(GenerationRules, StatementChoiceForEveryCombination) {
                     EXPECT_FALSE(message.has_value());
                     const GenerationStatement& s = ChooseGenerationStatement(length, fixed);
                     EXPECT_EQ(s.label, expected);
-                    // The keys are the trimmed fixed characters in position order.
-                    const auto keys = GenerationKeys(s, fixed);
-                    ASSERT_EQ(keys.size(), readDigits.size());
-                    for (std::size_t k = 0; k < keys.size(); ++k) {
-                        EXPECT_EQ(std::get<std::string>(keys[k]), kChars[readDigits[k] - '1']);
+                    // The keys are the excluded and the preferred characters,
+                    // then the trimmed fixed characters in position order.
+                    const auto keys = GenerationKeys(s, fixed, "土", "金");
+                    ASSERT_EQ(keys.size(), readDigits.size() + 2);
+                    EXPECT_EQ(std::get<std::string>(keys[0]), "土");
+                    EXPECT_EQ(std::get<std::string>(keys[1]), "金");
+                    for (std::size_t k = 0; k < readDigits.size(); ++k) {
+                        EXPECT_EQ(std::get<std::string>(keys[k + 2]), kChars[readDigits[k] - '1']);
                     }
                 } else {
                     ASSERT_TRUE(message.has_value());
@@ -132,12 +135,14 @@ TEST(GenerationRules, StatementsKeepTheirSamplesJoinsAndLimits) {
         const GenerationStatement* s = FindGenerationStatement(shape.label);
         ASSERT_NE(s, nullptr);
         const std::string sql = s->sql;
-        EXPECT_EQ(count(sql, "?"), shape.fixedRows);
-        EXPECT_EQ(count(sql, "from CYZI order by rnd(ID) limit "), shape.samples);
+        // The user's characters are the first two keys; the fixed ones follow.
+        EXPECT_EQ(sql.rfind("with keys(exclude, prefer) as (select ?1, ?2)", 0), 0u);
+        EXPECT_EQ(count(sql, "= ?"), shape.fixedRows);
+        const std::string sample =
+            "from CYZI where instr(?1, zi) = 0 order by instr(?2, zi) > 0 desc, rnd(ID) limit ";
+        EXPECT_EQ(count(sql, sample), shape.samples);
         if (shape.samples > 0) {
-            EXPECT_EQ(count(sql, "from CYZI order by rnd(ID) limit " +
-                                     std::to_string(shape.sampleSize) + ")"),
-                      shape.samples);
+            EXPECT_EQ(count(sql, sample + std::to_string(shape.sampleSize) + ")"), shape.samples);
         }
         if (s->length == 4 && shape.fixedRows > 0) {
             EXPECT_EQ(count(sql, "from word where zi = ? limit 1)"), shape.fixedRows);
@@ -151,13 +156,14 @@ TEST(GenerationRules, StatementsKeepTheirSamplesJoinsAndLimits) {
             // The whole of CYZI: the table itself stands in the from-list.
             EXPECT_EQ(count(sql, "from CYZI "), 1);
             EXPECT_EQ(count(sql, "rnd("), 0);
+            EXPECT_EQ(count(sql, "instr(?1, "), 1);
         }
         EXPECT_EQ(count(sql, "gz "), 1);
         EXPECT_NE(sql.find("lx = " + std::to_string(s->length)), std::string::npos);
     }
     // The parts of four-character names come from two samples of 300 of MZ.
-    EXPECT_EQ(count(FindGenerationStatement("G4-1")->sql, "from MZ order by rnd(ID) limit 300)"),
-              2);
+    EXPECT_EQ(count(FindGenerationStatement("G4-1")->sql, "desc, rnd(ID) limit 300)"), 2);
+    EXPECT_EQ(count(FindGenerationStatement("G4-1")->sql, "instr(?1, substr(zi, "), 4);
 }
 
 TEST(GenerationRules, MissingElementsInTheirFixedOrder) {

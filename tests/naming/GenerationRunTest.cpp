@@ -3,6 +3,7 @@
 // every statement checked against the tables it came from.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <tuple>
@@ -356,6 +357,7 @@ TEST(GenerationRun, ChartsLackingAtMostTwoElementsFillAPageWithoutRepeats) {
             GenerationState state;
             PreparedGeneration p;
             p.statement = &s;
+            p.keys = GenerationKeys(s, {});
             p.sql = WrapWithElementFilter(s.sql, ElementFilter(lack, length).filter);
             OpenGeneration(p, adoComDS, state);
             ResultGrid grid;
@@ -368,13 +370,24 @@ TEST(GenerationRun, ChartsLackingAtMostTwoElementsFillAPageWithoutRepeats) {
                 for (int g = 1; g <= grid.ShownRows(); ++g) {
                     EXPECT_TRUE(names.insert(grid.Cell(g, kColMainName)).second)
                         << grid.Cell(g, kColMainName) << " on page " << page;
-                    // Best first: appeal tier (80, 70 points), then 总体评分.
+                    // Best first: neighbours that read together (a name part,
+                    // then a pair of verse, said in the note), appeal tier
+                    // (90, 80, 70 points), then 总体评分.
                     auto rank = [&](int row) {
                         const int appeal = std::stoi(grid.Cell(row, kColAppeal));
-                        return std::pair(appeal >= 80   ? 2
-                                         : appeal >= 70 ? 1
-                                                        : 0,
-                                         std::stoi(grid.Cell(row, kColScore)));
+                        const std::string note = grid.Cell(row, kColMeaning);
+                        auto has = [&](const char* what) {
+                            return note.find(what) != std::string::npos;
+                        };
+                        // A blemish (an unfit character, a negative sound)
+                        // cancels the pairs.
+                        const bool blemish = has("字不宜") || has("音近");
+                        return std::tuple(blemish           ? 0
+                                          : has("成词")     ? 2
+                                          : has("见于诗文") ? 1
+                                                            : 0,
+                                          std::clamp(appeal / 10 - 6, 0, 3),
+                                          std::stoi(grid.Cell(row, kColScore)));
                     };
                     if (g > 1) {
                         EXPECT_GE(rank(g - 1), rank(g)) << grid.Cell(g, kColMainName);
@@ -398,6 +411,54 @@ CliResult Generate(const std::vector<std::string>& options) {
 }
 
 }  // namespace
+
+// The user's own characters: an excluded one is never drawn (a quote or a %
+// in the box is only a character), a preferred one that fits the patterns is
+// on page one; both are kept as settings lines.
+TEST(GenerationRun, ExcludedCharactersNeverAppearAndPreferredOnesComeFirst) {
+    QueryObject strokes(DbConnectionString(kParvelloFile), kCharLookupTimeout);
+    QueryObject adoComDS(kGenerationTimeout);
+    auto run = [&](GenerationRequest r, int pages) {
+        SeedRandom(77);
+        GenerationState state;
+        const PreparedGeneration p = PrepareGeneration(r, state, strokes);
+        EXPECT_EQ(p.stop, GenerationStop::None);
+        OpenGeneration(p, adoComDS, state);
+        std::vector<std::string> names;
+        ResultGrid grid;
+        for (int page = 0; page < pages; ++page) {
+            ShowCandidates(adoComDS, state, "", "", grid);
+            for (int g = 1; g <= grid.ShownRows(); ++g)
+                names.push_back(grid.Cell(g, kColMainName));
+        }
+        return names;
+    };
+    for (int length = 2; length <= 4; ++length) {
+        SCOPED_TRACE(length);
+        GenerationRequest r = Request(false, length);
+        // Exclude every character of the first rows of a plain run.
+        std::string exclude = "'%_\"";
+        for (const std::string& name : run(r, 1)) {
+            if (exclude.size() < 60)
+                exclude += name;
+        }
+        r.exclude = exclude;
+        const std::vector<std::string> kept = run(r, 3);
+        EXPECT_GT(kept.size(), 200u);
+        for (const std::string& name : kept) {
+            for (const std::string& c : SplitChars(name))
+                EXPECT_EQ(exclude.find(c), std::string::npos) << name;
+        }
+        r.exclude = "'";
+        r.prefer = "锦";
+        const std::vector<std::string> page = run(r, 1);
+        ASSERT_FALSE(page.empty());
+        EXPECT_NE(page.front().find("锦"), std::string::npos) << page.front();
+    }
+    const CharacterChoice choice = ParseCharacterChoice(FormatCharacterChoice({"死'%", "锦\n华"}));
+    EXPECT_EQ(choice.exclude, "死'%");
+    EXPECT_EQ(choice.prefer, "锦 华");
+}
 
 TEST(GenerateCommand, PrintsTheGridRepeatablyWithASeed) {
     const CliResult a = Generate(Words("--length 3 --fixed1 九 --suffix 珠宝 --seed 42"));
@@ -459,6 +520,10 @@ TEST(GenerateCommand, ChecksAndFiles) {
     EXPECT_EQ(r.out, "");
     r = Generate(Words("--length 5"));
     EXPECT_EQ(r.status, 2);
+    r = Generate({"--length", "2", "--seed", "3", "--exclude", "佩'%", "--prefer", "明"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.find("佩"), std::string::npos);
+    EXPECT_NE(r.out.find("\t明"), std::string::npos);
     r = Generate(Words("--length 2 --format xlsx"));
     EXPECT_EQ(r.status, 2);
     const ScratchFolder folder;
@@ -485,4 +550,13 @@ TEST(GenerateCommand, ChecksAndFiles) {
         EXPECT_EQ(r.out, "") << options;
         EXPECT_NE(r.err.find(reason), std::string::npos) << options << ": " << r.err;
     }
+    // With 林 (木) fixed and every 火 character of the pool excluded, nothing is
+    // left: the message adds that fewer exclusions may help.
+    const std::string fire =
+        QueryFirstText(kParvelloFile, "select group_concat(zi, '') from CYZI where wuhang = '火'")
+            .value_or("");
+    ASSERT_FALSE(fire.empty());
+    r = Generate({"--length", "2", "--fixed1", "林", "--exclude", fire});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("，或少排除几个字。"), std::string::npos) << r.err;
 }

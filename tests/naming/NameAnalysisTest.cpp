@@ -11,8 +11,10 @@
 
 #include "bazi/BirthRecord.h"
 #include "common/DateValue.h"
+#include "common/Text.h"
 #include "data/Database.h"
 #include "data/QueryObject.h"
+#include "naming/Appeal.h"
 #include "naming/NameAnalysis.h"
 #include "naming/Numerology.h"
 #include "support/CliProcess.h"
@@ -350,6 +352,37 @@ NameGrades Grades(std::vector<int> strokes, long long affix, std::vector<std::st
 // 总体评分 = 50 + 45 q of the main strokes (q = 0.5 T + 0.3 P + 0.2 S, luck
 // 1 / 0.6 / 0) + 4, 3 or 2 for the full name's number; also for a pattern
 // the pattern table does not hold. The element fit stands beside it.
+// The appeal of a name from the real tables: grades, pairs that read
+// together, and the sound and repetition penalties.
+TEST(BrandNameScore, AppealRules) {
+    QueryObject strokes(DbConnectionString(kParvelloFile), kCharLookupTimeout);
+    AppealBook book(strokes.Connection());
+    struct Case {
+        const char* name;
+        int points;
+        int together;
+        const char* note;
+    };
+    const Case cases[] = {
+        // Two favoured characters forming a name part: 60 + 10 + 10 + 10.
+        {"锦绣", 90, 2, "文采雅致；锦绣成词"},
+        // A favoured and a plain character side by side in verse.
+        {"明月", 80, 1, "光明远大；明月见于诗文"},
+        // Three favoured, a verse pair, one character twice apart: -10.
+        {"松满松", 90, 1, "自然清雅；富贵兴旺；满松见于诗文；松字重出"},
+        // A verse pair that sounds like a word a name avoids lifts nothing.
+        {"和尚", 65, 0, "吉祥安康；经营通达；和尚见于诗文；和尚音近“和尚”"},
+        // Same final and tone throughout: -6 and -8.
+        {"一一", 56, 1, "一一见于诗文；韵母相同拗口；声调单一"},
+    };
+    for (const Case& c : cases) {
+        const NameAppeal a = AppealOf(book, SplitChars(c.name));
+        EXPECT_EQ(a.points, c.points) << c.name;
+        EXPECT_EQ(a.together, c.together) << c.name;
+        EXPECT_EQ(a.note, c.note) << c.name;
+    }
+}
+
 TEST(BrandNameScore, HandWorkedNames) {
     struct Case {
         NameGrades grades;

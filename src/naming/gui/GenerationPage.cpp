@@ -186,6 +186,24 @@ void GenerationPage::CreateInputs(QWidget* panel, QGridLayout* rows) {
     rows->addWidget(MakeCaption(panel, QStringLiteral("品牌商标后缀"), kCaptionWidth), 2, 0);
     rows->addLayout(suffixRow, 2, 1);
 
+    // Row 4: the user's own characters, kept between sessions.
+    auto* charsRow = new QHBoxLayout;
+    charsRow->setSpacing(8);
+    ExcludeChars = MakeByteLimitedEdit(panel, QStringLiteral("ExcludeChars"), 90, 150);
+    PreferChars = MakeByteLimitedEdit(panel, QStringLiteral("PreferChars"), 90, 150);
+    charsRow->addWidget(ExcludeChars);
+    charsRow->addWidget(MakeHint(panel, QStringLiteral("偏好字")));
+    charsRow->addWidget(PreferChars);
+    charsRow->addWidget(MakeHint(panel, QStringLiteral("排除字不出现，偏好字排在前面")));
+    charsRow->addStretch(1);
+    rows->addWidget(MakeCaption(panel, QStringLiteral("排除字"), kCaptionWidth), 3, 0);
+    rows->addLayout(charsRow, 3, 1);
+    LoadCharacterChoice();
+    for (QLineEdit* e : {ExcludeChars, PreferChars}) {
+        connect(e, &QLineEdit::editingFinished, this,
+                CommandSlot(this, &GenerationPage::KeepCharacterChoice));
+    }
+
     // The prefix belongs to every brand name but stands outside the visible
     // area: nothing on the page fills it.
     NameBegin = MakeByteLimitedEdit(panel, QStringLiteral("NameBegin"), 100, 102);
@@ -334,6 +352,8 @@ GenerationRequest GenerationPage::Request() const {
     r.fixed = {S(Namezhi1->text()), S(Namezhi2->text()), S(Namezhi3->text()), S(Namezhi4->text())};
     r.suffix = S(NameEnd->text());
     r.prefix = S(NameBegin->text());
+    r.exclude = S(ExcludeChars->text());
+    r.prefer = S(PreferChars->text());
     return r;
 }
 
@@ -472,6 +492,26 @@ void GenerationPage::LoadKeptShortlist() {
     if (const std::optional<std::string> text = ReadWholeFile(path)) {
         kept_ = ParseKeptNames(*text);
         MemoDaixuan->setPlainText(Q(KeptNamesMemo(kept_)));
+    }
+}
+
+void GenerationPage::LoadCharacterChoice() {
+    if (const std::optional<std::string> text = ReadWholeFile(CharacterChoiceFile())) {
+        const CharacterChoice choice = ParseCharacterChoice(*text);
+        ExcludeChars->setText(Q(choice.exclude));
+        PreferChars->setText(Q(choice.prefer));
+    }
+}
+
+void GenerationPage::KeepCharacterChoice() {
+    const std::string path = CharacterChoiceFile();
+    if (path.empty())
+        return;
+    try {
+        WriteUserFile(path,
+                      FormatCharacterChoice({S(ExcludeChars->text()), S(PreferChars->text())}));
+    } catch (const FileWriteError& e) {
+        ShowInfo(QStringLiteral("排除字和偏好字无法保留到下次：") + QString::fromUtf8(e.what()));
     }
 }
 

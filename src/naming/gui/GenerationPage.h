@@ -52,9 +52,11 @@ class GenerationPage : public QObject {
     QLineEdit* Namezhi2 = nullptr;
     QLineEdit* Namezhi3 = nullptr;
     QLineEdit* Namezhi4 = nullptr;
-    QComboBox* CBZS = nullptr;       // 二字名 / 三字名 / 四字名
-    QLineEdit* NameEnd = nullptr;    // suffix
-    QLineEdit* NameBegin = nullptr;  // prefix, outside the visible area
+    QComboBox* CBZS = nullptr;          // 二字名 / 三字名 / 四字名
+    QLineEdit* NameEnd = nullptr;       // suffix
+    QLineEdit* NameBegin = nullptr;     // prefix, outside the visible area
+    QLineEdit* ExcludeChars = nullptr;  // 排除字: characters never drawn
+    QLineEdit* PreferChars = nullptr;   // 偏好字: characters drawn and ranked first
 
     QPushButton* RzBitBtn5 = nullptr;  // 马上起名
     QPushButton* RzBitBtn2 = nullptr;  // 继续显示
@@ -124,7 +126,9 @@ class GenerationPage : public QObject {
     // The kept shortlist: read into the memo when the page is built, written
     // whole to the user's data folder whenever the memo changes.
     void LoadKeptShortlist();
+    void LoadCharacterChoice();
     void KeepShortlist();
+    void KeepCharacterChoice();
 
     TFrmIndex& window_;
     GenerationState state_;
