@@ -138,6 +138,14 @@ TEST_F(GenerationPageTest, ControlsStartAsDesigned) {
 }
 
 TEST_F(GenerationPageTest, ARunFillsTheGridAndContinueRedraws) {
+    // A birth date nobody entered is asked for before any name is drawn.
+    page_->group->Xing->setText(QStringLiteral("张三"));
+    page_->RzBitBtn5->click();
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].text, QString::fromUtf8(kBirthDateNotGiven));
+    EXPECT_TRUE(Cell(0, 4).isEmpty());
+    Messages().clear();
+
     FillEntries();
     page_->Namezhi3->setText(QStringLiteral("通"));  // disabled, ignored by a two-character run
     page_->RzBitBtn5->click();

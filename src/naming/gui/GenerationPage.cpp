@@ -371,6 +371,10 @@ void GenerationPage::RzBitBtn5Click() {
         group->FocusOn(prepared.issue.focus);
         return;
     }
+    // The lists start at 1980-01-01: names chosen for a date nobody entered
+    // would look like advice. Asked once the name has passed its checks.
+    if (!group->CheckDateGiven())
+        return;
     if (prepared.stop == GenerationStop::FixedCharacters) {
         ShowInfoCaption(QString::fromUtf8(kNoticeCaption), Q(prepared.notice));
         return;
