@@ -86,13 +86,13 @@ class GenerationPageTest : public ::testing::Test {
 TEST_F(GenerationPageTest, ControlsStartAsDesigned) {
     QTableWidget* grid = page_->RzStringGrid1;
     EXPECT_EQ(window_->TabSheet1->findChild<QTableWidget*>(QStringLiteral("RzStringGrid1")), grid);
-    EXPECT_EQ(grid->columnCount(), 12);
+    EXPECT_EQ(grid->columnCount(), 14);
     EXPECT_EQ(grid->rowCount(), 200);  // + the header row
-    const char* headers[] = {"编号",     "品牌商标名称", "繁体字",   "总体笔画",
-                             "主体名称", "主体五行",     "主体笔画", "后缀笔画",
-                             "总体评分", "拼音",         "雅名分",   "寓意说明"};
-    const int widths[] = {43, 183, 194, 57, 57, 58, 55, 56, 62, 130, 50, 260};
-    for (int c = 0; c < 12; ++c) {
+    const char* headers[] = {"编号",     "品牌商标名称", "繁体字",   "总体笔画", "主体名称",
+                             "主体五行", "主体笔画",     "后缀笔画", "总体评分", "拼音",
+                             "雅名分",   "寓意说明",     "出处",     "注册提示"};
+    const int widths[] = {43, 183, 194, 57, 57, 58, 55, 56, 62, 130, 50, 260, 360, 220};
+    for (int c = 0; c < 14; ++c) {
         EXPECT_EQ(grid->horizontalHeaderItem(c)->text(), QString::fromUtf8(headers[c]));
         EXPECT_EQ(grid->columnWidth(c), widths[c]);
     }

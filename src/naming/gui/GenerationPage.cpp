@@ -40,7 +40,8 @@ namespace {
 
 // The grid as the page draws it: the pixel width of each column and the
 // height of every row.
-constexpr int kColumnWidths[kGridColumns] = {43, 183, 194, 57, 57, 58, 55, 56, 62, 130, 50, 260};
+constexpr int kColumnWidths[kGridColumns] = {43, 183, 194, 57, 57,  58,  55,
+                                             56, 62,  130, 50, 260, 360, 220};
 constexpr int kRowHeight = 18;
 // The width of the captions at the left of the input rows.
 constexpr int kCaptionWidth = 84;
