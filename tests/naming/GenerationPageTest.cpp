@@ -390,7 +390,7 @@ TEST_F(GenerationPageTest, GridKeys) {
     EXPECT_EQ(QApplication::focusWidget(), page_->RzStringGrid1);
 }
 
-TEST_F(GenerationPageTest, WebSearchAndExports) {
+TEST_F(GenerationPageTest, WebSearchTrademarkSearchAndExports) {
     FillEntries();
     page_->RzBitBtn5->click();
     page_->RzStringGrid1->setCurrentCell(0, 0);
@@ -399,6 +399,10 @@ TEST_F(GenerationPageTest, WebSearchAndExports) {
     page_->N4->trigger();
     const std::string gbk = Utf8ToGbk(Cell(0, 1).toStdString());
     EXPECT_EQ(opened.toEncoded().toStdString(), "https://www.baidu.com/s?wd=" + PercentEncode(gbk));
+    // 商标查询 opens the trademark office's search with the row's mark to paste.
+    page_->N10->trigger();
+    EXPECT_EQ(opened, QUrl(QStringLiteral("https://sbj.cnipa.gov.cn/sbj/sbcx/")));
+    EXPECT_EQ(QApplication::clipboard()->text(), Cell(0, kColMainName));
 
     SetSaveFileChooser([&](QWidget*, const QString&, const QString& p, const QString&) {
         return QString::fromStdString((dir_ / "rows").string()) +
