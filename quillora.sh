@@ -12,9 +12,9 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # What the program needs to build and run.
-PROGRAM_PACKAGES=(build-essential cmake pkg-config libsqlite3-dev qt6-base-dev libgl-dev
-                  liberfa-dev libxlsxwriter-dev zlib1g-dev fonts-noto-cjk
-                  qt6-translations-l10n)
+PROGRAM_PACKAGES=(build-essential cmake ninja-build ccache pkg-config libsqlite3-dev
+                  qt6-base-dev libgl-dev liberfa-dev libxlsxwriter-dev zlib1g-dev
+                  fonts-noto-cjk qt6-translations-l10n)
 # What the tests and the benchmarks need besides.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev unzip git sqlite3 xvfb xauth
                poppler-utils)
@@ -37,15 +37,30 @@ install_packages() {
 BUILD_DIR=${BUILD_DIR:-build}
 JOBS=$(nproc 2>/dev/null || echo 2)
 
+# Compiler output is kept by ccache when it is installed, keyed on paths
+# relative to this folder, so a rebuild or a second clone of the project
+# compiles only what changed.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
+
 # configure [always]: writes the build folder when it has none (or when asked
 # to, so that packages installed since are found), with the sanitizers when
-# SANITIZE=1.
+# SANITIZE=1. A new folder is written for Ninja, which finds that nothing
+# needs building in a fraction of a second; a folder made earlier keeps its
+# generator. Debug information is line tables only (-g1): enough for a stack
+# trace with file and line, and a quarter less compile time than -g.
 configure() {
   local extra=()
   [ "${SANITIZE:-0}" = 1 ] && extra+=(-DQUILLORA_SANITIZE=ON)
-  if [ ! -f "$BUILD_DIR/CMakeCache.txt" ] || [ ${#extra[@]} -gt 0 ] || [ "${1:-}" = always ]; then
-    cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${extra[@]}"
+  if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
+    extra+=(-G Ninja)
+  elif [ ${#extra[@]} -eq 0 ] && [ "${1:-}" != always ]; then
+    return 0
   fi
+  if command -v ccache >/dev/null; then
+    extra+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+  fi
+  cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -g1 -DNDEBUG" "${extra[@]}"
 }
 
 # The program alone: the desktop program, the command line and the databases.

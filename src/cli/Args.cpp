@@ -28,6 +28,17 @@ std::string Choices(const std::vector<std::string>& values) {
     return out;
 }
 
+// C0 and C1 control characters (the text is valid UTF-8).
+bool HasControlCharacter(std::string_view text) {
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const char32_t cp = NextCodePoint(text, pos);
+        if (cp < 0x20 || (cp >= 0x7F && cp <= 0x9F))
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 Args ParseArgs(int argc, char** argv, const CommandLine& line) {
@@ -69,6 +80,18 @@ Args ParseArgs(int argc, char** argv, const CommandLine& line) {
                 throw InputError{"the argument " + Quoted(a) + " is not valid UTF-8"};
             args.positional.push_back(a);
         }
+    }
+    // A name, a date or a number never holds a control character; one copied
+    // into a report would reach the terminal raw. Checked once the line's
+    // form is known to be right, so a stray or unknown option is named first.
+    for (const auto& [name, value] : args.options) {
+        if (!Contains(line.fileOptions, name) && HasControlCharacter(value))
+            throw InputError{"the value of --" + name +
+                             " holds a control character: " + Quoted(value)};
+    }
+    for (const std::string& a : args.positional) {
+        if (HasControlCharacter(a))
+            throw InputError{"the argument " + Quoted(a) + " holds a control character"};
     }
     return args;
 }

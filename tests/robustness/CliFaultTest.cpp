@@ -157,8 +157,11 @@ TEST(CliFaults, InputACommandCannotAnswerIsRefusedNamingWhatIsWrong) {
         {WithBirth({"bazi", "--surname", "张", "--given", "\xfe"}, {}),
          "--given is not valid UTF-8"},
         {{"lunar", "2020\xff-01-01"}, "'2020\\xff-01-01' is not valid UTF-8"},
-        {{"lunar", "\x1b[31m2020-01-01\x1b[0m"}, "'\\x1b[31m2020-01-01\\x1b[0m' is not a date"},
-        {{"month", "2021-02\r"}, "'2021-02\\x0d' is not a month"},
+        {{"lunar", "\x1b[31m2020-01-01\x1b[0m"},
+         "'\\x1b[31m2020-01-01\\x1b[0m' holds a control character"},
+        {{"month", "2021-02\r"}, "'2021-02\\x0d' holds a control character"},
+        {WithBirth({"analyse", "--name", "张三"}, {"--main", "\x1b[31m红"}),
+         "--main holds a control character: '\\x1b[31m红'"},
         {{"almanac", "--year\x07", "2021"}, "'--year\\x07'"},
         // Lunar dates that do not exist, and the years the table covers.
         {solar("2020", "13", "1"), "the lunar month must lie between 1 and 12"},
