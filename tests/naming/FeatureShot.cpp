@@ -1,7 +1,9 @@
-// Draws the batch analysis window and the window 择吉日 offscreen (or on a
-// display) and saves them as pictures, for the documentation:
+// Draws the batch analysis window, the window 择吉日 and the results grid's
+// 出处 and 注册提示 offscreen (or on a display) and saves them as pictures,
+// for the documentation:
 //   quillora-feature-shot batch OUT.png LIST
 //   quillora-feature-shot auspicious OUT.png YYYY-MM-DD YYYY-MM-DD
+//   quillora-feature-shot grid OUT.png
 // The legal person is born 1985-06-15 at 12:00. For a batch it prints how
 // long the window took for the list, the longest time the window did not
 // answer (one turn of its event loop) and the time of the core alone, and
@@ -11,16 +13,21 @@
 #include <QDate>
 #include <QDateEdit>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 
 #include "almanac/gui/AuspiciousWindow.h"
+#include "app/BirthInputGroup.h"
+#include "app/UntIndex.h"
 #include "data/Database.h"
 #include "naming/gui/BatchWindow.h"
+#include "naming/gui/GenerationPage.h"
 
 using namespace quillora;
 using namespace quillora::gui;
@@ -89,6 +96,28 @@ int Auspicious(const char* out, const char* from, const char* to) {
     return w.grab().save(QString::fromLocal8Bit(out)) ? 0 : 1;
 }
 
+// The main window after a run of two-character names with the suffix 珠宝,
+// the grid scrolled to 出处 and 注册提示, the names with warnings first, then
+// those with a source.
+int Grid(const char* out) {
+    SeedRandom(3);
+    TFrmIndex window;
+    window.show();
+    QApplication::processEvents();
+    GenerationPage* page = GenerationPageOf(window.TabSheet1);
+    page->group->SetEntries(Person());
+    page->NameEnd->setText(QStringLiteral("珠宝"));
+    page->RzBitBtn5Click();
+    // Rows with warnings first, then those with a source (sorts are stable).
+    for (const int column : {kColVerse, kColVerse, kColWarnings, kColWarnings})
+        page->SortByColumn(column);
+    page->RzStringGrid1->setCurrentCell(1, kColMainName);
+    page->RzStringGrid1->horizontalScrollBar()->setValue(
+        page->RzStringGrid1->horizontalScrollBar()->maximum());
+    QApplication::processEvents();
+    return window.grab().save(QString::fromLocal8Bit(out)) ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -98,8 +127,11 @@ int main(int argc, char** argv) {
         return Batch(argv[2], argv[3]);
     if (what == QStringLiteral("auspicious") && argc == 5)
         return Auspicious(argv[2], argv[3], argv[4]);
+    if (what == QStringLiteral("grid") && argc == 3)
+        return Grid(argv[2]);
     std::fprintf(stderr,
                  "usage: quillora-feature-shot batch OUT.png LIST\n"
-                 "       quillora-feature-shot auspicious OUT.png YYYY-MM-DD YYYY-MM-DD\n");
+                 "       quillora-feature-shot auspicious OUT.png YYYY-MM-DD YYYY-MM-DD\n"
+                 "       quillora-feature-shot grid OUT.png\n");
     return 2;
 }

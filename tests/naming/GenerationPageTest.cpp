@@ -133,7 +133,7 @@ TEST_F(GenerationPageTest, ControlsStartAsDesigned) {
     EXPECT_EQ(
         entries.join(QLatin1Char('|')),
         QStringLiteral("查看详细分析|-|添加到已选名字|查看已选名字|保存已选名字|清空已选名字|-|"
-                       "百度查看是否有重名|-|EXCEL方式导出|文本方式导出"));
+                       "百度查看是否有重名|商标查询|-|EXCEL方式导出|文本方式导出"));
 }
 
 TEST_F(GenerationPageTest, ARunFillsTheGridAndContinueRedraws) {

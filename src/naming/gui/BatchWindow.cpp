@@ -59,7 +59,7 @@ QString ChooseOpenFile(QWidget* parent, const QString& title, const QString& fil
 }
 
 // The pixel widths of the table's columns, in BatchColumn order.
-const std::vector<int> kColumnWidths = {40, 120, 60, 64, 64, 58, 64, 90, 46, 240, 180, 110};
+const std::vector<int> kColumnWidths = {40, 120, 60, 76, 76, 58, 64, 100, 46, 240, 180, 110};
 
 }  // namespace
 
