@@ -43,9 +43,15 @@ QComboBox* MakeCombo(QWidget* parent, const QString& name, bool editable, int ro
     return box;
 }
 
-void AddNumbers(QComboBox* box, int from, int to) {
+// A box of numbers: what is typed is the value, never completed from the
+// list ("201" stays 201, not 2010).
+QComboBox* MakeNumberBox(QWidget* parent, const QString& name, int rows, int width, int from,
+                         int to) {
+    QComboBox* box = MakeCombo(parent, name, true, rows, width);
+    box->setCompleter(nullptr);
     for (int i = from; i <= to; ++i)
         box->addItem(QString::number(i));
+    return box;
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* text) {
@@ -116,13 +122,11 @@ BirthInputGroup::BirthInputGroup(const Options& options, QWidget* parent)
         ComDate->addItem(QString::fromUtf8(item));
     row->addWidget(ComDate);
 
-    SYear = MakeCombo(host, QStringLiteral("SYear") + s, true, 30, w(62, 54));
-    AddNumbers(SYear, 1900, 2019);
+    SYear = MakeNumberBox(host, QStringLiteral("SYear") + s, 30, w(62, 54), 1900, 2019);
     row->addWidget(SYear);
     row->addWidget(MakeLabel(host, "年"));
 
-    SMonth = MakeCombo(host, QStringLiteral("SMonth") + s, true, 12, w(46, 40));
-    AddNumbers(SMonth, 1, 12);
+    SMonth = MakeNumberBox(host, QStringLiteral("SMonth") + s, 12, w(46, 40), 1, 12);
     row->addWidget(SMonth);
     row->addWidget(MakeLabel(host, "月"));
     // "闰" after "月": the month is the year's leap month of that number.
@@ -131,8 +135,7 @@ BirthInputGroup::BirthInputGroup(const Options& options, QWidget* parent)
     ChkLeap->setToolTip(QString::fromUtf8("闰月：农历该年闰这个月时可选"));
     row->addWidget(ChkLeap);
 
-    Sday = MakeCombo(host, QStringLiteral("Sday") + s, true, 31, w(46, 40));
-    AddNumbers(Sday, 1, 31);
+    Sday = MakeNumberBox(host, QStringLiteral("Sday") + s, 31, w(46, 40), 1, 31);
     row->addWidget(Sday);
     row->addWidget(MakeLabel(host, "日"));
 
@@ -142,8 +145,7 @@ BirthInputGroup::BirthInputGroup(const Options& options, QWidget* parent)
     row->addWidget(Shour);
     row->addWidget(MakeLabel(host, "时"));
 
-    CBFen = MakeCombo(host, QStringLiteral("CBFen") + s, true, 30, w(46, 40));
-    AddNumbers(CBFen, 0, 59);
+    CBFen = MakeNumberBox(host, QStringLiteral("CBFen") + s, 30, w(46, 40), 0, 59);
     row->addWidget(CBFen);
     row->addWidget(MakeLabel(host, "分"));
     row->addStretch(1);
@@ -180,6 +182,7 @@ void BirthInputGroup::Reset() {
     CBFen->setCurrentIndex(0);   // 0
     ChkLeap->setChecked(false);
     UpdateLeap();
+    dateGiven_ = false;
     filling_ = false;
 }
 
@@ -212,8 +215,9 @@ void BirthInputGroup::FocusOn(BirthField field) {
         entry->setFocus();
 }
 
-void BirthInputGroup::SetEntries(const BirthEntries& person) {
+void BirthInputGroup::SetEntries(const BirthEntries& person, bool dateGiven) {
     filling_ = true;
+    dateGiven_ = dateGiven;
     const QString name = QString::fromStdString(person.name);
     const QString given = QString::fromStdString(person.givenName);
     if (NameB == nullptr) {
@@ -249,17 +253,36 @@ void BirthInputGroup::SetEntries(const BirthEntries& person) {
     filling_ = false;
 }
 
+bool BirthInputGroup::CheckDateGiven() {
+    if (dateGiven_)
+        return true;
+    ShowInfo(QString::fromUtf8(kBirthDateNotGiven));
+    FocusOn(BirthField::Year);
+    return false;
+}
+
 void BirthInputGroup::ConnectEdits() {
     const auto edited = [this] {
         if (!filling_)
             emit Edited();
     };
+    const auto dateEdited = [this] {
+        if (filling_)
+            return;
+        dateGiven_ = true;
+        emit Edited();
+    };
     for (QLineEdit* edit : {Xing, NameB}) {
         if (edit != nullptr)
             connect(edit, &QLineEdit::textEdited, this, edited);
     }
-    for (QComboBox* box : {CBsex, ComDate, SYear, SMonth, Sday, Shour, CBFen})
+    for (QComboBox* box : {CBsex, ComDate, Shour, CBFen})
         connect(box, &QComboBox::currentTextChanged, this, edited);
+    // Choosing the item already shown changes no text but enters the date.
+    for (QComboBox* box : {SYear, SMonth, Sday}) {
+        connect(box, &QComboBox::currentTextChanged, this, dateEdited);
+        connect(box, &QComboBox::activated, this, dateEdited);
+    }
     connect(ChkLeap, &QCheckBox::toggled, this, edited);
 }
 

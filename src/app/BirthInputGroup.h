@@ -61,14 +61,26 @@ class BirthInputGroup : public QWidget {
     // Moves the focus to the entry a failed check names.
     void FocusOn(BirthField field);
 
-    // Every entry back to its initial value (emits no Edited).
+    // Every entry back to its initial value, the date no longer entered
+    // (emits no Edited).
     void Reset();
 
     // Fills the entries from another page's person: a name split into
     // surname and given name joins on a page with one name entry; on a page
     // with two, a name without its given name splits after its first
-    // character. Emits no Edited.
-    void SetEntries(const BirthEntries& person);
+    // character. dateGiven says whether that person's birth date was
+    // entered. Emits no Edited.
+    void SetEntries(const BirthEntries& person, bool dateGiven = true);
+
+    // True once the birth date holds what the user entered: the year, month
+    // or day typed or chosen (even the item already shown), here or on
+    // another page, or the remembered person's date. The initial 1980-01-01
+    // is only a starting point of the lists.
+    bool DateGiven() const { return dateGiven_; }
+
+    // Before a chart of this group: when the birth date was never entered,
+    // asks for it (a message, the focus on the year) and returns false.
+    bool CheckDateGiven();
 
     // Byte limit of each name edit.
     static constexpr int kNameBytes = 20;
@@ -84,7 +96,11 @@ class BirthInputGroup : public QWidget {
     void UpdateLeap();
 
     Options options_;
-    bool filling_ = false;  // SetEntries is writing the entries
+    bool filling_ = false;    // SetEntries is writing the entries
+    bool dateGiven_ = false;  // see DateGiven
 };
+
+// The message of CheckDateGiven.
+inline const char* const kBirthDateNotGiven = "请先选择或输入法人的出生年、月、日!";
 
 }  // namespace quillora::gui

@@ -14,13 +14,13 @@ namespace quillora::gui {
 
 namespace {
 
-void Remember(const BirthEntries& person) {
+void Remember(const BirthEntries& person, bool dateGiven) {
     static bool reported = false;  // a failed write is said once
     const std::string path = RememberedPersonFile();
     if (path.empty())
         return;
     try {
-        WriteUserFile(path, FormatPerson(person));
+        WriteUserFile(path, FormatPerson(person, dateGiven));
         reported = false;
     } catch (const FileWriteError& e) {
         if (!reported)
@@ -36,7 +36,7 @@ void LinkLegalPerson(QWidget* window) {
     if (const std::optional<std::string> text = ReadWholeFile(RememberedPersonFile())) {
         if (const std::optional<BirthEntries> person = ParsePerson(*text)) {
             for (BirthInputGroup* group : groups)
-                group->SetEntries(*person);
+                group->SetEntries(*person, PersonDateGiven(*text));
         }
     }
     for (BirthInputGroup* source : groups) {
@@ -44,9 +44,9 @@ void LinkLegalPerson(QWidget* window) {
             const BirthEntries person = source->Entries();
             for (BirthInputGroup* other : groups) {
                 if (other != source)
-                    other->SetEntries(person);
+                    other->SetEntries(person, source->DateGiven());
             }
-            Remember(person);
+            Remember(person, source->DateGiven());
         });
     }
 }

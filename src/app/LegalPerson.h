@@ -1,7 +1,8 @@
 // One legal person for the whole main window: an edit in the birth input
-// group of any page (generation, analysis, Four Pillars) fills the others
-// and is remembered in the user's settings folder; when the window is built
-// the remembered person fills every group.
+// group of any page (generation, analysis, Four Pillars) fills the others,
+// with whether the birth date was entered, and is remembered in the user's
+// settings folder; when the window is built the remembered person fills
+// every group.
 #pragma once
 
 class QWidget;

@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QStandardPaths>
 
 #include "app/ReportPrint.h"
@@ -104,8 +105,7 @@ QString SaveMemoText(QWidget* parent, const QString& text, const QString& propos
                               QString::fromUtf8(kTextFileFilter));
     if (path.isEmpty())
         return QString();
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".txt");
+    path = QString::fromStdString(WithDefaultExtension(path.toStdString(), ".txt"));
     if (!WriteMemoFile(path, text))
         return QString();
     NoteSavedFile(parent, path);
@@ -114,6 +114,13 @@ QString SaveMemoText(QWidget* parent, const QString& text, const QString& propos
 
 bool PrintMemoText(QWidget* parent, const QString& title, const QString& text, const QFont& font) {
     QPrinter printer(QPrinter::HighResolution);
+    // Without a printer the dialog can only print to a PDF file: it proposes
+    // one named after the report where files are saved, not the home folder.
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        const QString name = SafeFileProposal(title);
+        printer.setOutputFileName(SaveDialogStartPath(
+            (name.isEmpty() ? QStringLiteral("报告") : name) + QStringLiteral(".pdf")));
+    }
     if (!RunPrintDialog(printer, parent))
         return false;
     if (PrintReportPages(printer, title, text, font) == 0) {
@@ -121,6 +128,9 @@ bool PrintMemoText(QWidget* parent, const QString& title, const QString& text, c
             QStringLiteral("无法打印：打印机或文件“%1”不能打开。").arg(printer.outputFileName()));
         return false;
     }
+    // Printed to a file: say where it went, as a save does.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        NoteSavedFile(parent, printer.outputFileName());
     return true;
 }
 

@@ -47,7 +47,8 @@ inline const char* const kTextFileFilter = "文本文件 (*.txt)";
 QString SafeFileProposal(const QString& proposal);
 
 // Asks for a file name (proposal given) and writes the text there as GBK with
-// CRLF line ends. ".txt" is added when the chosen name has no extension.
+// CRLF line ends. ".txt" is added when the chosen name has no extension
+// (WithDefaultExtension).
 // Returns the path written, or "" when the user cancelled or the file could
 // not be written (a message then names the file and the cause).
 QString SaveMemoText(QWidget* parent, const QString& text, const QString& proposal);

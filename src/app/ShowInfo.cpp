@@ -2,8 +2,11 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QLabel>
 #include <QMessageBox>
+#include <QTimer>
 #include <QToolTip>
+#include <algorithm>
 
 namespace quillora::gui {
 
@@ -82,10 +85,32 @@ void ShowNotice(QWidget* anchor, const QString& text) {
         Notices()(text);
         return;
     }
-    const QPoint at = anchor != nullptr
-                          ? anchor->mapToGlobal(QPoint(anchor->width() / 3, anchor->height() / 3))
-                          : QCursor::pos();
-    QToolTip::showText(at, text, anchor, QRect(), 5000);
+    QWidget* window = anchor != nullptr ? anchor->window() : QApplication::activeWindow();
+    if (window == nullptr) {
+        QToolTip::showText(QCursor::pos(), text);
+        return;
+    }
+    // A label of the window itself, not a tool tip: a tip vanishes as soon
+    // as a menu or a dialog closes and gives the focus back, before it can
+    // be read.
+    delete window->findChild<QLabel*>(QString::fromLatin1(kNoticeName), Qt::FindDirectChildrenOnly);
+    auto* tip = new QLabel(text, window);
+    tip->setObjectName(QString::fromLatin1(kNoticeName));
+    tip->setAttribute(Qt::WA_TransparentForMouseEvents);
+    tip->setStyleSheet(
+        QStringLiteral("QLabel { background: #fff8dc; color: #5a1414; border: 1px solid #b88a5a; "
+                       "border-radius: 3px; padding: 4px 8px; }"));
+    tip->setMaximumWidth(window->width() - 16);
+    tip->setWordWrap(tip->sizeHint().width() > window->width() - 16);
+    tip->adjustSize();
+    const QPoint wanted =
+        anchor != nullptr ? anchor->mapTo(window, QPoint(anchor->width() / 3, anchor->height() / 3))
+                          : QPoint(8, 8);
+    tip->move(std::clamp(wanted.x(), 8, std::max(8, window->width() - tip->width() - 8)),
+              std::clamp(wanted.y(), 8, std::max(8, window->height() - tip->height() - 8)));
+    tip->show();
+    tip->raise();
+    QTimer::singleShot(kNoticeMilliseconds, tip, &QObject::deleteLater);
 }
 
 void ReportError(const QString& text) {

@@ -36,8 +36,11 @@ void SetQuestionSink(QuestionSink sink);  // empty restores the question box
 bool AskQuestion(const QString& text);
 
 // A short confirmation that needs no answer (a name added, where a file
-// went): a tip beside the anchor for a few seconds. Through its own
-// replaceable sink.
+// went): a label over the anchor's window beside the anchor, for a few
+// seconds, whatever takes the focus meanwhile (object name kNoticeName).
+// Through its own replaceable sink.
+inline const char* const kNoticeName = "NoticeTip";
+inline constexpr int kNoticeMilliseconds = 4000;
 using NoticeSink = std::function<void(const QString&)>;
 void SetNoticeSink(NoticeSink sink);  // empty restores the tip
 void ShowNotice(QWidget* anchor, const QString& text);

@@ -179,6 +179,10 @@ void TFrmIndex::BuildPages() {
     RzPageControl1->setObjectName(QStringLiteral("RzPageControl1"));
     RzPageControl1->setDocumentMode(true);
     RzPageControl1->tabBar()->hide();
+    // The hidden tab strip must not take the keyboard: Tab would vanish into
+    // it and never come back to the page's entries.
+    RzPageControl1->setFocusPolicy(Qt::NoFocus);
+    RzPageControl1->tabBar()->setFocusPolicy(Qt::NoFocus);
     RzPageControl1->setGeometry(QRect(QPoint(0, 0), kPanelRect.size()));
 
     TabSheet1 = MakePage("TabSheet1");

@@ -9,7 +9,7 @@ std::string RememberedPersonFile() {
     return UserConfigFile("person.conf");
 }
 
-std::string FormatPerson(const BirthEntries& person) {
+std::string FormatPerson(const BirthEntries& person, bool dateGiven) {
     return FormatSettings({{"name", person.name},
                            {"given", person.givenName},
                            {"sex", person.sex},
@@ -19,7 +19,12 @@ std::string FormatPerson(const BirthEntries& person) {
                            {"day", person.day},
                            {"hour", person.hour},
                            {"minute", person.minute},
-                           {"leap", person.leapMonth ? "1" : "0"}});
+                           {"leap", person.leapMonth ? "1" : "0"},
+                           {"dated", dateGiven ? "1" : "0"}});
+}
+
+bool PersonDateGiven(const std::string& text) {
+    return ParseSettings(text)["dated"] != "0";
 }
 
 std::optional<BirthEntries> ParsePerson(const std::string& text) {
@@ -35,7 +40,8 @@ std::optional<BirthEntries> ParsePerson(const std::string& text) {
     person.hour = s["hour"];
     person.minute = s["minute"];
     person.leapMonth = s["leap"] == "1";
-    if (Trim(person.name + person.givenName).empty() || Trim(person.year).empty())
+    if (Trim(person.year).empty() ||
+        (Trim(person.name + person.givenName).empty() && s["dated"] != "1"))
         return std::nullopt;
     return person;
 }

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -247,6 +248,25 @@ std::string ReadFileBytes(const std::string& path) {
 
 void WriteGbkTextFile(const std::string& path, const std::string& text) {
     WriteFileAtomically(path, GbkFileBytes(path, text));
+}
+
+std::string WithDefaultExtension(const std::string& path, std::string_view extension) {
+    const std::size_t slash = path.rfind('/');
+    const std::size_t dot = path.rfind('.');
+    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    if (dot != std::string::npos && dot > nameStart) {
+        const std::string_view ext = std::string_view(path).substr(dot + 1);
+        bool letter = false;
+        bool plain = !ext.empty() && ext.size() <= 5;
+        for (const char c : ext) {
+            const auto u = static_cast<unsigned char>(c);
+            letter = letter || std::isalpha(u) != 0;
+            plain = plain && u < 0x80 && std::isalnum(u) != 0;
+        }
+        if (plain && letter)
+            return path;
+    }
+    return path + std::string(extension);
 }
 
 }  // namespace quillora

@@ -89,4 +89,10 @@ std::string ReadFileBytes(const std::string& path);
 // FileSave. Throws FileWriteError.
 void WriteGbkTextFile(const std::string& path, const std::string& text);
 
+// The name a save dialog's answer is written to: the path as chosen when its
+// file name ends in an extension of its own (".txt", ".XLSX": after the last
+// dot one to five ASCII letters and digits, a letter among them), else the
+// path + extension. "名单" and "名单.2024" get ".txt"; "名单.txt" stays.
+std::string WithDefaultExtension(const std::string& path, std::string_view extension);
+
 }  // namespace quillora

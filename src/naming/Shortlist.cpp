@@ -49,7 +49,7 @@ std::string ShortlistProposal(const std::string& personName) {
 }
 
 std::string ShortlistFilePath(const std::string& chosenName) {
-    return chosenName + ".txt";
+    return WithDefaultExtension(chosenName, ".txt");
 }
 
 bool SaveShortlist(const std::string& chosenName, const std::string& memoText) {

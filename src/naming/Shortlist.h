@@ -28,7 +28,7 @@ std::string ShortlistAdd(const std::string& memoText, const std::string& name);
 std::string ShortlistProposal(const std::string& personName);
 
 // The file that Save writes for the name chosen in the dialog: ".txt" is
-// always appended.
+// appended when the name has no extension of its own (WithDefaultExtension).
 std::string ShortlistFilePath(const std::string& chosenName);
 
 // Save: writes the memo to ShortlistFilePath(chosenName). Returns false (and

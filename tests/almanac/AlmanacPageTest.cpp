@@ -12,7 +12,6 @@
 #include <QDateEdit>
 #include <QFile>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -146,11 +145,7 @@ TEST_F(AlmanacPageTest, TypedValuesAreTakenAsTyped) {
                                                     {page_->SlMonth, QStringLiteral("1")},
                                                     {page_->Slday, QStringLiteral("2")}};
     for (const auto& [box, text] : typed) {
-        box->lineEdit()->clear();
-        for (const QChar c : text) {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_0 + c.digitValue(), Qt::NoModifier, c);
-            QApplication::sendEvent(box->lineEdit(), &press);
-        }
+        test::TypeDigits(box, text);
         EXPECT_EQ(box->currentText(), text);
     }
     page_->BtnHuangliClick();

@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QDialog>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
@@ -325,7 +326,8 @@ TEST(MainWindow, TitleStripDragsTheWindow) {
 }
 
 // One legal person: typed on one page it fills the others, the next window
-// starts with it, and forgetting it clears every page.
+// starts with it, and forgetting it clears every page. Whether its birth
+// date was entered goes along: a name alone leaves the date to be asked for.
 TEST(MainWindow, OneLegalPersonRememberedBetweenSessions) {
     using quillora::gui::BirthInputGroup;
     auto window = std::make_unique<TFrmIndex>();
@@ -334,14 +336,24 @@ TEST(MainWindow, OneLegalPersonRememberedBetweenSessions) {
     BirthInputGroup* generation = window->TabSheet1->findChild<BirthInputGroup*>();
     BirthInputGroup* bazi = window->TabSheet2->findChild<BirthInputGroup*>();
     ASSERT_NE(bazi->NameB, nullptr);
+    for (BirthInputGroup* g : groups) {
+        // The number boxes take typed text as typed, on every page.
+        for (QComboBox* box : {g->SYear, g->SMonth, g->Sday, g->CBFen})
+            EXPECT_EQ(box->completer(), nullptr) << box->objectName().toStdString();
+        EXPECT_FALSE(g->DateGiven());
+    }
     generation->Xing->setText(QStringLiteral("李四"));
     emit generation->Xing->textEdited(generation->Xing->text());
+    EXPECT_FALSE(bazi->DateGiven());
+    EXPECT_FALSE(
+        std::make_unique<TFrmIndex>()->TabSheet2->findChild<BirthInputGroup*>()->DateGiven());
     generation->SYear->setCurrentText(QStringLiteral("1975"));
     generation->Shour->setCurrentIndex(6);
     for (BirthInputGroup* g : groups) {
         EXPECT_EQ(g->Entries().name + g->Entries().givenName, "李四");
         EXPECT_EQ(g->Entries().year, "1975");
         EXPECT_EQ(g->Shour->currentIndex(), 6);
+        EXPECT_TRUE(g->DateGiven());
     }
     EXPECT_EQ(bazi->Xing->text(), QStringLiteral("李"));
     EXPECT_EQ(bazi->NameB->text(), QStringLiteral("四"));
@@ -350,12 +362,33 @@ TEST(MainWindow, OneLegalPersonRememberedBetweenSessions) {
     for (BirthInputGroup* g : window->findChildren<BirthInputGroup*>()) {
         EXPECT_EQ(g->Entries().name + g->Entries().givenName, "李四");
         EXPECT_EQ(g->Entries().year, "1975");
+        EXPECT_TRUE(g->DateGiven());
     }
     quillora::gui::ForgetLegalPerson(window.get());
-    for (BirthInputGroup* g : window->findChildren<BirthInputGroup*>())
+    for (BirthInputGroup* g : window->findChildren<BirthInputGroup*>()) {
         EXPECT_TRUE(g->Xing->text().isEmpty());
+        EXPECT_FALSE(g->DateGiven());
+    }
     window = std::make_unique<TFrmIndex>();
     EXPECT_TRUE(window->TabSheet1->findChild<BirthInputGroup*>()->Xing->text().isEmpty());
+}
+
+// A confirmation (a name added, where a file went) is a label of the window:
+// unlike a tool tip it stays when a menu or a dialog gives the focus back.
+TEST(MainWindow, NoticeStaysWhenTheFocusMoves) {
+    TFrmIndex window;
+    window.show();
+    QApplication::processEvents();
+    quillora::gui::SetNoticeSink({});
+    auto* anchor = window.TabSheet1->findChild<QLineEdit*>(QStringLiteral("Xing"));
+    quillora::gui::ShowNotice(anchor, QStringLiteral("已保存到：/很长的路径/").repeated(6));
+    window.TabSheet1->findChild<QComboBox*>(QStringLiteral("SYear"))->setFocus();
+    QApplication::processEvents();
+    quillora::gui::SetNoticeSink([](const QString& text) { quillora::test::Notices() << text; });
+    const auto* tip = window.findChild<QLabel*>(QString::fromLatin1(quillora::gui::kNoticeName));
+    ASSERT_NE(tip, nullptr);
+    EXPECT_TRUE(tip->isVisible());
+    EXPECT_TRUE(window.rect().contains(tip->geometry())) << tip->geometry().width();
 }
 
 // The window keeps its title strip and window buttons on a screen smaller

@@ -2,7 +2,8 @@
 // documentation and for checking the look after a change:
 //   quillora-window-shot OUT.png [PAGE [BUTTON]]
 // PAGE is the object name of the page to show (TabSheet1 when left out), or
-// Frm_servers for the naming-service window; BUTTON names an image button to
+// Frm_servers for the naming-service window, Frm_help for the help window;
+// BUTTON names an image button to
 // draw in its mouse-over state. Prints the time from start to the finished
 // first drawing of the main window.
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <cstdio>
 
 #include "app/Chrome.h"
+#include "app/HelpWin.h"
 #include "app/ServersWin.h"
 #include "app/UntIndex.h"
 
@@ -34,6 +36,12 @@ int main(int argc, char** argv) {
         servers.show();
         QApplication::processEvents();
         return servers.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    }
+    if (argc > 2 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("Frm_help")) {
+        quillora::gui::THelpWin help(&window);
+        help.show();
+        QApplication::processEvents();
+        return help.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
     }
     if (argc > 2) {
         if (auto* page = window.findChild<QWidget*>(QString::fromLocal8Bit(argv[2])))

@@ -228,6 +228,17 @@ TEST_F(BaziPageTest, NameEditsHoldTwentyGbkBytes) {
 
 TEST_F(BaziPageTest, FailedCheckLeavesTheMemoAlone) {
     page_->Memo1->setPlainText(QStringLiteral("前一份报告"));
+    // A birth date nobody entered is asked for, never reported as 1980-01-01.
+    page_->group->Xing->setText(QStringLiteral("张"));
+    page_->RzButton2->click();
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].text, QString::fromUtf8(kBirthDateNotGiven));
+    EXPECT_EQ(page_->Memo1->toPlainText(), QStringLiteral("前一份报告"));
+    // Choosing the item the year list already shows enters the date.
+    emit page_->group->SYear->activated(page_->group->SYear->currentIndex());
+    EXPECT_TRUE(page_->group->DateGiven());
+
+    Messages().clear();
     page_->group->SYear->setCurrentText(QStringLiteral("  "));
     page_->RzButton2->click();
     ASSERT_EQ(Messages().size(), 1u);
@@ -251,6 +262,27 @@ TEST_F(BaziPageTest, FailedCheckLeavesTheMemoAlone) {
               QStringLiteral("出生日期超出范围(1900年1月31日至2100年12月31日)!"));
     EXPECT_EQ(Messages()[2].text, QStringLiteral("出生分钟无效：“x”不是数字，请重新输入!"));
     EXPECT_EQ(page_->Memo1->toPlainText(), QStringLiteral("前一份报告"));
+}
+
+// Typed key by key, the year, month, day and minute are what was typed: the
+// lists never complete them ("201" stays 201, not 2010; "1" is January).
+TEST_F(BaziPageTest, BirthBoxesTakeTypedValuesAsTyped) {
+    window_->show();
+    BirthInputGroup* g = page_->group;
+    const std::pair<QComboBox*, QString> typed[] = {{g->SYear, QStringLiteral("201")},
+                                                    {g->SMonth, QStringLiteral("1")},
+                                                    {g->Sday, QStringLiteral("2")},
+                                                    {g->CBFen, QStringLiteral("5")},
+                                                    {g->SYear, QStringLiteral("1986")}};
+    for (const auto& [box, text] : typed) {
+        test::TypeDigits(box, text);
+        EXPECT_EQ(box->currentText().toStdString(), text.toStdString())
+            << box->objectName().toStdString();
+    }
+    page_->RzButton2->click();
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(Memo1Lines(page_->Memo1).value(2),
+              QStringLiteral("您出生公历：1986年01月02日0点5分"));
 }
 
 // 闰 (the leap month) can be ticked only for a lunar year whose leap month has the entered

@@ -43,3 +43,22 @@ TEST(TextFile, WritesGbkWithCrlfAndReplacesWholeFiles) {
     }
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
+
+// A save dialog's answer keeps an extension of its own and gets the default
+// one otherwise.
+TEST(TextFile, DefaultExtensionOnlyForANameWithoutOne) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"/d/x", "/d/x.txt"},
+        {"/d/x.txt", "/d/x.txt"},
+        {"/d/x.TXT", "/d/x.TXT"},
+        {"/d/名单.csv", "/d/名单.csv"},
+        {"/d/名单.2024", "/d/名单.2024.txt"},      // digits only: part of the name
+        {"/d/v1.0 名单", "/d/v1.0 名单.txt"},      // a blank and Chinese: not an extension
+        {"/d/名单.backup", "/d/名单.backup.txt"},  // longer than five
+        {"/d.old/名单", "/d.old/名单.txt"},        // the folder's dot does not count
+        {"/d/.hidden", "/d/.hidden.txt"},
+        {"x.", "x..txt"},
+    };
+    for (const auto& [chosen, saved] : cases)
+        EXPECT_EQ(WithDefaultExtension(chosen, ".txt"), saved) << chosen;
+}

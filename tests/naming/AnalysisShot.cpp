@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     if (auto* button = window.findChild<QAbstractButton*>(QStringLiteral("RzToolButton1")))
         button->click();
     AnalysisPage* page = AnalysisPageOf(window.TabSheet3);
-    page->group->Xing->setText(QStringLiteral("张三"));
+    page->group->SetEntries(BirthEntries{"张三", "", "男", 0, "1980", "1", "1", "子 0", "0"});
     page->Namezhi13->setText(QStringLiteral("九万"));
     page->NameEnd3->setText(QStringLiteral("珠宝"));
     page->ButtonName->click();

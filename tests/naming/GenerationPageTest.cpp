@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -293,8 +294,8 @@ TEST_F(GenerationPageTest, ShortlistBoxAndItsFile) {
     EXPECT_EQ(Messages()[0].caption, QStringLiteral("复制信息"));
     EXPECT_EQ(Messages()[0].text, QStringLiteral("复制成功，可以粘贴到任何文本处！"));
 
-    // Save: the dialog proposes the legal person's name + 起名结果待选名字表,
-    // and ".txt" is always appended to the chosen name.
+    // Save: the dialog proposes the legal person's name + 起名结果待选名字表;
+    // a chosen name ending in .txt is written as chosen, not as .txt.txt.
     QString proposal, filter;
     const fs::path target = dir_ / "list.txt";
     SetSaveFileChooser([&](QWidget*, const QString&, const QString& p, const QString& f) {
@@ -305,7 +306,8 @@ TEST_F(GenerationPageTest, ShortlistBoxAndItsFile) {
     page_->BtnSave->click();
     EXPECT_EQ(proposal, QStringLiteral("张三起名结果待选名字表"));
     EXPECT_TRUE(filter.contains(QStringLiteral("*.txt")));
-    const std::string bytes = ReadFileBytes(dir_ / "list.txt.txt");
+    EXPECT_FALSE(fs::exists(dir_ / "list.txt.txt"));
+    const std::string bytes = ReadFileBytes(dir_ / "list.txt");
     EXPECT_EQ(QString::fromStdString(GbkToUtf8(bytes)).replace("\r\n", "\n"),
               page_->MemoDaixuan->toPlainText());
     EXPECT_NE(bytes.find("\r\n"), std::string::npos);
@@ -388,6 +390,10 @@ TEST_F(GenerationPageTest, GridKeys) {
     EXPECT_EQ(enters, 1);
     EXPECT_FALSE(Cell(0, 1).isEmpty());
     EXPECT_EQ(QApplication::focusWidget(), page_->RzStringGrid1);
+    // Tab goes on to the page's first entry (nothing hidden swallows it).
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QApplication::sendEvent(page_->RzStringGrid1, &tab);
+    EXPECT_EQ(QApplication::focusWidget(), page_->group->Xing);
 }
 
 TEST_F(GenerationPageTest, WebSearchTrademarkSearchAndExports) {

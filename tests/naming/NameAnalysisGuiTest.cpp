@@ -264,6 +264,8 @@ class AnalysisPageTest : public ::testing::Test {
 
     void Analyse(const char* mainName, const char* suffix) {
         page_->group->Xing->setText(QStringLiteral("张三"));
+        // The user chooses 1980, the year the list shows at start.
+        emit page_->group->SYear->activated(page_->group->SYear->currentIndex());
         page_->Namezhi13->setText(QString::fromUtf8(mainName));
         page_->NameEnd3->setText(QString::fromUtf8(suffix));
         page_->ButtonName->click();
@@ -284,6 +286,18 @@ TEST_F(AnalysisPageTest, ThePageWritesTheReportAndKeepsItOnAFailedCheck) {
     EXPECT_EQ(page_->group->CBFen->objectName(), QStringLiteral("CBFen3"));
     EXPECT_EQ(page_->NameBegin3->objectName(), QStringLiteral("NameBegin3"));
     EXPECT_FALSE(page_->group->CBsex->isEditable());
+
+    // Before anybody entered the birth date the page asks for it (after the
+    // main name's own checks) instead of analysing 1980-01-01.
+    page_->Namezhi13->setText(QStringLiteral("九万"));
+    page_->ButtonName->click();
+    page_->Namezhi13->setText(QStringLiteral("九"));
+    page_->ButtonName->click();
+    ASSERT_EQ(Messages().size(), 2u);
+    EXPECT_EQ(Messages()[0].text, QString::fromUtf8(kBirthDateNotGiven));
+    EXPECT_EQ(Messages()[1].text, QStringLiteral("品牌商标名称为两个字以上!"));
+    EXPECT_TRUE(page_->RzMemo1->toPlainText().isEmpty());
+    Messages().clear();
 
     Analyse("九万", "珠宝");
     EXPECT_TRUE(Messages().empty());

@@ -65,9 +65,11 @@ TEST(Shortlist, SaveProposalRefusesTheSevenCharactersInTheGbkBytes) {
     // 億 is 83 7C in GBK, 乗 81 5C: their second bytes are "|" and "\".
     EXPECT_EQ(ShortlistProposal("億"), "*.txt");
     EXPECT_EQ(ShortlistProposal("乗"), "*.txt");
-    // Saving always appends ".txt".
+    // Saving appends ".txt" only to a name without an extension: x.txt is
+    // never saved as x.txt.txt.
     EXPECT_EQ(ShortlistFilePath("list"), "list.txt");
-    EXPECT_EQ(ShortlistFilePath("list.txt"), "list.txt.txt");
+    EXPECT_EQ(ShortlistFilePath("list.txt"), "list.txt");
+    EXPECT_EQ(ShortlistFilePath("张三.2024"), "张三.2024.txt");
 }
 
 TEST_F(TempDir, SaveWritesGbkWithCrlfAndNothingElse) {
@@ -79,9 +81,10 @@ TEST_F(TempDir, SaveWritesGbkWithCrlfAndNothingElse) {
     // 九 BEC5 万 CDF2 珠 D6E9 宝 B1A6.
     EXPECT_EQ(ReadFileBytes(dir_ / "list.txt"),
               "\xBE\xC5\xCD\xF2\xD6\xE9\xB1\xA6\r\n\xD6\xE9\xB1\xA6\r\n");
+    // A name chosen with its extension replaces that file.
     ASSERT_TRUE(SaveShortlist((dir_ / "list.txt").string(), "九万"));
-    EXPECT_EQ(ReadFileBytes(dir_ / "list.txt.txt"), "\xBE\xC5\xCD\xF2");
-    EXPECT_TRUE(fs::exists(dir_ / "list.txt"));
+    EXPECT_EQ(ReadFileBytes(dir_ / "list.txt"), "\xBE\xC5\xCD\xF2");
+    EXPECT_FALSE(fs::exists(dir_ / "list.txt.txt"));
 
     // A folder that does not exist, and a character GBK cannot write, are
     // reported instead of failing silently.

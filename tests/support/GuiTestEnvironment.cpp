@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <cstdlib>
 #include <memory>
 
@@ -49,6 +51,19 @@ QStringList Items(const QComboBox* box) {
 
 QStringList Lines(const QPlainTextEdit* memo) {
     return memo->toPlainText().split(QLatin1Char('\n'));
+}
+
+void TypeDigits(QComboBox* box, const QString& digits) {
+    // The box has the keyboard, as when the user types: a list completes
+    // typed text only then.
+    box->window()->activateWindow();
+    QApplication::processEvents();
+    box->setFocus(Qt::OtherFocusReason);
+    box->lineEdit()->clear();
+    for (const QChar c : digits) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_0 + c.digitValue(), Qt::NoModifier, c);
+        QApplication::sendEvent(box, &press);
+    }
 }
 
 namespace {

@@ -34,4 +34,8 @@ QStringList Items(const QComboBox* box);
 // The lines of a memo.
 QStringList Lines(const QPlainTextEdit* memo);
 
+// Types digits into an editable list box key by key, as the user does (its
+// window shown and active, the box with the keyboard), over whatever it held.
+void TypeDigits(QComboBox* box, const QString& digits);
+
 }  // namespace quillora::test

@@ -56,6 +56,10 @@ BaziPage::BaziPage(TFrmIndex& window, QWidget* page) : QObject(page), window_(wi
 }
 
 void BaziPage::RzButton2Click() {
+    // The lists start at 1980-01-01; a chart of a date nobody entered would
+    // look like an answer.
+    if (!group->CheckDateGiven())
+        return;
     const BirthReadResult read = ReadBirthRecord(group->Entries());
     if (!read) {
         ShowInfo(QString::fromStdString(read.issue.message));

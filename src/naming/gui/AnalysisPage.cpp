@@ -24,6 +24,7 @@ AnalysisPage::AnalysisPage(TFrmIndex& window, QWidget* page) : QObject(page), wi
     BrandInputPanel::Options options;
     options.suffix = QStringLiteral("3");
     options.mainNameEdit = QStringLiteral("Namezhi13");
+    options.askForBirthDate = true;
     options.buttons[0] = {QStringLiteral("ButtonName"), QStringLiteral("分析")};
     options.buttons[1] = {QStringLiteral("RzBitBtnprint"), QStringLiteral("打印")};
     options.buttons[2] = {QStringLiteral("BitBtnsave"), QStringLiteral("保存")};

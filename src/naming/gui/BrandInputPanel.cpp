@@ -23,7 +23,8 @@ constexpr int kCaptionWidth = 78;
 
 }  // namespace
 
-BrandInputPanel::BrandInputPanel(const Options& options, QWidget* parent) : QFrame(parent) {
+BrandInputPanel::BrandInputPanel(const Options& options, QWidget* parent)
+    : QFrame(parent), askForBirthDate_(options.askForBirthDate) {
     setObjectName(QStringLiteral("BrandInputPanel") + options.suffix);
     setFrameShape(QFrame::StyledPanel);
 
@@ -86,6 +87,9 @@ void BrandInputPanel::Analyse(QPlainTextEdit* memo, QueryObject& strokes,
     view.prefix = NameBegin->text().toStdString();
     view.mainName = Namezhi->text().toStdString();
     view.suffix = NameEnd->text().toStdString();
+    // The main name's message comes first, from the analysis itself.
+    if (askForBirthDate_ && !CheckMainName(view.mainName) && !group->CheckDateGiven())
+        return;
     view.clearMemo = [memo] { memo->clear(); };
     view.appendLine = [memo](const std::string& line) {
         memo->appendPlainText(QString::fromStdString(line));

@@ -31,7 +31,10 @@ class BrandInputPanel : public QFrame {
         QString suffix;              // control-name suffix: "3" on the page, "" in the window
         QString mainNameEdit;        // "Namezhi13" / "Namezhi1"
         bool editableLists = false;  // sex, calendar and hour accept typed text (window)
-        Button buttons[4];           // top to bottom
+        // A birth date nobody entered is asked for, not analysed (the page;
+        // the window opens with the entries of the names it shows).
+        bool askForBirthDate = false;
+        Button buttons[4];  // top to bottom
     };
 
     explicit BrandInputPanel(const Options& options, QWidget* parent = nullptr);
@@ -47,7 +50,9 @@ class BrandInputPanel : public QFrame {
     static constexpr int kAffixBytes = 100;
 
     // The analysis of the page and of the name analysis window: runs the
-    // checks on these entries and, when they pass, writes the report into
+    // checks on these entries (the main name, then with askForBirthDate
+    // whether the birth date was entered, then the date checks) and, when
+    // they pass, writes the report into
     // the memo and shows its first line. A failed check shows its message,
     // moves the focus it names and leaves the memo. Conversion and database
     // errors throw, leaving the lines written so far.
@@ -61,6 +66,7 @@ class BrandInputPanel : public QFrame {
 
   private:
     QHBoxLayout* mainRow_ = nullptr;
+    bool askForBirthDate_ = false;
 };
 
 }  // namespace quillora::gui

@@ -10,6 +10,7 @@
 
 #include "app/MemoFile.h"
 #include "app/ShowInfo.h"
+#include "common/TextFile.h"
 #include "naming/Export.h"
 #include "naming/Registration.h"
 #include "naming/gui/GenerationPage.h"
@@ -79,14 +80,11 @@ void SetResultRow(QTableWidget* table, int row, const std::vector<std::string>& 
 
 std::string ChooseExportFile(QWidget* parent, const char* proposal, const char* filter,
                              const char* extension) {
-    QString chosen = ChooseSaveFile(parent, QString::fromUtf8(kSaveTitle),
-                                    QString::fromUtf8(proposal), QString::fromUtf8(filter));
+    const QString chosen = ChooseSaveFile(parent, QString::fromUtf8(kSaveTitle),
+                                          QString::fromUtf8(proposal), QString::fromUtf8(filter));
     if (chosen.isEmpty())
         return {};
-    if (!chosen.endsWith(QString::fromLatin1(extension), Qt::CaseInsensitive)) {
-        chosen += QString::fromLatin1(extension);
-    }
-    return chosen.toStdString();
+    return WithDefaultExtension(chosen.toStdString(), extension);
 }
 
 std::string ExportTableFile(QWidget* parent, const ExportTable& table, const char* proposal) {

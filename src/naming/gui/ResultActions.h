@@ -36,7 +36,8 @@ void SetResultRow(QTableWidget* table, int row, const std::vector<std::string>& 
                   const std::vector<bool>& numeric, const std::vector<int>& tipped = {});
 
 // Asks where to export (the proposal and filter given) and appends the
-// extension when the chosen name has none; "" when the user cancels.
+// extension when the chosen name has no extension of its own; "" when the
+// user cancels.
 std::string ChooseExportFile(QWidget* parent, const char* proposal, const char* filter,
                              const char* extension);
 
