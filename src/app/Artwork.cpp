@@ -637,7 +637,8 @@ QPixmap ToolsBackground(QSize size) {
     rule.setColorAt(1, WithAlpha(kGold, 0));
     p.fillRect(QRectF(32, 56, r.width() - 64, 1.5), rule);
 
-    // Cards behind the two image buttons (at 535,111 and 109,189).
+    // Cards behind the image buttons (at 535,111, 109,189, 535,246 and
+    // 109,324).
     const struct {
         QRectF card;
         QString title;
@@ -649,6 +650,11 @@ QPixmap ToolsBackground(QSize size) {
         {QRectF(93, 173, 310, 103), QStringLiteral("起名服务"),
          QStringLiteral("起名顾问一对一，为品牌量身取名"),
          QStringLiteral("品牌命名 · 商标取名 · 店铺改名")},
+        {QRectF(519, 230, 262, 103), QStringLiteral("择吉日"),
+         QStringLiteral("按黄历挑开业、签约的日子"), QStringLiteral("开市 · 立券 · 交易 · 冲煞")},
+        {QRectF(93, 308, 310, 103), QStringLiteral("商标查询"),
+         QStringLiteral("打开商标局网站，查询是否已有注册"),
+         QStringLiteral("国家知识产权局 · 商标检索")},
     };
     for (const auto& c : cards) {
         p.setPen(Qt::NoPen);
@@ -714,6 +720,21 @@ QPixmap ToolsButton(ToolsIcon icon, Face face, QSize size) {
         caption = QStringLiteral("万年历");
         GlyphCalendarPage(p, QRectF(c.x() - 16, c.y() - 15, 32, 30), kGold, QStringLiteral("历"),
                           kRed, 16);
+    } else if (icon == ToolsIcon::Auspicious) {
+        caption = QStringLiteral("择吉日");
+        GlyphCalendarPage(p, QRectF(c.x() - 16, c.y() - 15, 32, 30), kGoldLight,
+                          QStringLiteral("吉"), kRed, 16);
+    } else if (icon == ToolsIcon::Trademark) {
+        caption = QStringLiteral("商标查询");
+        QRadialGradient ivory(c + QPointF(-4, -5), 19);
+        ivory.setColorAt(0, Qt::white);
+        ivory.setColorAt(1, QColor(246, 228, 186));
+        p.setBrush(ivory);
+        p.setPen(QPen(WithAlpha(kGold, 220), 1.2));
+        p.drawEllipse(c, 15.5, 15.5);
+        DrawCentredText(p, c + QPointF(0, 0.5), QStringLiteral("商"), SerifFont(17, true), kRed);
+        DrawCentredText(p, c + QPointF(15, -14), QStringLiteral("®"), SansFont(11, true),
+                        kGoldLight);
     } else {
         caption = QStringLiteral("起名服务");
         QPainterPath bubble;

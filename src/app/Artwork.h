@@ -1,7 +1,7 @@
 // The pictures of the main window and its tools page, painted once with
 // QPainter when the window is built: the background, the title strip, the
 // toolbar and window buttons in each of their states, the tools page and its
-// two icons, the service window's banner and the program icon. Nothing is
+// icons, the service window's banner and the program icon. Nothing is
 // read from disk; every picture follows the program's red and gold scheme.
 #pragma once
 
@@ -17,7 +17,7 @@ enum class Face { Normal, Hover, Down, Current };
 
 enum class ToolbarIcon { Generation, Analysis, Bazi, Almanac, Tools };
 enum class WindowButton { Minimise, Close };
-enum class ToolsIcon { Calendar, Service };
+enum class ToolsIcon { Calendar, Service, Auspicious, Trademark };
 
 QPixmap MainBackground(QSize size);
 QPixmap TitleStrip(QSize size);

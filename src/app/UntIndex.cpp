@@ -16,7 +16,9 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include "almanac/gui/AuspiciousWindow.h"
 #include "app/Artwork.h"
+#include "app/BirthInputGroup.h"
 #include "app/Chrome.h"
 #include "app/CommandGuard.h"
 #include "app/HelpWin.h"
@@ -26,6 +28,7 @@
 #include "common/DateValue.h"
 #include "data/Database.h"
 #include "datepicker/DateWin.h"
+#include "naming/gui/ResultActions.h"
 
 namespace quillora::gui {
 
@@ -214,6 +217,18 @@ void TFrmIndex::BuildToolsPage() {
             CommandSlot(this, &TFrmIndex::RzToolButton36Click));
     connect(service, &QAbstractButton::clicked, this,
             CommandSlot(this, &TFrmIndex::RzToolButton37Click));
+
+    // 择吉日 for the legal person the pages share, and the trademark
+    // office's search page.
+    ImageButton* days =
+        MakeToolsButton("BtnAuspicious", QPoint(535, 246), "择吉日：开业、签约挑日子",
+                        art::ToolsIcon::Auspicious, TabSheet9);
+    ImageButton* marks = MakeToolsButton("BtnTrademark", QPoint(109, 324),
+                                         "商标查询：打开国家知识产权局商标局的查询页",
+                                         art::ToolsIcon::Trademark, TabSheet9);
+    connect(days, &QAbstractButton::clicked, this, CommandSlot(this, &TFrmIndex::ShowAuspicious));
+    connect(marks, &QAbstractButton::clicked, this,
+            [marks] { RunCommand([marks] { OpenTrademarkSearch(marks); }); });
 }
 
 void TFrmIndex::FormCreate() {
@@ -347,6 +362,11 @@ void TFrmIndex::RzToolButton36Click() {
     delete FRM_Date;
     FRM_Date = new TFRM_Date(this);
     FRM_Date->exec();
+}
+
+void TFrmIndex::ShowAuspicious() {
+    const auto* group = TabSheet1->findChild<BirthInputGroup*>();
+    ShowAuspiciousDays(group ? group->Entries() : BirthEntries{}, this);
 }
 
 void TFrmIndex::ShowHelp() {

@@ -43,6 +43,8 @@ class TFrmIndex : public QWidget {
 
     // Opens the help window (帮助/关于; the "?" of the title strip, F1).
     void ShowHelp();
+    // Opens 择吉日 (the tools page) for the legal person the pages share.
+    void ShowAuspicious();
 
     // A step run whenever the window is shown (not when it is restored from
     // the task bar).

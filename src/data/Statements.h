@@ -259,6 +259,13 @@ inline constexpr const char* kMarkWordsIn =
     "select m.word, m.list, m.kind, m.reason, m.info from mark_word m "
     "where m.word in (select w from part) order by m.list, length(m.word) desc, m.rowid";
 
+// Every listed word once: a first test, in memory, of whether a name can
+// hold any of them.
+inline constexpr const char* kMarkWordList = "select distinct word from mark_word";
+// The rows of one listed word (key: the word), with their place in the table.
+inline constexpr const char* kMarkWordRows =
+    "select word, list, kind, reason, info, rowid from mark_word where word = ?";
+
 // The trade of a suffix: the longest listed trade suffix that ends the text,
 // else the longest one the text holds (key: the suffix without its
 // organisational words).

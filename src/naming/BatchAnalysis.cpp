@@ -6,6 +6,7 @@
 
 #include "common/Text.h"
 #include "data/QueryObject.h"
+#include "naming/Appeal.h"
 #include "naming/Registration.h"
 #include "naming/Verse.h"
 
@@ -15,8 +16,8 @@ namespace {
 
 const std::vector<std::string>& BatchHeaders() {
     static const std::vector<std::string> headers = {
-        "编号",     "品牌商标名称", "总体评分", "主体数理", "全称数理",
-        "名称五行", "补八字",       "出处",     "注册提示", "尼斯分类",
+        "编号",   "品牌商标名称", "总体评分", "主体数理", "全称数理", "名称五行",
+        "补八字", "拼音",         "雅名分",   "出处",     "注册提示", "尼斯分类",
     };
     return headers;
 }
@@ -64,41 +65,77 @@ std::vector<BatchName> ReadBatchNames(std::string_view text) {
     return names;
 }
 
+ExportTable BatchTableHead() {
+    ExportTable table;
+    table.sheet = "批量分析";
+    table.header = BatchHeaders();
+    table.widths = {6, 22, 9, 10, 10, 9, 10, 14, 7, 60, 30, 18};
+    table.numeric.assign(kBatchColumns, false);
+    table.numeric[kBatchNumber] = table.numeric[kBatchScore] = table.numeric[kBatchAppeal] = true;
+    return table;
+}
+
+// What the analyser reads once for the whole list: the appeal tables, the
+// listed words, and the trade of each suffix it meets.
+struct BatchAnalyser::Books {
+    explicit Books(QueryObject& names) : appeal(names.Connection()), words(names) {}
+    AppealBook appeal;
+    MarkWords words;
+    std::map<std::string, std::optional<TradeClass>> trades;
+};
+
+BatchAnalyser::BatchAnalyser(QueryObject& names, QueryObject& readings, ChartNeeds needs,
+                             std::vector<BatchName> list)
+    : names_(names), readings_(readings), needs_(std::move(needs)), list_(std::move(list)) {}
+
+BatchAnalyser::~BatchAnalyser() = default;
+
+bool BatchAnalyser::Next(std::size_t count, std::vector<std::vector<std::string>>& rows) {
+    const ConnectionScope scope;
+    if (!books_)
+        books_ = std::make_unique<Books>(names_);
+    for (std::size_t end = std::min(list_.size(), done_ + count); done_ < end; ++done_)
+        rows.push_back(Row(done_));
+    return done_ < list_.size();
+}
+
+std::vector<std::string> BatchAnalyser::Row(std::size_t index) {
+    const BrandName name = TrimmedBrandName("", list_[index].mainName, list_[index].suffix);
+    std::vector<std::string> row(kBatchColumns);
+    row[kBatchNumber] = std::to_string(index + 1);
+    row[kBatchBrandName] = name.FullName();
+    if (const std::optional<std::string> fault = CheckMainName(name.mainName)) {
+        row[kBatchScore] = *fault;
+        return row;
+    }
+    const LineSink ignore = [](const std::string&) {};
+    const NameGrades grades = WriteNameGrids(names_, readings_, name, ignore);
+    row[kBatchScore] = std::to_string(ScoreBrandName(grades).points);
+    row[kBatchMainGrid] = Grid(grades.mainNumber);
+    row[kBatchFullGrid] = Grid(grades.fullNumber);
+    row[kBatchElements] = Joined(grades.mainElements, "");
+    row[kBatchSupplies] = Supplies(needs_, grades.mainElements);
+    std::vector<std::string> chars;
+    for (const std::string& c : SplitChars(name.mainName))
+        chars.push_back(CountedCharacter(c));
+    const NameAppeal appeal = AppealOf(books_->appeal, chars);
+    row[kBatchPinyin] = appeal.pinyin;
+    row[kBatchAppeal] = std::to_string(appeal.points);
+    row[kBatchVerse] = VerseCell(NameVerses(names_, name.mainName), name.mainName);
+    auto trade = books_->trades.find(name.suffix);
+    if (trade == books_->trades.end())
+        trade = books_->trades.emplace(name.suffix, TradeClassOf(names_, name.suffix)).first;
+    const RegistrationCheck check = CheckRegistration(names_, books_->words, name, trade->second);
+    row[kBatchWarnings] = RegistrationCell(check);
+    row[kBatchTradeClass] = check.trade ? TradeClassText(*check.trade) : "";
+    return row;
+}
+
 ExportTable AnalyseBatch(QueryObject& names, QueryObject& readings, const ChartNeeds& needs,
                          const std::vector<BatchName>& list) {
-    const ConnectionScope scope;
-    ExportTable table;
-    table.header = BatchHeaders();
-    table.widths = {40, 150, 70, 70, 70, 70, 80, 320, 220, 120};
-    table.numeric = {true, false, true, false, false, false, false, false, false, false};
-    // The trade of each suffix is looked up once for the whole list.
-    std::map<std::string, std::optional<TradeClass>> trades;
-    const LineSink ignore = [](const std::string&) {};
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        const BrandName name = TrimmedBrandName("", list[i].mainName, list[i].suffix);
-        std::vector<std::string> row(kBatchColumns);
-        row[kBatchNumber] = std::to_string(i + 1);
-        row[kBatchBrandName] = name.FullName();
-        if (const std::optional<std::string> fault = CheckMainName(name.mainName)) {
-            row[kBatchScore] = *fault;
-            table.rows.push_back(std::move(row));
-            continue;
-        }
-        const NameGrades grades = WriteNameGrids(names, readings, name, ignore);
-        row[kBatchScore] = std::to_string(ScoreBrandName(grades).points);
-        row[kBatchMainGrid] = Grid(grades.mainNumber);
-        row[kBatchFullGrid] = Grid(grades.fullNumber);
-        row[kBatchElements] = Joined(grades.mainElements, "");
-        row[kBatchSupplies] = Supplies(needs, grades.mainElements);
-        row[kBatchVerse] = VerseCell(NameVerses(names, name.mainName), name.mainName);
-        auto trade = trades.find(name.suffix);
-        if (trade == trades.end())
-            trade = trades.emplace(name.suffix, TradeClassOf(names, name.suffix)).first;
-        const RegistrationCheck check = CheckRegistration(names, name, trade->second);
-        row[kBatchWarnings] = RegistrationCell(check);
-        row[kBatchTradeClass] = check.trade ? TradeClassText(*check.trade) : "";
-        table.rows.push_back(std::move(row));
-    }
+    ExportTable table = BatchTableHead();
+    BatchAnalyser analyser(names, readings, needs, list);
+    analyser.Next(list.size(), table.rows);
     return table;
 }
 

@@ -4,6 +4,7 @@
 // classical source and the registration warnings with the trade's class.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,16 +37,54 @@ enum BatchColumn : int {
     kBatchFullGrid,    // 全称数理
     kBatchElements,    // 名称五行
     kBatchSupplies,    // 补八字
+    kBatchPinyin,      // 拼音
+    kBatchAppeal,      // 雅名分
     kBatchVerse,       // 出处
     kBatchWarnings,    // 注册提示
     kBatchTradeClass,  // 尼斯分类
     kBatchColumns,
 };
 
-// The table of a list against the legal person's chart needs: one row per
-// name in list order. A name that fails the main-name checks keeps its row
-// with the check's message under 总体评分. `names` reads "Parvello.dll",
-// `readings` "Somnette.dll".
+// The batch table without rows: headers, the spreadsheet's widths and which
+// columns hold numbers.
+ExportTable BatchTableHead();
+
+// Analyses a list a part at a time, so that a window can show its progress
+// and stay responsive between the parts; rows come in list order, numbered
+// from 1. A name that fails the main-name checks keeps its row with the
+// check's message under 总体评分. `names` reads "Parvello.dll", `readings`
+// "Somnette.dll"; both must outlive the analyser. Database errors throw.
+class BatchAnalyser {
+  public:
+    BatchAnalyser(QueryObject& names, QueryObject& readings, ChartNeeds needs,
+                  std::vector<BatchName> list);
+    ~BatchAnalyser();
+    BatchAnalyser(const BatchAnalyser&) = delete;
+    BatchAnalyser& operator=(const BatchAnalyser&) = delete;
+
+    // Analyses up to `count` further names and appends their rows to
+    // `rows`; returns whether names remain.
+    bool Next(std::size_t count, std::vector<std::vector<std::string>>& rows);
+
+    std::size_t Done() const { return done_; }
+    std::size_t Total() const { return list_.size(); }
+    // The name behind a row: row number n (1 ...) is list entry n − 1.
+    const std::vector<BatchName>& List() const { return list_; }
+
+  private:
+    struct Books;
+    std::vector<std::string> Row(std::size_t index);
+
+    QueryObject& names_;
+    QueryObject& readings_;
+    ChartNeeds needs_;
+    std::vector<BatchName> list_;
+    std::size_t done_ = 0;
+    std::unique_ptr<Books> books_;  // read when the first part is analysed
+};
+
+// The whole table of a list against the legal person's chart needs, one row
+// per name in list order.
 ExportTable AnalyseBatch(QueryObject& names, QueryObject& readings, const ChartNeeds& needs,
                          const std::vector<BatchName>& list);
 

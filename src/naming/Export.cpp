@@ -14,8 +14,8 @@ namespace {
 
 // The spreadsheet's widths of the grid's columns, in characters: about as
 // wide as the generation page shows them.
-constexpr double kSheetColumnWidths[kGridColumns] = {7.1, 27.1, 28.7, 9.1,  9.1, 9.3,
-                                                     8.9, 9.0,  9.9,  18.6, 7.1, 37.1};
+constexpr double kSheetColumnWidths[kGridColumns] = {7.1, 27.1, 28.7, 9.1, 9.1,  9.3,  8.9,
+                                                     9.0, 9.9,  18.6, 7.1, 37.1, 60.0, 36.0};
 
 }  // namespace
 
@@ -74,7 +74,7 @@ void WriteXlsx(FileSave& save, const ExportTable& table) {
     Workbook wb{workbook_new(save.TemporaryPath().c_str())};
     if (wb.book == nullptr)
         save.Fail("无法创建工作簿。");
-    lxw_worksheet* sheet = workbook_add_worksheet(wb.book, "起名结果");
+    lxw_worksheet* sheet = workbook_add_worksheet(wb.book, table.sheet.c_str());
     lxw_format* bold = workbook_add_format(wb.book);
     format_set_bold(bold);
     format_set_align(bold, LXW_ALIGN_CENTER);

@@ -13,6 +13,7 @@ namespace quillora {
 // What an export writes: the header texts, the spreadsheet's column widths
 // in characters, which columns hold numbers, and the rows in the order shown.
 struct ExportTable {
+    std::string sheet = "起名结果";  // the spreadsheet's sheet name
     std::vector<std::string> header;
     std::vector<double> widths;
     std::vector<bool> numeric;
@@ -25,7 +26,8 @@ ExportTable GridExportTable(const ResultGrid& grid);
 // Appends the shown rows of a grid to a table (for several pages of draws).
 void AppendGridRows(const ResultGrid& grid, ExportTable& table);
 
-// Writes an .xlsx workbook with one sheet "起名结果": the header row in bold
+// Writes an .xlsx workbook with one sheet (the table's, "起名结果" for the
+// grid): the header row in bold
 // and frozen, the table's column widths, number columns as numbers.
 // The workbook replaces the file whole (FileSave). Throws FileWriteError
 // (naming the file) when it cannot be written or the rows do not fit a sheet.

@@ -1,6 +1,7 @@
 #include "naming/Registration.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "common/Text.h"
 #include "data/QueryObject.h"
@@ -127,15 +128,18 @@ std::optional<TradeClass> TradeClassOf(QueryObject& names, std::string_view suff
     return trade;
 }
 
-RegistrationCheck CheckRegistration(QueryObject& names, const BrandName& name,
-                                    const std::optional<TradeClass>& trade) {
+namespace {
+
+// The warnings of a mark from the listed words it holds (`found`, ordered by
+// list, then longer words first, then table order).
+RegistrationCheck WarningsOf(const std::vector<MarkWordRow>& found, const BrandName& name,
+                             const std::optional<TradeClass>& trade) {
     RegistrationCheck check;
     check.trade = trade;
     check.hasSuffix = !name.suffix.empty();
     const std::string mark = name.prefix + name.mainName;
     // The words that apply: a common-word mark only as the whole name, a
     // generic word only of the suffix's own trade.
-    const std::vector<MarkWordRow> found = MarkWordsIn(names, mark);
     std::vector<MarkWordRow> rows;
     for (const MarkWordRow& row : found) {
         const bool applies =
@@ -190,8 +194,73 @@ RegistrationCheck CheckRegistration(QueryObject& names, const BrandName& name,
     return check;
 }
 
+}  // namespace
+
+RegistrationCheck CheckRegistration(QueryObject& names, const BrandName& name,
+                                    const std::optional<TradeClass>& trade) {
+    return WarningsOf(MarkWordsIn(names, name.prefix + name.mainName), name, trade);
+}
+
 RegistrationCheck CheckRegistration(QueryObject& names, const BrandName& name) {
     return CheckRegistration(names, name, TradeClassOf(names, name.suffix));
+}
+
+MarkWords::MarkWords(QueryObject& names) {
+    names.Close();
+    names.SetStatement(sql::kMarkWordList);
+    names.Open();
+    words_.reserve(static_cast<std::size_t>(names.RecordCount()));
+    for (int r = 1; r <= names.RecordCount(); ++r) {
+        names.MoveTo(r);
+        std::string word = names.FieldText(0);
+        longest_ = std::max(longest_, CharCount(word));
+        words_.insert(std::move(word));
+    }
+    names.Close();
+}
+
+std::vector<std::string> MarkWords::In(std::string_view text) const {
+    const std::vector<std::string> chars = SplitChars(text);
+    std::vector<std::string> found;
+    for (std::size_t start = 0; start < chars.size(); ++start) {
+        std::string part;
+        for (std::size_t i = start; i < chars.size() && i - start < longest_; ++i) {
+            part += chars[i];
+            if (words_.count(part) != 0 &&
+                std::find(found.begin(), found.end(), part) == found.end())
+                found.push_back(part);
+        }
+    }
+    return found;
+}
+
+RegistrationCheck CheckRegistration(QueryObject& names, const MarkWords& words,
+                                    const BrandName& name, const std::optional<TradeClass>& trade) {
+    // The rows of the words found, one indexed read each, in the order the
+    // statement over the whole mark gives them.
+    std::vector<std::pair<long long, MarkWordRow>> keyed;
+    for (const std::string& word : words.In(name.prefix + name.mainName)) {
+        names.Close();
+        names.SetStatement(sql::kMarkWordRows, {word});
+        names.Open();
+        for (int r = 1; r <= names.RecordCount(); ++r) {
+            names.MoveTo(r);
+            keyed.push_back({names.FieldInt(5),
+                             {names.FieldText(0), static_cast<MarkList>(names.FieldInt(1)),
+                              names.FieldText(2), names.FieldText(3), names.FieldText(4)}});
+        }
+        names.Close();
+    }
+    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
+        const auto key = [](const auto& k) {
+            return std::tuple(static_cast<int>(k.second.list), -CharCount(k.second.word), k.first);
+        };
+        return key(a) < key(b);
+    });
+    std::vector<MarkWordRow> found;
+    for (auto& k : keyed)
+        found.push_back(std::move(k.second));
+    return WarningsOf(found, name, trade);
 }
 
 std::string TradeClassText(const TradeClass& trade) {

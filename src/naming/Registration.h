@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "naming/NameAnalysis.h"
@@ -79,6 +80,26 @@ std::optional<TradeClass> TradeClassOf(QueryObject& names, std::string_view suff
 RegistrationCheck CheckRegistration(QueryObject& names, const BrandName& name,
                                     const std::optional<TradeClass>& trade);
 RegistrationCheck CheckRegistration(QueryObject& names, const BrandName& name);
+
+// Every word of the lists, read once (some 8,000): whether a text holds any
+// of them is then found in memory. A caller that checks many names (a page
+// of the results grid, a batch) keeps one, so that the many names holding no
+// listed word need no statement.
+class MarkWords {
+  public:
+    explicit MarkWords(QueryObject& names);
+    // The listed words the text holds, each once.
+    std::vector<std::string> In(std::string_view text) const;
+
+  private:
+    std::unordered_set<std::string> words_;
+    std::size_t longest_ = 0;  // in characters
+};
+
+// CheckRegistration with the words found in memory: only the rows of the
+// words the mark holds are read, and a mark that holds none reads nothing.
+RegistrationCheck CheckRegistration(QueryObject& names, const MarkWords& words,
+                                    const BrandName& name, const std::optional<TradeClass>& trade);
 
 // "第14类 珠宝钟表".
 std::string TradeClassText(const TradeClass& trade);

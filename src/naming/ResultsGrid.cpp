@@ -4,6 +4,8 @@
 #include <cstdlib>
 
 #include "common/Text.h"
+#include "naming/Registration.h"
+#include "naming/Verse.h"
 
 namespace quillora {
 
@@ -20,6 +22,8 @@ const std::array<GridColumnInfo, kGridColumns> kResultColumns = {{
     {"拼音", false},
     {"雅名分", true},
     {"寓意说明", false},
+    {"出处", false},
+    {"注册提示", false},
 }};
 
 ResultGrid::ResultGrid() {
@@ -52,8 +56,6 @@ int ResultGrid::ShownRows() const {
 
 namespace {
 
-// Texts sort in GBK byte order, which puts the common characters in the
-// order of their readings, as a Chinese user expects.
 std::string SortKey(const std::string& text) {
     try {
         return Utf8ToGbk(text);
@@ -64,24 +66,39 @@ std::string SortKey(const std::string& text) {
 
 }  // namespace
 
+bool CellBefore(const std::string& a, const std::string& b, bool numeric) {
+    if (numeric)
+        return std::strtoll(a.c_str(), nullptr, 10) < std::strtoll(b.c_str(), nullptr, 10);
+    return SortKey(a) < SortKey(b);
+}
+
 void ResultGrid::SortShownRows(int col, bool ascending) {
     if (col < 0 || col >= kGridColumns)
         return;
     const int n = ShownRows();
     auto first = cells_.begin() + 1;
     auto last = first + n;
-    if (kResultColumns[col].numeric) {
-        std::stable_sort(first, last, [&](const auto& x, const auto& y) {
-            const long long a = std::strtoll(x[col].c_str(), nullptr, 10);
-            const long long b = std::strtoll(y[col].c_str(), nullptr, 10);
-            return ascending ? a < b : b < a;
-        });
-    } else {
-        std::stable_sort(first, last, [&](const auto& x, const auto& y) {
-            const std::string a = SortKey(x[col]);
-            const std::string b = SortKey(y[col]);
-            return ascending ? a < b : b < a;
-        });
+    const bool numeric = kResultColumns[col].numeric;
+    std::stable_sort(first, last, [&](const auto& x, const auto& y) {
+        return ascending ? CellBefore(x[col], y[col], numeric)
+                         : CellBefore(y[col], x[col], numeric);
+    });
+}
+
+void WriteSourceColumns(QueryObject& names, const std::string& prefix, const std::string& suffix,
+                        ResultGrid& grid) {
+    const ConnectionScope scope;
+    const int n = grid.ShownRows();
+    if (n == 0)
+        return;
+    const std::optional<TradeClass> trade = TradeClassOf(names, suffix);
+    const MarkWords words(names);
+    for (int r = 1; r <= n; ++r) {
+        const std::string mainName = Trim(grid.Cell(r, kColMainName));
+        grid.SetCell(r, kColVerse, VerseCell(NameVerses(names, mainName), mainName));
+        const RegistrationCheck check =
+            CheckRegistration(names, words, BrandName{prefix, mainName, suffix}, trade);
+        grid.SetCell(r, kColWarnings, RegistrationCell(check));
     }
 }
 

@@ -1,4 +1,4 @@
-// The results grid of the generation page: 12 columns, a header row and 200
+// The results grid of the generation page: 14 columns, a header row and 200
 // candidate rows, filled from the open result of a generation run.
 #pragma once
 
@@ -12,7 +12,7 @@
 
 namespace quillora {
 
-inline constexpr int kGridColumns = 12;
+inline constexpr int kGridColumns = 14;
 inline constexpr int kGridRows = 201;       // row 0 is the header
 inline constexpr int kCandidateRows = 200;  // rows 1 ... 200
 
@@ -26,10 +26,12 @@ enum GridColumn : int {
     kColMainElements = 5,
     kColMainStrokes = 6,
     kColSuffixStrokes = 7,
-    kColScore = 8,     // 总体评分: NumerologyScore
-    kColPinyin = 9,    // 拼音, with tone marks
-    kColAppeal = 10,   // 雅名分: AppealOf
-    kColMeaning = 11,  // 寓意说明: the favoured meanings and the sound notes
+    kColScore = 8,      // 总体评分: NumerologyScore
+    kColPinyin = 9,     // 拼音, with tone marks
+    kColAppeal = 10,    // 雅名分: AppealOf
+    kColMeaning = 11,   // 寓意说明: the favoured meanings and the sound notes
+    kColVerse = 12,     // 出处: a classical line holding the main name's characters
+    kColWarnings = 13,  // 注册提示: what may keep the mark from registration
 };
 
 struct GridColumnInfo {
@@ -37,6 +39,11 @@ struct GridColumnInfo {
     bool numeric;  // sorted and exported as a number
 };
 extern const std::array<GridColumnInfo, kGridColumns> kResultColumns;
+
+// The order of two cells of one column: numbers numerically, texts in GBK
+// byte order (which puts the common characters in the order of their
+// readings, as a Chinese user expects).
+bool CellBefore(const std::string& a, const std::string& b, bool numeric);
 
 // The score of a candidate: fs + the bonus of NumerologyNumber(bh + affixBh).
 long long CandidateScore(long long fs, long long bh, long long affixBh);
@@ -77,8 +84,17 @@ class ResultGrid {
 // character (other than one every candidate shares, such as a fixed one)
 // appears at most three times on a page while other candidates remain.
 // `prefix` and `suffix` are the trimmed prefix and suffix entries as they
-// stand now. Returns whether candidates remain for another page.
+// stand now. The page's 出处 and 注册提示 come from WriteSourceColumns on the
+// result's file. Returns whether candidates remain for another page.
 bool ShowCandidates(QueryObject& candidates, GenerationState& state, const std::string& prefix,
                     const std::string& suffix, ResultGrid& grid);
+
+// Writes 出处 and 注册提示 of the shown rows from the main name of each row:
+// the classical source of its two-character parts, and the registration
+// warnings of prefix + main name with the generic words of the suffix's
+// trade (the trade is looked up once). `names` reads "Parvello.dll".
+// Database errors throw.
+void WriteSourceColumns(QueryObject& names, const std::string& prefix, const std::string& suffix,
+                        ResultGrid& grid);
 
 }  // namespace quillora

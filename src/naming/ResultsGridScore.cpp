@@ -164,6 +164,8 @@ bool ShowCandidates(QueryObject& candidates, GenerationState& state, const std::
         grid.SetCell(r, kColAppeal, std::to_string(c.appeal));
         grid.SetCell(r, kColMeaning, c.note);
     }
+    QueryObject names(candidates.Connection(), kCharLookupTimeout);
+    WriteSourceColumns(names, prefix, suffix, grid);
     return std::any_of(state.ranking.begin(), state.ranking.end(),
                        [](const RankedCandidate& c) { return !c.shown; });
 }

@@ -1,18 +1,24 @@
 // The almanac page on the main window: its boxes and memos, the lookup from
 // the boxes (checks, messages, the memo left alone on failure), printing and
-// a missing or unreadable database. The day entries come from the built
-// "Somnette.dll" beside the test.
+// a missing or unreadable database; and the window 择吉日. The day entries
+// come from the built "Somnette.dll" beside the test.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -20,12 +26,15 @@
 #include "almanac/AlmanacGlossary.h"
 #include "almanac/AlmanacLookup.h"
 #include "almanac/gui/AlmanacPage.h"
+#include "almanac/gui/AuspiciousWindow.h"
 #include "app/Chrome.h"
 #include "app/MemoFile.h"
 #include "app/ShowInfo.h"
 #include "app/UntIndex.h"
 #include "common/DateValue.h"
 #include "data/Database.h"
+#include "support/CliProcess.h"
+#include "support/Files.h"
 #include "support/GuiTestEnvironment.h"
 #include "support/ScratchData.h"
 
@@ -227,4 +236,58 @@ TEST(AlmanacPageDatabase, MissingOrUnreadableFileIsReportedAndTheMemoKept) {
             << Messages()[0].text.toStdString();
         EXPECT_EQ(page->MemoHuangli->toPlainText(), QStringLiteral("上一次的结果"));
     }
+}
+
+// 择吉日 from the tools page lists for one month the days quillora-cli
+// auspicious lists, marks the days that clash with the legal person's year
+// in the program's red, and refuses a range that ends before it starts.
+TEST(AuspiciousWindowTest, ListsTheDaysOfTheCommandLineAndMarksThePersonsClash) {
+    TFrmIndex window;
+    QString title;
+    QTimer::singleShot(0, [&] {
+        QWidget* opened = QApplication::activeModalWidget();
+        ASSERT_NE(opened, nullptr);
+        title = opened->windowTitle();
+        opened->close();
+    });
+    window.findChild<QAbstractButton*>(QStringLiteral("BtnAuspicious"))->click();
+    EXPECT_EQ(title, QStringLiteral("择吉日"));
+
+    BirthEntries person;
+    person.name = "张三";
+    person.sex = "男";
+    person.year = "1990";
+    person.month = "5";
+    person.day = "1";
+    person.hour = "10";
+    person.minute = "0";
+    AuspiciousWindow w(person);
+    EXPECT_EQ(w.PersonBranch(), 6);  // 庚午: the horse
+    EXPECT_TRUE(w.ChkPerson->isChecked());
+    w.CBActivity->setCurrentIndex(w.CBActivity->findData(QStringLiteral("开市")));
+    w.DateFrom->setDate(QDate(2024, 3, 1));
+    w.DateTo->setDate(QDate(2024, 3, 31));
+    w.BtnFind->click();
+
+    const test::CliResult cli = test::RunCli(
+        test::Words("auspicious --activity 开市 --from 2024-03-01 --to 2024-03-31 --year 1990 "
+                    "--month 5 --day 1 --hour 10"));
+    ASSERT_EQ(cli.status, 0) << cli.err;
+    const std::vector<std::string> lines = test::SplitLines(cli.out);
+    ASSERT_EQ(w.GridDays->rowCount() + 2, static_cast<int>(lines.size()));
+    for (int r = 0; r < w.GridDays->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < w.GridDays->columnCount(); ++c)
+            cells << w.GridDays->item(r, c)->text();
+        EXPECT_EQ(cells.join(QLatin1Char('\t')).toStdString(), lines[r + 1]);
+        const bool clash = cells.last().startsWith(QStringLiteral("冲马"));
+        EXPECT_EQ(w.GridDays->item(r, 0)->foreground().color() == QColor(176, 28, 28), clash);
+    }
+    EXPECT_EQ(w.LabelSummary->text().toStdString(), lines.back());
+
+    Messages().clear();
+    w.DateTo->setDate(QDate(2024, 2, 1));
+    w.BtnFind->click();
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].text, QStringLiteral("结束日期不能早于开始日期!"));
 }

@@ -87,13 +87,13 @@ class GenerationPageTest : public ::testing::Test {
 TEST_F(GenerationPageTest, ControlsStartAsDesigned) {
     QTableWidget* grid = page_->RzStringGrid1;
     EXPECT_EQ(window_->TabSheet1->findChild<QTableWidget*>(QStringLiteral("RzStringGrid1")), grid);
-    EXPECT_EQ(grid->columnCount(), 12);
+    EXPECT_EQ(grid->columnCount(), 14);
     EXPECT_EQ(grid->rowCount(), 200);  // + the header row
-    const char* headers[] = {"编号",     "品牌商标名称", "繁体字",   "总体笔画",
-                             "主体名称", "主体五行",     "主体笔画", "后缀笔画",
-                             "总体评分", "拼音",         "雅名分",   "寓意说明"};
-    const int widths[] = {43, 183, 194, 57, 57, 58, 55, 56, 62, 130, 50, 260};
-    for (int c = 0; c < 12; ++c) {
+    const char* headers[] = {"编号",     "品牌商标名称", "繁体字",   "总体笔画", "主体名称",
+                             "主体五行", "主体笔画",     "后缀笔画", "总体评分", "拼音",
+                             "雅名分",   "寓意说明",     "出处",     "注册提示"};
+    const int widths[] = {43, 183, 194, 57, 57, 58, 55, 56, 62, 130, 50, 260, 360, 220};
+    for (int c = 0; c < 14; ++c) {
         EXPECT_EQ(grid->horizontalHeaderItem(c)->text(), QString::fromUtf8(headers[c]));
         EXPECT_EQ(grid->columnWidth(c), widths[c]);
     }
@@ -134,7 +134,7 @@ TEST_F(GenerationPageTest, ControlsStartAsDesigned) {
     EXPECT_EQ(
         entries.join(QLatin1Char('|')),
         QStringLiteral("查看详细分析|-|添加到已选名字|查看已选名字|保存已选名字|清空已选名字|-|"
-                       "百度查看是否有重名|-|EXCEL方式导出|文本方式导出"));
+                       "百度查看是否有重名|商标查询|-|EXCEL方式导出|文本方式导出"));
 }
 
 TEST_F(GenerationPageTest, ARunFillsTheGridAndContinueRedraws) {
@@ -430,7 +430,7 @@ TEST_F(GenerationPageTest, GridKeys) {
     EXPECT_EQ(QApplication::focusWidget(), page_->group->Xing);
 }
 
-TEST_F(GenerationPageTest, WebSearchAndExports) {
+TEST_F(GenerationPageTest, WebSearchTrademarkSearchAndExports) {
     FillEntries();
     page_->RzBitBtn5->click();
     page_->RzStringGrid1->setCurrentCell(0, 0);
@@ -439,6 +439,10 @@ TEST_F(GenerationPageTest, WebSearchAndExports) {
     page_->N4->trigger();
     const std::string gbk = Utf8ToGbk(Cell(0, 1).toStdString());
     EXPECT_EQ(opened.toEncoded().toStdString(), "https://www.baidu.com/s?wd=" + PercentEncode(gbk));
+    // 商标查询 opens the trademark office's search with the row's mark to paste.
+    page_->N10->trigger();
+    EXPECT_EQ(opened, QUrl(QStringLiteral("https://sbj.cnipa.gov.cn/sbj/sbcx/")));
+    EXPECT_EQ(QApplication::clipboard()->text(), Cell(0, kColMainName));
 
     SetSaveFileChooser([&](QWidget*, const QString&, const QString& p, const QString&) {
         return QString::fromStdString((dir_ / "rows").string()) +

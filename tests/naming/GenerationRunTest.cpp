@@ -470,7 +470,7 @@ TEST(GenerateCommand, PrintsTheGridRepeatablyWithASeed) {
     EXPECT_EQ(
         lines[0],
         "编号\t品牌商标名称\t繁体字\t总体笔画\t主体名称\t主体五行\t主体笔画\t后缀笔画\t总体评分\t"
-        "拼音\t雅名分\t寓意说明");
+        "拼音\t雅名分\t寓意说明\t出处\t注册提示");
     for (std::size_t i = 1; i < lines.size(); ++i) {
         std::vector<std::string> cells;
         std::size_t start = 0;
@@ -479,7 +479,7 @@ TEST(GenerateCommand, PrintsTheGridRepeatablyWithASeed) {
             start = tab + 1;
         }
         cells.push_back(lines[i].substr(start));
-        ASSERT_EQ(cells.size(), 12u) << lines[i];
+        ASSERT_EQ(cells.size(), 14u) << lines[i];
         EXPECT_EQ(cells[0], std::to_string(i));
         EXPECT_EQ(cells[1], cells[4] + "珠宝");
         EXPECT_EQ(cells[4].rfind("九", 0), 0u);
@@ -493,6 +493,10 @@ TEST(GenerateCommand, PrintsTheGridRepeatablyWithASeed) {
                       cells[4]));
             EXPECT_NE(report.out.find("【总体评分】：" + cells[8] + "分（"), std::string::npos)
                 << cells[4];
+            // and the same source: the grid's cell is the report's first 出处 line.
+            if (!cells[12].empty()) {
+                EXPECT_NE(report.out.find(cells[12]), std::string::npos) << cells[12];
+            }
         }
     }
     // Three pages, as two presses of "继续显示" add, never show a name twice.

@@ -19,9 +19,17 @@ namespace {
 class MarkChecksTest : public ::testing::Test {
   protected:
     QueryObject names{DbConnectionString(kParvelloFile), kCharLookupTimeout};
+    const MarkWords words{names};
 
+    // Checked both ways, which must agree: by the statement over the whole
+    // mark, and with the listed words found in memory (grid pages, batches).
     RegistrationCheck Check(const std::string& mainName, const std::string& suffix = "") {
-        return CheckRegistration(names, BrandName{"", mainName, suffix});
+        const BrandName name{"", mainName, suffix};
+        RegistrationCheck check = CheckRegistration(names, name);
+        const RegistrationCheck quick =
+            CheckRegistration(names, words, name, TradeClassOf(names, suffix));
+        EXPECT_EQ(RegistrationLines(quick), RegistrationLines(check)) << mainName;
+        return check;
     }
     // The found words with their labels, as the grid shows them.
     std::string Cell(const std::string& mainName, const std::string& suffix = "") {

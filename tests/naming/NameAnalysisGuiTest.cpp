@@ -1,19 +1,24 @@
-// The analysis page of the main window and the name analysis window,
-// offscreen, on the built reference databases beside the test.
+// The analysis page of the main window, the name analysis window and the
+// batch analysis window, offscreen, on the built reference databases beside
+// the test.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPrinter>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QTimer>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "app/BirthInputGroup.h"
@@ -23,9 +28,12 @@
 #include "common/DateValue.h"
 #include "common/Text.h"
 #include "data/Database.h"
+#include "naming/BatchAnalysis.h"
 #include "naming/NameAnalysis.h"
 #include "naming/gui/AnalysisPage.h"
+#include "naming/gui/BatchWindow.h"
 #include "naming/gui/NameMain.h"
+#include "support/Files.h"
 #include "support/GuiTestEnvironment.h"
 
 using namespace quillora;
@@ -357,4 +365,96 @@ TEST_F(AnalysisPageTest, PrintingGoesToThePrinterTheDialogChose) {
     EXPECT_TRUE(fs::exists(pdf));
     EXPECT_GT(fs::file_size(pdf), 1000u);
     fs::remove(pdf);
+}
+
+// 批量分析 from the page: the window takes the page's legal person, reads a
+// pasted list a part at a time into the same rows the core gives the whole
+// list, sorts by a header (scores highest first), exports, and reads a GBK
+// list file into its box.
+TEST_F(AnalysisPageTest, BatchWindowAnalysesAPastedListLikeTheCore) {
+    page_->group->Xing->setText(QStringLiteral("李四"));
+    QString person;
+    QTimer::singleShot(0, [&] {
+        auto* opened = qobject_cast<BatchWindow*>(QApplication::activeModalWidget());
+        ASSERT_NE(opened, nullptr);
+        person = opened->group->Xing->text();
+        opened->close();
+    });
+    page_->BtnBatch->click();
+    EXPECT_EQ(person, QStringLiteral("李四"));
+
+    BatchWindow w(DefaultBirth("张三"));
+    Messages().clear();
+    w.BtnAnalyse->click();
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].text, QStringLiteral("请输入或打开要分析的名称，每行一个!"));
+
+    // More names than one part holds: 60 lines of five kinds.
+    const char* kinds[] = {"九万\t珠宝", "中国最\t珠宝有限公司", "关雎", "九", "钻石\t珠宝"};
+    QString pasted;
+    std::vector<BatchName> list;
+    for (int i = 0; i < 60; ++i) {
+        pasted += QString::fromUtf8(kinds[i % 5]) + QStringLiteral("\n");
+        const std::string line = kinds[i % 5];
+        const std::size_t tab = line.find('\t');
+        list.push_back({line.substr(0, tab), tab == std::string::npos ? "" : line.substr(tab + 1)});
+    }
+    w.MemoNames->setPlainText(pasted);
+    w.BtnAnalyse->click();
+    EXPECT_TRUE(w.Running());
+    EXPECT_EQ(w.BtnAnalyse->text(), QStringLiteral("停止"));
+    for (int turns = 0; w.Running() && turns < 10000; ++turns)
+        QApplication::processEvents();
+    ASSERT_FALSE(w.Running());
+
+    QueryObject names(DbConnectionString(kParvelloFile), kCharLookupTimeout);
+    QueryObject readings(DbConnectionString(kSomnetteFile), kDefaultTimeout);
+    const BirthReadResult read = ReadBirthRecord(DefaultBirth("张三"));
+    const ExportTable whole =
+        AnalyseBatch(names, readings, ChartNeedsOf(*BuildChartOf(*read.record)), list);
+    EXPECT_EQ(w.Table().rows, whole.rows);
+    ASSERT_EQ(w.GridBatch->rowCount(), 60);
+    EXPECT_EQ(w.GridBatch->item(59, kBatchNumber)->text(), QStringLiteral("60"));
+    EXPECT_EQ(w.GridBatch->item(1, kBatchWarnings)->text(),
+              QStringLiteral("中国（国名）；最（最高级）"));
+    EXPECT_EQ(w.Progress->value(), 60);
+    EXPECT_TRUE(w.LabelStatus->text().startsWith(
+        QStringLiteral("共60个名称，24个有注册提示，12个未通过名称检查")))
+        << w.LabelStatus->text().toStdString();
+
+    // 总体评分 highest first on the first click (a refused name, scored by its
+    // message, last), lowest first on the second.
+    w.SortByColumn(kBatchScore);
+    for (int r = 1; r < 48; ++r) {
+        EXPECT_GE(w.GridBatch->item(r - 1, kBatchScore)->text().toInt(),
+                  w.GridBatch->item(r, kBatchScore)->text().toInt());
+    }
+    EXPECT_EQ(w.GridBatch->item(59, kBatchBrandName)->text(), QStringLiteral("九"));
+    w.SortByColumn(kBatchScore);
+    EXPECT_EQ(w.GridBatch->item(0, kBatchBrandName)->text(), QStringLiteral("九"));
+
+    const fs::path dir = fs::temp_directory_path() / ("quillora-batch-" + std::to_string(getpid()));
+    fs::create_directories(dir);
+    SetSaveFileChooser([&](QWidget*, const QString&, const QString& proposal, const QString&) {
+        EXPECT_EQ(proposal, QStringLiteral("批量分析.xlsx"));
+        return QString::fromStdString((dir / "名单.csv").string());
+    });
+    w.BtnExport->click();
+    const std::string csv = test::ReadFileBytes(dir / "名单.csv");
+    EXPECT_EQ(csv.rfind("\xEF\xBB\xBF编号,品牌商标名称,总体评分,", 0), 0u);
+    EXPECT_NE(csv.find("\r\n" + w.Table().rows[0][0] + ",九,"), std::string::npos);
+
+    // A list file in GBK with CRLF reaches the box as UTF-8 lines.
+    const fs::path file = dir / "list.txt";
+    {
+        std::ofstream out(file, std::ios::binary);
+        out << Utf8ToGbk("金玉\t餐饮\r\n\r\n华瑞\r\n");
+    }
+    SetOpenFileChooser([&](QWidget*, const QString&, const QString&) {
+        return QString::fromStdString(file.string());
+    });
+    w.BtnOpen->click();
+    SetOpenFileChooser({});
+    EXPECT_EQ(w.MemoNames->toPlainText(), QStringLiteral("金玉\t餐饮\n华瑞\n"));
+    fs::remove_all(dir);
 }

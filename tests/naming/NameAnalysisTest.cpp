@@ -309,16 +309,21 @@ TEST(NameAnalysisCli, BatchRowsAgreeWithTheSingleAnalysis) {
     const std::vector<std::string> lines = SplitLines(r.out);
     ASSERT_EQ(lines.size(), 5u) << r.out;
     EXPECT_EQ(lines[0],
-              "编号\t品牌商标名称\t总体评分\t主体数理\t全称数理\t名称五行\t补八字\t出处\t"
-              "注册提示\t尼斯分类");
+              "编号\t品牌商标名称\t总体评分\t主体数理\t全称数理\t名称五行\t补八字\t拼音\t"
+              "雅名分\t出处\t注册提示\t尼斯分类");
     const std::vector<std::string> jiuwan = SplitFields(lines[1]);
-    ASSERT_EQ(jiuwan.size(), 10u);
+    ASSERT_EQ(jiuwan.size(), 12u);
     EXPECT_EQ(jiuwan[1], "九万珠宝");
     EXPECT_EQ(jiuwan[2], "94");  // the 【总体评分】 of the whole report above
-    EXPECT_EQ(jiuwan[9], "第14类 珠宝钟表");
+    // Pinyin and appeal as the report's 【名称雅俗】 line gives them.
+    QueryObject names(DbConnectionString(kParvelloFile), kCharLookupTimeout);
+    EXPECT_EQ(AppealLine(names, BrandName{"", "九万", "珠宝"})
+                  .rfind("【名称雅俗】：雅名分" + jiuwan[8] + "分（拼音 " + jiuwan[7] + "；", 0),
+              0u);
+    EXPECT_EQ(jiuwan[11], "第14类 珠宝钟表");
     const std::vector<std::string> state = SplitFields(lines[2]);
-    EXPECT_EQ(state[8], "中国（国名）；最（最高级）");
-    EXPECT_EQ(SplitFields(lines[3])[7], "关关雎鸠，在河之洲。——《诗经·周南·关雎》");
+    EXPECT_EQ(state[10], "中国（国名）；最（最高级）");
+    EXPECT_EQ(SplitFields(lines[3])[9], "关关雎鸠，在河之洲。——《诗经·周南·关雎》");
     EXPECT_EQ(SplitFields(lines[4])[2], kMainNameTooShort);
 
     const CliResult missing =

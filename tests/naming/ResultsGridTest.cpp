@@ -35,7 +35,8 @@ TEST(ResultsGridScore, BonusOfTheReducedTotal) {
 namespace {
 
 // A scratch "Parvello.dll" whose table cand holds numbered candidates:
-// zi 名1, 名2 ..., wuhang 金木, ft 名n, bh n mod 30 + 2, fs 60 + n mod 20.
+// zi 名1, 名2 ..., wuhang 金木, ft 名n, bh n mod 30 + 2, fs 60 + n mod 20;
+// without verse, and with one listed mark, 名1.
 class ResultsGridFill : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -44,7 +45,15 @@ class ResultsGridFill : public ::testing::Test {
                           "bh integer, fs integer);"
                           "with recursive c(x) as (select 1 union all select x + 1 from c "
                           "where x < 5000) insert into cand select x, '名' || x, '金木', "
-                          "'名' || x, x % 30 + 2, 60 + x % 20 from c;");
+                          "'名' || x, x % 30 + 2, 60 + x % 20 from c;"
+                          "create table verse (ID integer, line text, title text, author text, "
+                          "source text);"
+                          "create table verse_pair (pair text, line integer, gap integer);"
+                          "create table mark_word (word text, list integer, kind text, "
+                          "reason text, info text);"
+                          "insert into mark_word values ('名1', 4, '测试', '', '');"
+                          "create table trade_suffix (suffix text, class integer, "
+                          "class_name text, also_names text, generic text);");
         state_.NameBeginFt = "前";
         state_.NameEndFt = "珠寶";
         state_.AffixBh = 31;
@@ -91,6 +100,9 @@ TEST_F(ResultsGridFill, FewerThan200RowsShowEveryRecordBestFirst) {
         for (char digit : n)
             pinyin += std::string(" ") + digit;
         EXPECT_EQ(grid_.Cell(r, kColPinyin), pinyin);
+        // Each row's own warnings: 名1, 名10 … hold the listed mark.
+        EXPECT_EQ(grid_.Cell(r, kColWarnings), n[0] == '1' ? "名1（知名商标）" : "") << main;
+        EXPECT_EQ(grid_.Cell(r, kColVerse), "");
     }
     EXPECT_EQ(records.size(), 150u);
     // The best score heads the page: x = 19 has fs 79 and bh 21, and 21 + 31
@@ -165,4 +177,27 @@ TEST(ResultsGridSort, ShownRowsSortByOneColumnAndBlankRowsStayBelow) {
     EXPECT_EQ(g.Cell(1, kColMainName), "九万");
     EXPECT_EQ(g.ShownRows(), 3);
     EXPECT_EQ(g.Cell(0, kColScore), "总体评分");
+}
+
+// 出处 and 注册提示 on the real tables: a pair of a famous line, a word of the
+// state, a well-known mark and a generic word of the suffix's own trade.
+TEST(ResultsGridSources, ColumnsHoldTheSourceAndTheWarningsOfEachRow) {
+    ResultGrid g;
+    const char* mains[] = {"关雎", "中国", "茅台", "钻石", "九万"};
+    for (int r = 0; r < 5; ++r)
+        g.SetCell(r + 1, kColMainName, mains[r]);
+    QueryObject names(DbConnectionString(kParvelloFile), kCharLookupTimeout);
+    WriteSourceColumns(names, "", "珠宝", g);
+    EXPECT_EQ(g.Cell(1, kColVerse), "关关雎鸠，在河之洲。——《诗经·周南·关雎》");
+    EXPECT_EQ(g.Cell(1, kColWarnings), "");
+    EXPECT_EQ(g.Cell(2, kColWarnings), "中国（国名）");
+    EXPECT_EQ(g.Cell(3, kColWarnings), "茅台（知名商标）");
+    EXPECT_EQ(g.Cell(4, kColWarnings), "钻石（通用名称）");
+    EXPECT_EQ(g.Cell(5, kColWarnings), "");
+    // The same words under another trade: 钻石 names no good of 化妆品.
+    WriteSourceColumns(names, "", "化妆品", g);
+    EXPECT_EQ(g.Cell(4, kColWarnings), "");
+    EXPECT_EQ(g.Cell(2, kColWarnings), "中国（国名）");
+    EXPECT_EQ(g.Cell(0, kColVerse), "出处");
+    EXPECT_EQ(g.Cell(0, kColWarnings), "注册提示");
 }

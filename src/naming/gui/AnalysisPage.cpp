@@ -5,11 +5,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/BirthInputGroup.h"
 #include "app/CommandGuard.h"
 #include "app/MemoFile.h"
 #include "app/PageWidgets.h"
 #include "app/Pages.h"
 #include "app/UntIndex.h"
+#include "naming/gui/BatchWindow.h"
 #include "naming/gui/BrandInputPanel.h"
 
 namespace quillora::gui {
@@ -38,6 +40,8 @@ AnalysisPage::AnalysisPage(TFrmIndex& window, QWidget* page) : QObject(page), wi
     RzBitBtnprint = panel_->buttons[1];
     BitBtnsave = panel_->buttons[2];
     RzBitBtn6 = panel_->buttons[3];
+    BtnBatch = panel_->AddMainRowButton(QStringLiteral("BtnBatch"), QStringLiteral("批量分析"));
+    BtnBatch->setToolTip(QStringLiteral("一次分析多个名称：粘贴或打开名称列表"));
 
     RzMemo1 = MakeReportMemo(page, QStringLiteral("RzMemo1"), QPlainTextEdit::WidgetWidth);
     layout->addWidget(RzMemo1, 1);
@@ -50,6 +54,7 @@ AnalysisPage::AnalysisPage(TFrmIndex& window, QWidget* page) : QObject(page), wi
             CommandSlot(this, &AnalysisPage::BitBtnsaveClick));
     connect(RzBitBtn6, &QPushButton::clicked, this,
             CommandSlot(this, &AnalysisPage::RzBitBtn6Click));
+    connect(BtnBatch, &QPushButton::clicked, this, CommandSlot(this, &AnalysisPage::BtnBatchClick));
 }
 
 void AnalysisPage::ButtonNameClick() {
@@ -66,6 +71,10 @@ void AnalysisPage::BitBtnsaveClick() {
 
 void AnalysisPage::RzBitBtn6Click() {
     window_.ShowPage(window_.TabSheet1);
+}
+
+void AnalysisPage::BtnBatchClick() {
+    ShowBatchAnalysis(group->Entries(), RzMemo1->window());
 }
 
 AnalysisPage* AnalysisPageOf(QWidget* page) {

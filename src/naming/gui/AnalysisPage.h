@@ -29,12 +29,15 @@ class AnalysisPage : public QObject {
     QPushButton* RzBitBtnprint = nullptr;  // 打印
     QPushButton* BitBtnsave = nullptr;     // 保存
     QPushButton* RzBitBtn6 = nullptr;      // 返回起名
+    QPushButton* BtnBatch = nullptr;       // 批量分析
     QPlainTextEdit* RzMemo1 = nullptr;
 
     void ButtonNameClick();
     void RzBitBtnprintClick();
     void BitBtnsaveClick();
     void RzBitBtn6Click();
+    // Opens the batch analysis window with this page's legal person.
+    void BtnBatchClick();
 
   private:
     TFrmIndex& window_;

@@ -42,15 +42,15 @@ BrandInputPanel::BrandInputPanel(const Options& options, QWidget* parent)
     grid->addWidget(MakeCaption(this, QStringLiteral("企业法人"), kCaptionWidth), 0, 0);
     grid->addWidget(group, 0, 1);
 
-    auto* mainRow = new QHBoxLayout;
-    mainRow->setSpacing(8);
+    mainRow_ = new QHBoxLayout;
+    mainRow_->setSpacing(8);
     Namezhi = MakeByteLimitedEdit(this, options.mainNameEdit, kMainNameBytes, 110);
-    mainRow->addWidget(Namezhi);
-    mainRow->addWidget(
+    mainRow_->addWidget(Namezhi);
+    mainRow_->addWidget(
         MakeHint(this, QStringLiteral("如【九万珠宝】可以主体名【九万】或【九万珠宝】")));
-    mainRow->addStretch(1);
+    mainRow_->addStretch(1);
     grid->addWidget(MakeCaption(this, QStringLiteral("品牌商标名称"), kCaptionWidth), 1, 0);
-    grid->addLayout(mainRow, 1, 1);
+    grid->addLayout(mainRow_, 1, 1);
 
     auto* suffixRow = new QHBoxLayout;
     suffixRow->setSpacing(8);
@@ -111,6 +111,16 @@ QString BrandInputPanel::SaveProposal() const {
         TrimmedBrandName(NameBegin->text().toStdString(), Namezhi->text().toStdString(),
                          NameEnd->text().toStdString());
     return QString::fromStdString(name.FullName() + "名称分析");
+}
+
+}  // namespace quillora::gui
+
+namespace quillora::gui {
+
+QPushButton* BrandInputPanel::AddMainRowButton(const QString& name, const QString& caption) {
+    QPushButton* button = MakeButton(this, name, caption, QSize(72, 21));
+    mainRow_->addWidget(button);
+    return button;
 }
 
 }  // namespace quillora::gui

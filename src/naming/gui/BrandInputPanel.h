@@ -11,6 +11,7 @@
 
 #include "data/QueryObject.h"
 
+class QHBoxLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -60,7 +61,11 @@ class BrandInputPanel : public QFrame {
     // A file name for saving the report: the brand's full name + "名称分析".
     QString SaveProposal() const;
 
+    // A further command at the right end of the main-name row.
+    QPushButton* AddMainRowButton(const QString& name, const QString& caption);
+
   private:
+    QHBoxLayout* mainRow_ = nullptr;
     bool askForBirthDate_ = false;
 };
 

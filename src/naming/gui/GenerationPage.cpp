@@ -31,8 +31,10 @@
 #include "common/Text.h"
 #include "common/UserFiles.h"
 #include "naming/Export.h"
+#include "naming/Registration.h"
 #include "naming/Shortlist.h"
 #include "naming/gui/NameMain.h"
+#include "naming/gui/ResultActions.h"
 
 namespace quillora::gui {
 
@@ -40,7 +42,8 @@ namespace {
 
 // The grid as the page draws it: the pixel width of each column and the
 // height of every row.
-constexpr int kColumnWidths[kGridColumns] = {43, 183, 194, 57, 57, 58, 55, 56, 62, 130, 50, 260};
+constexpr int kColumnWidths[kGridColumns] = {43, 183, 194, 57, 57,  58,  55,
+                                             56, 62,  130, 50, 260, 360, 220};
 constexpr int kRowHeight = 18;
 // The width of the captions at the left of the input rows.
 constexpr int kCaptionWidth = 84;
@@ -111,6 +114,14 @@ class FloatOverRight : public QObject {
 
 void SetUrlOpener(UrlOpener opener) {
     Opener() = std::move(opener);
+}
+
+void OpenUrl(const QUrl& url) {
+    if (Opener()) {
+        Opener()(url);
+    } else {
+        QDesktopServices::openUrl(url);
+    }
 }
 
 GenerationPage::GenerationPage(TFrmIndex& window, QWidget* page) : QObject(page), window_(window) {
@@ -259,15 +270,7 @@ void GenerationPage::CreateGrid(QWidget* page) {
     // Tab moves on to the next control instead of from cell to cell.
     RzStringGrid1->setTabKeyNavigation(false);
     RzStringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
-    RzStringGrid1->setStyleSheet(QStringLiteral(
-        "QTableWidget { gridline-color: #e4d6c3; alternate-background-color: #fbf6ee; "
-        "selection-background-color: #9c1c1c; selection-color: white; }"
-        "QHeaderView::section { background: #f3e6d3; color: #5a1414; border: none; "
-        "border-right: 1px solid #e0cdb4; border-bottom: 1px solid #d8c0a0; padding: 0 2px; }"
-        // The sort arrow gets a place of its own at the right of the caption.
-        "QHeaderView::section:hover { background: #f7ecdc; }"
-        "QHeaderView::down-arrow, QHeaderView::up-arrow { subcontrol-origin: padding; "
-        "subcontrol-position: center right; width: 7px; height: 5px; right: 1px; }"));
+    RzStringGrid1->setStyleSheet(ResultTableStyle());
     RenderGrid();
 
     connect(RzStringGrid1, &QTableWidget::cellDoubleClicked, this,
@@ -289,15 +292,17 @@ void GenerationPage::CreateGridMenu() {
     N2 = MakeAction(PopupMenu1, "N2", "清空已选名字");
     PopupMenu1->addSeparator();
     N4 = MakeAction(PopupMenu1, "N4", "百度查看是否有重名");
+    N10 = MakeAction(PopupMenu1, "N10", "商标查询");
     PopupMenu1->addSeparator();
     EXCEL1 = MakeAction(PopupMenu1, "EXCEL1", "EXCEL方式导出");
     N6 = MakeAction(PopupMenu1, "N6", "文本方式导出");
 
     const std::pair<QAction*, void (GenerationPage::*)()> commands[] = {
-        {N7, &GenerationPage::RzBitBtn4Click},  {N1, &GenerationPage::AddToShortlist},
-        {N9, &GenerationPage::ShowShortlist},   {SAC, &GenerationPage::SaveShortlistFile},
-        {N2, &GenerationPage::ClearShortlist},  {N4, &GenerationPage::SearchWeb},
-        {EXCEL1, &GenerationPage::ExportExcel}, {N6, &GenerationPage::ExportText}};
+        {N7, &GenerationPage::RzBitBtn4Click},   {N1, &GenerationPage::AddToShortlist},
+        {N9, &GenerationPage::ShowShortlist},    {SAC, &GenerationPage::SaveShortlistFile},
+        {N2, &GenerationPage::ClearShortlist},   {N4, &GenerationPage::SearchWeb},
+        {N10, &GenerationPage::SearchTrademark}, {EXCEL1, &GenerationPage::ExportExcel},
+        {N6, &GenerationPage::ExportText}};
     for (const auto& [action, command] : commands)
         connect(action, &QAction::triggered, this, CommandSlot(this, command));
 }
@@ -418,6 +423,8 @@ void GenerationPage::WriteGridHeader() {
     for (int c = 0; c < kGridColumns; ++c) {
         RzStringGrid1->horizontalHeaderItem(c)->setText(Q(grid_.Cell(0, c)));
     }
+    RzStringGrid1->horizontalHeaderItem(kColWarnings)
+        ->setToolTip(QString::fromUtf8(kRegistrationDisclaimer));
 }
 
 void GenerationPage::RenderGrid() {
@@ -432,6 +439,9 @@ void GenerationPage::RenderGrid() {
                 RzStringGrid1->setItem(r - 1, c, item);
             }
             item->setText(Q(grid_.Cell(r, c)));
+            // The long texts read whole under the mouse.
+            if (c == kColVerse || c == kColWarnings)
+                item->setToolTip(item->text());
         }
     }
 }
@@ -579,28 +589,12 @@ void GenerationPage::SearchWeb() {
     const std::string name = CurrentCell(kColBrandName);
     if (name.empty())
         return;
-    const QUrl url = QUrl::fromEncoded(QByteArray::fromStdString(WebSearchAddress(name)));
-    if (Opener()) {
-        Opener()(url);
-    } else {
-        QDesktopServices::openUrl(url);
-    }
+    OpenUrl(QUrl::fromEncoded(QByteArray::fromStdString(WebSearchAddress(name))));
 }
 
-namespace {
-
-// Asks where to export and appends the extension when the chosen name has
-// none; "" when the user cancels.
-std::string ChooseExportFile(QWidget* parent, const char* proposal, const char* filter,
-                             const char* extension) {
-    const QString chosen = ChooseSaveFile(parent, QString::fromUtf8(kSaveTitle),
-                                          QString::fromUtf8(proposal), QString::fromUtf8(filter));
-    if (chosen.isEmpty())
-        return {};
-    return WithDefaultExtension(S(chosen), extension);
+void GenerationPage::SearchTrademark() {
+    OpenTrademarkSearch(RzStringGrid1, Q(Trim(S(NameBegin->text())) + CurrentCell(kColMainName)));
 }
-
-}  // namespace
 
 void GenerationPage::ExportExcel() {
     if (grid_.ShownRows() == 0)

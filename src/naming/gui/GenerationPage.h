@@ -39,6 +39,8 @@ class TFrmIndex;
 // Opens a web address in the user's browser; tests replace it.
 using UrlOpener = std::function<void(const QUrl&)>;
 void SetUrlOpener(UrlOpener opener);  // empty restores the default browser
+// Opens an address through the opener.
+void OpenUrl(const QUrl& url);
 
 class GenerationPage : public QObject {
     Q_OBJECT
@@ -71,6 +73,7 @@ class GenerationPage : public QObject {
     QAction* SAC = nullptr;     // 保存已选名字
     QAction* N2 = nullptr;      // 清空已选名字
     QAction* N4 = nullptr;      // 百度查看是否有重名
+    QAction* N10 = nullptr;     // 商标查询
     QAction* EXCEL1 = nullptr;  // EXCEL方式导出
     QAction* N6 = nullptr;      // 文本方式导出
 
@@ -96,10 +99,11 @@ class GenerationPage : public QObject {
     void CopyShortlist();      // 复制
     void CloseShortlist();     // 关闭
     void SearchWeb();          // 百度查看是否有重名
+    void SearchTrademark();    // 商标查询: the office's search page, the mark copied
     void ExportExcel();        // EXCEL方式导出, 导出EXCEL
     void ExportText();         // 文本方式导出
 
-    // Writes the nine headers into the grid's header row.
+    // Writes the headers into the grid's header row.
     void WriteGridHeader();
     // Sorts the shown rows by a column, the score highest first, any other
     // column lowest first; a second click on the same column reverses the
