@@ -69,6 +69,15 @@ constexpr KnownLine kKnownLines[] = {
     {"时习", "子曰：学而时习之"}, {"把酒", "开筵面场圃"},
 };
 
+std::string WithOrdinaryMiddleDots(std::string text) {
+    static const std::string kKatakanaDot = "\u30FB", kMiddleDot = "\u00B7";
+    for (std::size_t at = text.find(kKatakanaDot); at != std::string::npos;
+         at = text.find(kKatakanaDot, at + kMiddleDot.size())) {
+        text.replace(at, kKatakanaDot.size(), kMiddleDot);
+    }
+    return text;
+}
+
 }  // namespace
 
 void FillVerse(BuildDb& db, const BuildContext& ctx) {
@@ -83,6 +92,7 @@ void FillVerse(BuildDb& db, const BuildContext& ctx) {
     // (gap << 32 | line); sorted, the first entry of a pair is its source.
     std::vector<std::pair<std::uint64_t, long long>> pairs;
     std::vector<std::string> lines;
+    std::size_t unwritable = 0;
     {
         BuildDb::Inserter insert(db, sql::build::kInsertVerse);
         long long id = 0;
@@ -92,7 +102,17 @@ void FillVerse(BuildDb& db, const BuildContext& ctx) {
                 BuildFailure("verse.tsv: unknown collection '" + row.at(cSource) + "'");
             if (line.empty() || !IsValidUtf8(line))
                 BuildFailure("verse.tsv: line " + std::to_string(id + 1) + " is not text");
-            insert.Row({++id, line, row.at(cTitle), row.at(cAuthor), row.at(cSource)});
+            // A source the program shows also goes into the GBK text exports:
+            // a title's katakana middle dot becomes the ordinary one, and a
+            // sentence holding a character GBK cannot write (a rare
+            // ideograph) is left out.
+            const std::string title = WithOrdinaryMiddleDots(row.at(cTitle));
+            if (!IsGbkEncodable(line) || !IsGbkEncodable(title) ||
+                !IsGbkEncodable(row.at(cAuthor))) {
+                ++unwritable;
+                continue;
+            }
+            insert.Row({++id, line, title, row.at(cAuthor), row.at(cSource)});
             lines.push_back(line);
             const std::vector<Ideograph> chars = IdeographsOf(line);
             // A line of verse is one clause of the row's sentence: two
@@ -126,7 +146,8 @@ void FillVerse(BuildDb& db, const BuildContext& ctx) {
     BuildDb::Inserter insert(db, sql::build::kInsertVersePair);
     for (const auto& [key, rank] : pairs)
         insert.Row({PairText(key), lineOf(rank), rank >> 32});
-    std::printf("  verse: %zu lines, %zu pairs\n", lines.size(), pairs.size());
+    std::printf("  verse: %zu lines (%zu left out: not GBK), %zu pairs\n", lines.size(), unwritable,
+                pairs.size());
 }
 
 }  // namespace quillora::refdata

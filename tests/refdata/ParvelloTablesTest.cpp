@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "StrokePatterns.h"
+#include "common/Text.h"
 #include "data/Database.h"
 #include "data/QueryObject.h"
 #include "data/Statements.h"
@@ -240,6 +241,15 @@ TEST(ParvelloTables, CountsAndConsistency) {
     EXPECT_EQ(Number(kParvelloFile, "select count(*) from verse_word where pair = ?",
                      {std::string("明月")}),
               1);
+    // Every source shown can be written by the GBK text export.
+    QueryObject verse(DbConnectionString(kParvelloFile), kGenerationTimeout);
+    verse.SetStatement("select line || title || author from verse");
+    verse.Open();
+    EXPECT_GT(verse.RecordCount(), 30000);
+    for (int row = 1; row <= verse.RecordCount(); ++row) {
+        verse.MoveTo(row);
+        ASSERT_TRUE(IsGbkEncodable(verse.FieldText(0))) << verse.FieldText(0);
+    }
 }
 
 TEST(ParvelloTables, UnfitCharactersAreNotDrawn) {
