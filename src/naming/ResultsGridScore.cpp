@@ -124,10 +124,28 @@ std::vector<std::size_t> NextPage(const GenerationState& state) {
             ++used[ch];
         page.push_back(i);
     }
-    for (std::size_t i : held) {
-        if (page.size() >= kCandidateRows)
-            break;
-        page.push_back(i);
+    // The rows passed over fill the rest of the page in rounds that each let
+    // a character take a few more rows, so that no one character or name
+    // part takes the rest of the page when few characters fit.
+    for (int cap = 2 * kCharacterPerPage; page.size() < kCandidateRows && !held.empty();
+         cap += kCharacterPerPage) {
+        std::vector<std::size_t> still;
+        for (std::size_t i : held) {
+            const RankedCandidate& c = state.ranking[i];
+            const bool crowded =
+                std::any_of(c.characters.begin(), c.characters.end(), [&](const std::string& ch) {
+                    return everywhere[ch] < left && used[ch] >= cap &&
+                           state.Preferred.find(ch) == std::string::npos;
+                });
+            if (crowded || page.size() >= kCandidateRows) {
+                still.push_back(i);
+                continue;
+            }
+            for (const std::string& ch : c.characters)
+                ++used[ch];
+            page.push_back(i);
+        }
+        held.swap(still);
     }
     std::sort(page.begin(), page.end());
     return page;
