@@ -33,7 +33,7 @@ bool HasControlCharacter(std::string_view text) {
     std::size_t pos = 0;
     while (pos < text.size()) {
         const char32_t cp = NextCodePoint(text, pos);
-        if (cp < 0x20 || (cp >= 0x7F && cp <= 0x9F))
+        if (IsControlCharacter(cp))
             return true;
     }
     return false;
@@ -112,7 +112,7 @@ std::string Escaped(std::string_view text, bool keepLineBreaks) {
         const char32_t cp = NextCodePoint(text, pos);
         const std::string_view bytes = text.substr(start, pos - start);
         const bool invalid = cp == 0xFFFD && bytes != "\xEF\xBF\xBD";
-        const bool control = cp < 0x20 || (cp >= 0x7F && cp <= 0x9F);
+        const bool control = IsControlCharacter(cp);
         if (keepLineBreaks && (cp == '\n' || cp == '\t')) {
             out += bytes;
         } else if (cp == '\n') {

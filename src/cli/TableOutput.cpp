@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "cli/Commands.h"
+#include "common/Text.h"
 
 namespace quillora::cli {
 
@@ -44,7 +45,7 @@ void TableWriter::Add(const ExportTable& part) {
     if (first) {
         // The byte-order mark tells spreadsheet programs that a CSV file is UTF-8.
         if (csv && save_)
-            save_->Write("\xEF\xBB\xBF");
+            save_->Write(kUtf8Bom);
         Emit(csv ? FormatCsvRows({part.header}) : FormatTsvRows({part.header}));
     }
     Emit(csv ? FormatCsvRows(part.rows) : FormatTsvRows(part.rows));

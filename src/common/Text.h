@@ -28,6 +28,14 @@ std::string Utf8Of(char32_t cp);
 // True when the text is well-formed UTF-8.
 bool IsValidUtf8(std::string_view text);
 
+// The byte-order mark that tells spreadsheet programs a file is UTF-8.
+inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+// C0 and C1 control characters.
+constexpr bool IsControlCharacter(char32_t cp) {
+    return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F);
+}
+
 // Splits a text at its line ends ("\n" or "\r\n"); a final line end adds no
 // empty line.
 std::vector<std::string> SplitTextLines(const std::string& text);

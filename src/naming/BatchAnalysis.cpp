@@ -46,8 +46,8 @@ std::string Supplies(const ChartNeeds& needs, const std::vector<std::string>& el
 
 std::vector<BatchName> ReadBatchNames(std::string_view text) {
     std::string utf8(text);
-    if (utf8.rfind("\xEF\xBB\xBF", 0) == 0)
-        utf8.erase(0, 3);
+    if (utf8.rfind(kUtf8Bom, 0) == 0)
+        utf8.erase(0, kUtf8Bom.size());
     if (!IsValidUtf8(utf8))
         utf8 = GbkToUtf8(utf8);
     std::vector<BatchName> names;

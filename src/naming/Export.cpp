@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "common/Text.h"
 #include "common/TextFile.h"
 #include "naming/Shortlist.h"
 
@@ -174,7 +175,7 @@ void ExportTsv(const std::string& path, const ExportTable& table) {
 
 void ExportCsv(const std::string& path, const ExportTable& table) {
     // The byte-order mark tells spreadsheet programs that the text is UTF-8.
-    WriteFileAtomically(path, "\xEF\xBB\xBF" + FormatCsv(table));
+    WriteFileAtomically(path, std::string(kUtf8Bom) + FormatCsv(table));
 }
 
 }  // namespace quillora
