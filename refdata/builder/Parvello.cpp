@@ -83,16 +83,26 @@ Grade GradeOf(const std::string& grade, const std::string& zi) {
     BuildFailure("ratings.tsv: " + zi + " has the unknown grade '" + grade + "'");
 }
 
+// The weight of a drawn character in the random samples: a shop-name
+// character that reads anywhere comes early eight times as often as a plain
+// one, a place of trade (轩 阁, good only last) three times, a favoured one
+// twice, so that a sample holds enough characters that read together.
+double DrawWeight(bool favoured, int tradePlace) {
+    return tradePlace == 1 || tradePlace == 3 ? 8.0 : tradePlace == 2 ? 3.0 : favoured ? 2.0 : 1.0;
+}
+
 // zirating and CYZI: every common character with its grade, and the drawing
 // pool of the plain and favoured ones, numbered in the order of the standard
-// list. Returns the characters a name part may hold: every one not unfit.
+// list, each with its draw weight. Returns the characters a name part may
+// hold: every one not unfit.
 std::set<std::string> FillCyzi(BuildDb& db, const BuildContext& ctx,
-                               const std::map<std::string, WordRow>& words) {
+                               const std::map<std::string, WordRow>& words,
+                               const std::map<std::string, int>& trade) {
     const Tsv tsv = ReadTsv(ctx.sourceDir / "cyzi" / "ratings.tsv");
     const int cChar = tsv.Column("char"), cGrade = tsv.Column("grade"),
               cReason = tsv.Column("reason");
     std::map<int, std::string> byIndex;
-    std::set<std::string> partChars;
+    std::set<std::string> partChars, favoured;
     BuildDb::Inserter rating(db, sql::build::kInsertRating);
     for (const auto& row : tsv.rows) {
         const std::string& c = row.at(cChar);
@@ -107,6 +117,8 @@ std::set<std::string> FillCyzi(BuildDb& db, const BuildContext& ctx,
         if (!byIndex.emplace(it->second.tgh, c).second)
             BuildFailure("ratings.tsv: " + c + " twice");
         rating.Row({c, static_cast<long long>(grade.stored), reason});
+        if (grade.stored == 2)
+            favoured.insert(c);
         if (grade.stored > 0)
             partChars.insert(c);
         if (!grade.drawn)
@@ -120,7 +132,9 @@ std::set<std::string> FillCyzi(BuildDb& db, const BuildContext& ctx,
         if (zi.empty())
             continue;
         const WordRow& w = words.at(zi);
-        insert.Row({++id, zi, w.bh, w.ft, w.wuhang});
+        const auto t = trade.find(zi);
+        const double weight = DrawWeight(favoured.count(zi) != 0, t == trade.end() ? 0 : t->second);
+        insert.Row({++id, zi, w.bh, w.ft, w.wuhang, weight});
     }
     std::printf("  CYZI: %lld characters (%zu unfit, %lld weak or bound)\n", id,
                 static_cast<std::size_t>(kCommonLevelSize) - partChars.size(),
@@ -128,14 +142,27 @@ std::set<std::string> FillCyzi(BuildDb& db, const BuildContext& ctx,
     return partChars;
 }
 
+// What a name part is, from its part of speech in jieba's list: 'n' a thing
+// (nouns, names), 'a' a quality (adjectives, state words), 'v' an action.
+std::string PartKind(const std::string& pos, const std::string& zi) {
+    if (pos == "n" || pos == "nz" || pos == "nr" || pos == "nrfg")
+        return "n";
+    if (pos == "a" || pos == "an" || pos == "z" || pos == "b")
+        return "a";
+    if (pos == "v" || pos == "vn")
+        return "v";
+    BuildFailure("parts.tsv: " + zi + " has the unknown part of speech '" + pos + "'");
+}
+
 // MZ: the two-character parts of parts.tsv, of characters rated plain, weak
 // or favoured; strokes, forms and elements come from word so that a part
-// always agrees with its two characters.
+// always agrees with its two characters. partkind: what each part is.
 void FillMz(BuildDb& db, const BuildContext& ctx, const std::map<std::string, WordRow>& words,
             const std::set<std::string>& partChars) {
     const Tsv tsv = ReadTsv(ctx.sourceDir / "mz" / "parts.tsv");
-    const int cZi = tsv.Column("zi");
+    const int cZi = tsv.Column("zi"), cPos = tsv.Column("pos");
     BuildDb::Inserter insert(db, sql::build::kInsertMz);
+    BuildDb::Inserter kind(db, sql::build::kInsertPartKind);
     std::set<std::string> seen;
     long long id = 0;
     for (const auto& row : tsv.rows) {
@@ -152,8 +179,48 @@ void FillMz(BuildDb& db, const BuildContext& ctx, const std::map<std::string, Wo
         const WordRow& a = words.at(chars[0]);
         const WordRow& b = words.at(chars[1]);
         insert.Row({++id, zi, a.wuhang + b.wuhang, a.ft + b.ft, a.bh + b.bh, a.bh, b.bh});
+        kind.Row({zi, PartKind(row.at(cPos), zi)});
     }
     std::printf("  MZ: %lld parts\n", id);
+}
+
+// The characters of shop names of trade.tsv: place 1 reads anywhere but does
+// not close a name of three or more characters, 3 reads anywhere (兴 隆 昌),
+// 2 (a place of trade: 轩 阁 坊) only as the last character. Each is a
+// character of word.
+std::map<std::string, int> ReadTrade(const BuildContext& ctx,
+                                     const std::map<std::string, WordRow>& words) {
+    const Tsv tsv = ReadTsv(ctx.sourceDir / "cyzi" / "trade.tsv");
+    const int cChar = tsv.Column("char"), cPlace = tsv.Column("place");
+    std::map<std::string, int> trade;
+    for (const auto& row : tsv.rows) {
+        const std::string& c = row.at(cChar);
+        const std::string& place = row.at(cPlace);
+        if (CharCount(c) != 1 || !words.count(c))
+            BuildFailure("trade.tsv: '" + c + "' is not a character of word.tsv");
+        const int code = place == "any" ? 1 : place == "last" ? 2 : place == "end" ? 3 : 0;
+        if (code == 0)
+            BuildFailure("trade.tsv: " + c + " has the unknown place '" + place + "'");
+        if (!trade.emplace(c, code).second)
+            BuildFailure("trade.tsv: " + c + " twice");
+    }
+    if (trade.size() < 100)
+        BuildFailure("trade.tsv holds fewer than 100 characters");
+    return trade;
+}
+
+// tradezi: the characters of shop names; a common one must not be unfit.
+void FillTrade(BuildDb& db, const std::map<std::string, int>& trade,
+               const std::map<std::string, WordRow>& words,
+               const std::set<std::string>& partChars) {
+    BuildDb::Inserter insert(db, sql::build::kInsertTrade);
+    for (const auto& [c, place] : trade) {
+        const int level = words.at(c).tgh;
+        if (level >= 1 && level <= kCommonLevelSize && !partChars.count(c))
+            BuildFailure("trade.tsv: " + c + " is rated unfit");
+        insert.Row({c, static_cast<long long>(place)});
+    }
+    std::printf("  tradezi: %zu characters of shop names\n", trade.size());
 }
 
 // reading: the customary Mandarin reading of each character that has one,
@@ -236,8 +303,10 @@ void CheckParvello(BuildDb& db) {
 void FillParvello(BuildDb& db, const BuildContext& ctx) {
     const auto words = FillWord(db, ctx);
     std::printf("  word: %zu characters\n", words.size());
-    const auto partChars = FillCyzi(db, ctx, words);
+    const auto trade = ReadTrade(ctx, words);
+    const auto partChars = FillCyzi(db, ctx, words, trade);
     FillMz(db, ctx, words, partChars);
+    FillTrade(db, trade, words, partChars);
     FillSounds(db, ctx, words);
     FillGz(db);
     CheckParvello(db);

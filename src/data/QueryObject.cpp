@@ -41,8 +41,18 @@ class ProgressHandlerScope {
     sqlite3* db_;
 };
 
-void RndFunction(sqlite3_context* ctx, int, sqlite3_value**) {
-    sqlite3_result_double(ctx, NextRandom());
+// rnd(x): a uniform key in [0, 1). rnd(x, w): the key -ln(u) / w of a
+// weighted draw, so that ordering by it and taking the first N rows draws
+// each row with a chance in proportion to its weight w > 0 (a row of weight
+// 2 is as likely as two rows of weight 1); without a weight, uniform.
+void RndFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    const double u = NextRandom();
+    if (argc < 2) {
+        sqlite3_result_double(ctx, u);
+        return;
+    }
+    const double w = sqlite3_value_double(argv[1]);
+    sqlite3_result_double(ctx, w > 0 ? -std::log1p(-u) / w : HUGE_VAL);
 }
 
 // The scope whose connections query objects on this thread share, if any.

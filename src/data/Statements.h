@@ -30,10 +30,15 @@ inline constexpr const char* kAppealCommonFacts =
     "from zirating r left join reading s on s.zi = r.zi";
 inline constexpr const char* kAppealOneFacts =
     "select zi, -1, '', pinyin, numbered, initial, final, tone from reading where zi = ?";
-inline constexpr const char* kAppealParts = "select zi from MZ";
+// The name parts with what they are: 'n' a thing (锦绣 殿堂), 'a' a quality
+// (精致 和谐), 'v' an action (飞扬 传承).
+inline constexpr const char* kAppealParts =
+    "select m.zi, coalesce(k.kind, 'n') from MZ m left join partkind k on k.zi = m.zi";
 // Two characters of the drawing pool that stand side by side in a line of
 // classical verse (明月, 清风): they read together like a name part.
 inline constexpr const char* kAppealVerseWords = "select pair from verse_word";
+// The characters of shop names (恒 瑞 泰, and 轩 阁 坊 at the end).
+inline constexpr const char* kAppealTradeCharacters = "select zi, place from tradezi";
 inline constexpr const char* kAppealNegativeSounds = "select sound, word from negsound";
 
 // ---- Parvello.dll: candidate-name generation ------------------------------
@@ -42,7 +47,9 @@ inline constexpr const char* kAppealNegativeSounds = "select sound, word from ne
 // yields the candidate columns zi, wuhang, ft, bh, fs. A fixed position is the
 // row of word for the fixed character (keys bound in position order); a free
 // position is a row of CYZI, either from a random sample (the first N rows in
-// rnd(ID) order, drawn afresh by each statement) or from the whole table. Every
+// rnd(ID, weight) order, drawn afresh by each statement: a character of
+// weight w comes early w times as often as one of weight 1) or from the
+// whole table. Every
 // combination must match a stroke pattern of gz of the name's length. None of
 // them orders its result. When elements are required the statement is wrapped
 // as "select * from (" statement ") dd where 1 = 1 " + conditions, so the
@@ -69,7 +76,7 @@ inline constexpr const char* kAppealNegativeSounds = "select sound, word from ne
 #define QL_KEYS_AND "with keys(exclude, prefer) as (select ?1, ?2), "
 #define QL_CYZI_SAMPLE(n)                                                           \
     "(select zi, wuhang, ft, bh from CYZI where instr(?1, zi) = 0 "                 \
-    "order by instr(?2, zi) > 0 desc, rnd(ID) limit " #n ")"
+    "order by instr(?2, zi) > 0 desc, rnd(ID, weight) limit " #n ")"
 #define QL_MZ_SAMPLE(n)                                                             \
     "(select zi, wuhang, ft, bh, bh1, bh2 from MZ where instr(?1, substr(zi, 1, 1)) = 0 " \
     "and instr(?1, substr(zi, 2, 1)) = 0 order by (instr(?2, substr(zi, 1, 1)) > 0 " \
@@ -330,12 +337,14 @@ inline constexpr const char* kTableExists =
     "select 'ok' from sqlite_master where type = 'table' and name = ? collate nocase";
 inline constexpr const char* kParvelloReads[] = {
     "select zi, bh, ft, wuhang from word",
-    "select ID, zi, wuhang, ft, bh from CYZI",
+    "select ID, zi, wuhang, ft, bh, weight from CYZI",
     "select ID, zi, wuhang, ft, bh, bh1, bh2 from MZ",
     "select lx, bh11, bh12, bh21, bh22, zf from gz",
     "select zi, grade, meaning from zirating",
     "select zi, pinyin, numbered, initial, final, tone from reading",
     "select sound, word from negsound",
+    "select zi, place from tradezi",
+    "select zi, kind from partkind",
     "select ID, line, title, author, source from verse",
     "select pair, line, gap from verse_pair",
     "select pair from verse_word",
@@ -388,7 +397,7 @@ inline constexpr const char* const kParvelloTables[] = {
     "create table word (zi text not null, bh integer not null, ft text not null, "
     "wuhang text not null)",
     "create table CYZI (ID integer primary key, zi text not null, bh integer not null, "
-    "ft text not null, wuhang text not null)",
+    "ft text not null, wuhang text not null, weight real not null)",
     "create table MZ (ID integer primary key, zi text not null, wuhang text not null, "
     "ft text not null, bh integer not null, bh1 integer not null, bh2 integer not null)",
     "create table zirating (zi text primary key, grade integer not null, meaning text not null) "
@@ -396,6 +405,8 @@ inline constexpr const char* const kParvelloTables[] = {
     "create table reading (zi text primary key, pinyin text not null, numbered text not null, "
     "initial text not null, final text not null, tone integer not null) without rowid",
     "create table negsound (sound text primary key, word text not null) without rowid",
+    "create table tradezi (zi text primary key, place integer not null) without rowid",
+    "create table partkind (zi text primary key, kind text not null) without rowid",
     "create table gz (lx integer not null, bh11 integer not null, bh12 integer not null, "
     "bh21 integer not null, bh22 integer not null, zf integer not null)",
 };
@@ -403,9 +414,15 @@ inline constexpr const char* const kParvelloTables[] = {
 inline constexpr const char* kInsertWord =
     "insert into word (zi, bh, ft, wuhang) values (?, ?, ?, ?)";
 inline constexpr const char* kInsertCyzi =
-    "insert into CYZI (ID, zi, bh, ft, wuhang) values (?, ?, ?, ?, ?)";
+    "insert into CYZI (ID, zi, bh, ft, wuhang, weight) values (?, ?, ?, ?, ?, ?)";
 inline constexpr const char* kInsertMz =
     "insert into MZ (ID, zi, wuhang, ft, bh, bh1, bh2) values (?, ?, ?, ?, ?, ?, ?)";
+// tradezi.place: 1 a shop-name character that reads anywhere but does not
+// close a name of three or more characters, 3 one that reads anywhere (兴 隆
+// 昌), 2 a place of trade (轩 阁 坊) that reads only as the last character.
+// partkind.kind of a name part: 'n' a thing, 'a' a quality, 'v' an action.
+inline constexpr const char* kInsertPartKind = "insert into partkind (zi, kind) values (?, ?)";
+inline constexpr const char* kInsertTrade = "insert into tradezi (zi, place) values (?, ?)";
 inline constexpr const char* kInsertRating =
     "insert into zirating (zi, grade, meaning) values (?, ?, ?)";
 inline constexpr const char* kInsertReading =

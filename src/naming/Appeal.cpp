@@ -45,10 +45,43 @@ void AddNote(std::string& note, const std::string& item) {
     note += item;
 }
 
+// How the whole name reads: kWholeWithPart when it splits into name parts
+// and shop-name characters and begins with a part (锦绣, 锦绣阁, 幸福德), kWhole
+// when it splits so otherwise (恒瑞, 瑞丰祥, 金凤凰), kWholeWithVerse when it
+// splits only with pairs of verse counted as parts, else kReadsApart. best[i]
+// is the best reading of the first i characters as 2 * level + (begins with
+// a part), -1 for no split.
+int WholeReading(const AppealBook& book, const std::vector<std::string>& characters) {
+    const std::size_t n = characters.size();
+    if (n < 2)
+        return kReadsApart;
+    std::vector<int> best(n + 1, -1);
+    best[0] = 2 * kWhole;
+    for (std::size_t i = 1; i <= n; ++i) {
+        if (best[i - 1] >= 0 && book.IsTrade(characters[i - 1], i == n, i == n && n > 2))
+            best[i] = std::max(best[i], best[i - 1]);
+        if (i < 2 || best[i - 2] < 0)
+            continue;
+        const std::string pair = characters[i - 2] + characters[i - 1];
+        // In a longer name an action is no part and a quality does not close
+        // it; a name of four takes things only (金兰佳酿, not 瑰丽黄鹤).
+        const char kind = book.PartKind(pair);
+        const bool fits = n == 2 || kind == 'n' || (n == 3 && kind == 'a' && i < n);
+        if (kind != 0 && fits)
+            best[i] = std::max(best[i], i == 2 ? best[0] | 1 : best[i - 2]);
+        else if (kind == 0 && book.InVerse(pair))
+            best[i] = std::max(best[i], std::min(best[i - 2], 2 * kWholeWithVerse + 1));
+    }
+    if (best[n] < 0)
+        return kReadsApart;
+    const int level = best[n] / 2;
+    return level == kWhole && (best[n] & 1) != 0 ? kWholeWithPart : level;
+}
+
 }  // namespace
 
 AppealBook::AppealBook(const std::string& connection) : q_(connection, kCharLookupTimeout) {
-    for (const char* table : {"zirating", "reading", "negsound", "MZ"}) {
+    for (const char* table : {"zirating", "reading", "negsound", "MZ", "tradezi", "partkind"}) {
         if (!HasTable(q_, table))
             tables_ = false;
     }
@@ -60,10 +93,22 @@ AppealBook::AppealBook(const std::string& connection) : q_(connection, kCharLook
         q_.MoveTo(r);
         facts_.emplace(q_.FieldText(0), FactsOfRow(q_));
     }
-    ReadSet(q_, sql::kAppealParts, parts_);
+    q_.SetStatement(sql::kAppealParts);
+    q_.Open();
+    for (int r = 1; r <= q_.RecordCount(); ++r) {
+        q_.MoveTo(r);
+        const std::string kind = q_.FieldText(1);
+        parts_.emplace(q_.FieldText(0), kind.empty() ? 'n' : kind[0]);
+    }
     // A file built before the verse table gives no verse bonus.
     if (HasTable(q_, "verse_word"))
         ReadSet(q_, sql::kAppealVerseWords, verse_);
+    q_.SetStatement(sql::kAppealTradeCharacters);
+    q_.Open();
+    for (int r = 1; r <= q_.RecordCount(); ++r) {
+        q_.MoveTo(r);
+        trade_.emplace(q_.FieldText(0), static_cast<int>(q_.FieldInt(1)));
+    }
     q_.SetStatement(sql::kAppealNegativeSounds);
     q_.Open();
     for (int r = 1; r <= q_.RecordCount(); ++r) {
@@ -86,6 +131,25 @@ const CharFacts& AppealBook::Facts(const std::string& character) {
         q_.Close();
     }
     return facts_.emplace(character, std::move(f)).first->second;
+}
+
+char AppealBook::PartKind(const std::string& pair) const {
+    const auto it = parts_.find(pair);
+    return it == parts_.end() ? 0 : it->second;
+}
+
+bool AppealBook::IsTrade(const std::string& character, bool last, bool closes) const {
+    const auto it = trade_.find(character);
+    if (it == trade_.end())
+        return false;
+    switch (it->second) {
+        case 1:
+            return !closes;
+        case 2:
+            return last;
+        default:
+            return true;
+    }
 }
 
 std::string AppealBook::NegativeWord(const std::string& sound) const {
@@ -124,17 +188,21 @@ NameAppeal AppealOf(AppealBook& book, const std::vector<std::string>& characters
     }
 
     bool sameTone = facts.size() >= 2;
+    bool pairLifted = false;
+    bool repeated = false;
     for (std::size_t i = 0; i + 1 < facts.size(); ++i) {
         const CharFacts& x = *facts[i];
         const CharFacts& y = *facts[i + 1];
         const std::string pair = characters[i] + characters[i + 1];
         if (book.IsPart(pair)) {
             points += 10;
-            a.together = 2;
+            pairLifted = true;
+            a.together = kNamePart;
             AddNote(a.note, pair + "成词");
         } else if (book.InVerse(pair)) {
             points += 10;
-            a.together = std::max(a.together, 1);
+            pairLifted = true;
+            a.together = std::max(a.together, static_cast<int>(kVersePair));
             AddNote(a.note, pair + "见于诗文");
         }
         if (x.tone == 0 || x.tone != y.tone)
@@ -159,6 +227,7 @@ NameAppeal AppealOf(AppealBook& book, const std::vector<std::string>& characters
         for (std::size_t j = i + 2; j < characters.size(); ++j) {
             if (characters[i] == characters[j]) {
                 points -= 10;
+                repeated = true;
                 AddNote(a.note, characters[i] + "字重出");
             }
         }
@@ -167,9 +236,20 @@ NameAppeal AppealOf(AppealBook& book, const std::vector<std::string>& characters
         points -= 8;
         AddNote(a.note, "声调单一");
     }
+    if (const int whole = repeated ? kReadsApart : WholeReading(book, characters);
+        whole != kReadsApart) {
+        a.together = whole;
+        if (!pairLifted) {
+            points += 10;
+            std::string name;
+            for (const std::string& c : characters)
+                name += c;
+            AddNote(a.note, name + "皆字号常用字");
+        }
+    }
     // A pair that reads together does not lift a name with a blemish.
     if (blemish)
-        a.together = 0;
+        a.together = kReadsApart;
     a.points = std::clamp(points, 0, 100);
     return a;
 }

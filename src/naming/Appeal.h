@@ -9,6 +9,9 @@
 //   each two neighbouring characters that form a
 //   name part of MZ (锦绣, 匠心) or stand side by
 //   side in a line of classical verse (明月, 清风)   +10
+//   a name of shop-name characters only (恒瑞,
+//   瑞丰祥: tradezi, a place of trade such as 轩
+//   only last) that no pair above lifted            +10
 //   one character twice, not side by side (松满松)   -10
 //   every character in the same tone (2 or more)     -8
 //   two neighbouring characters with the same
@@ -51,8 +54,16 @@ class AppealBook {
 
     const CharFacts& Facts(const std::string& character);
     bool IsPart(const std::string& pair) const { return parts_.count(pair) != 0; }
+    // What a name part is: 'n' a thing, 'a' a quality, 'v' an action; 0 for
+    // a pair that is no part.
+    char PartKind(const std::string& pair) const;
     // Whether the two characters stand side by side in a line of verse.
     bool InVerse(const std::string& pair) const { return verse_.count(pair) != 0; }
+    // Whether a character reads in a shop name at this place: `closes` is
+    // true for the last character of a name of three or more characters,
+    // which only an ending (兴 隆 昌) or a place of trade (轩 阁 坊) closes;
+    // a place of trade reads only last.
+    bool IsTrade(const std::string& character, bool last, bool closes) const;
     // The word a numbered sound ("si3", "shi1 bai4") calls up, or "".
     std::string NegativeWord(const std::string& sound) const;
 
@@ -60,17 +71,33 @@ class AppealBook {
     QueryObject q_;
     bool tables_ = true;
     std::unordered_map<std::string, CharFacts> facts_;
-    std::unordered_set<std::string> parts_;
+    std::unordered_map<std::string, char> parts_;
     std::unordered_set<std::string> verse_;
+    std::unordered_map<std::string, int> trade_;  // tradezi.place
     std::unordered_map<std::string, std::string> negative_;
+};
+
+// How a name reads. A name reads whole when it splits into name parts and
+// shop-name characters (锦绣, 恒瑞, 锦绣阁, 金凤凰, 瑞丰祥), best when it
+// begins with a part; with pairs of verse counted as parts it reads whole
+// from verse (明月轩). In a name of three characters an action (传承) is no
+// part of such a split and a quality (幸福) may only begin it; a name of four
+// splits into things only (金兰佳酿, not 瑰丽黄鹤).
+enum Reading {
+    kReadsApart = 0,      // no two neighbours read together
+    kVersePair = 1,       // two neighbours stand side by side in verse
+    kNamePart = 2,        // two neighbours form a name part
+    kWholeWithVerse = 3,  // reads whole when verse pairs count as parts
+    kWhole = 4,           // reads whole from shop-name characters and parts (恒瑞, 金凤凰)
+    kWholeWithPart = 5,   // reads whole and begins with a name part (锦绣, 幸福德)
 };
 
 struct NameAppeal {
     int points = 0;
-    // How well neighbours read together: 2 when two form a name part, 1 when
-    // two stand side by side in verse (and none forms a part), else 0; 0 as
-    // well for a name with an unfit character or a negative sound.
-    int together = 0;
+    // How well the name reads (Reading); kReadsApart for a name with an
+    // unfit character or a negative sound, and no whole reading for a name
+    // that holds one character twice apart.
+    int together = kReadsApart;
     std::string pinyin;  // "huá ruì", syllables separated by one space
     std::string note;    // the meanings and what the sound rules found
 };

@@ -29,7 +29,7 @@ struct RankedCandidate {
     std::vector<std::string> characters;  // of the main name
     int score = 0;
     int appeal = 0;
-    int together = 0;  // 2 two neighbours form a name part, 1 a pair of verse
+    int together = 0;  // how the name reads (Reading of naming/Appeal.h)
     std::string pinyin;
     std::string note;
     bool preferred = false;  // holds a character the user prefers

@@ -39,10 +39,11 @@ bool HoldsPreferred(const RankedCandidate& c, const std::string& preferred) {
 }
 
 // Ranks the records of the result: the names holding a preferred character
-// first, then the names whose neighbours read together (a name part before a
-// pair of verse: a random pair of fine characters seldom reads as a name),
-// then by appeal tier, then 总体评分, then appeal, then the result's (drawn)
-// order; a name that occurs twice counts once.
+// first, then by how the name reads (Reading: whole from name parts and
+// shop-name characters, whole with verse, a name part, a pair of verse,
+// apart: a random pair of fine characters seldom reads as a name), then by
+// appeal tier, then 总体评分, then appeal, then the result's (drawn) order; a
+// name that occurs twice counts once.
 void RankCandidates(QueryObject& candidates, GenerationState& state) {
     AppealBook book(candidates.Connection());
     std::unordered_set<std::string> names;
@@ -93,7 +94,13 @@ std::vector<std::string> Distinct(const std::vector<std::string>& characters) {
 }
 
 // The next page: indexes into the ranking, best first, with variety (a
-// preferred character may fill any number of rows).
+// preferred character may fill any number of rows). Names that read whole
+// come first: they take the page in rank order with at most three rows per
+// character, then the ones passed over in a round of up to six; only then do
+// the other names follow, three rows per character. The rows still passed
+// over fill the rest of the page in rounds that each let a character take a
+// few more rows, so that no one character or name part takes the rest of the
+// page when few characters fit.
 std::vector<std::size_t> NextPage(const GenerationState& state) {
     std::unordered_map<std::string, std::size_t> everywhere;
     std::size_t left = 0;
@@ -105,32 +112,12 @@ std::vector<std::size_t> NextPage(const GenerationState& state) {
             ++everywhere[ch];
     }
     std::vector<std::size_t> page;
-    std::vector<std::size_t> held;  // passed over for variety, in rank order
     std::unordered_map<std::string, int> used;
-    for (std::size_t i = 0; i < state.ranking.size() && page.size() < kCandidateRows; ++i) {
-        const RankedCandidate& c = state.ranking[i];
-        if (c.shown)
-            continue;
-        const bool crowded =
-            std::any_of(c.characters.begin(), c.characters.end(), [&](const std::string& ch) {
-                return everywhere[ch] < left && used[ch] >= kCharacterPerPage &&
-                       state.Preferred.find(ch) == std::string::npos;
-            });
-        if (crowded) {
-            held.push_back(i);
-            continue;
-        }
-        for (const std::string& ch : c.characters)
-            ++used[ch];
-        page.push_back(i);
-    }
-    // The rows passed over fill the rest of the page in rounds that each let
-    // a character take a few more rows, so that no one character or name
-    // part takes the rest of the page when few characters fit.
-    for (int cap = 2 * kCharacterPerPage; page.size() < kCandidateRows && !held.empty();
-         cap += kCharacterPerPage) {
-        std::vector<std::size_t> still;
-        for (std::size_t i : held) {
+    // Takes the rows of `rows` in order that no character beyond `cap` rows
+    // crowds, and returns the others.
+    auto take = [&](const std::vector<std::size_t>& rows, int cap) {
+        std::vector<std::size_t> held;
+        for (std::size_t i : rows) {
             const RankedCandidate& c = state.ranking[i];
             const bool crowded =
                 std::any_of(c.characters.begin(), c.characters.end(), [&](const std::string& ch) {
@@ -138,15 +125,28 @@ std::vector<std::size_t> NextPage(const GenerationState& state) {
                            state.Preferred.find(ch) == std::string::npos;
                 });
             if (crowded || page.size() >= kCandidateRows) {
-                still.push_back(i);
+                held.push_back(i);
                 continue;
             }
             for (const std::string& ch : c.characters)
                 ++used[ch];
             page.push_back(i);
         }
-        held.swap(still);
+        return held;
+    };
+    std::vector<std::size_t> whole, rest;
+    for (std::size_t i = 0; i < state.ranking.size(); ++i) {
+        const RankedCandidate& c = state.ranking[i];
+        if (!c.shown)
+            (c.together >= kWholeWithVerse ? whole : rest).push_back(i);
     }
+    std::vector<std::size_t> held = take(take(whole, kCharacterPerPage), 2 * kCharacterPerPage);
+    const std::vector<std::size_t> heldRest = take(rest, kCharacterPerPage);
+    held.insert(held.end(), heldRest.begin(), heldRest.end());
+    std::sort(held.begin(), held.end());
+    for (int cap = 2 * kCharacterPerPage; page.size() < kCandidateRows && !held.empty();
+         cap += kCharacterPerPage)
+        held = take(held, cap);
     std::sort(page.begin(), page.end());
     return page;
 }

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 #include "data/Database.h"
 #include "data/QueryObject.h"
@@ -211,6 +212,23 @@ TEST(Database, ConnectionStringsAndLockFiles) {
     EXPECT_FALSE(fs::exists(dir + "Parvello.ldb"));
     EXPECT_FALSE(fs::exists(dir + "Gantrel.ldb"));
     RemoveLockFiles();
+}
+
+// rnd(x, w) orders rows so that the first is each row with a chance in
+// proportion to its weight (here the strokes: 9, 15, 1, 2 of 27).
+TEST_F(QueryObjectTest, WeightedDrawsComeInProportionToTheirWeights) {
+    SeedRandom(7);
+    QueryObject q(DbConnectionString("Parvello.dll"), kDefaultTimeout);
+    std::map<std::string, int> first;
+    constexpr int kDraws = 3000;
+    for (int i = 0; i < kDraws; ++i) {
+        q.SetStatement("select zi from word order by rnd(rowid, bh) limit 1");
+        q.Open();
+        ++first[q.FieldText(0)];
+    }
+    EXPECT_NEAR(first["万"] / double(kDraws), 15.0 / 27, 0.04);
+    EXPECT_NEAR(first["九"] / double(kDraws), 9.0 / 27, 0.04);
+    EXPECT_NEAR(first["%"] / double(kDraws), 2.0 / 27, 0.02);
 }
 
 TEST(Database, SeededDrawsRepeat) {

@@ -139,7 +139,8 @@ TEST(GenerationRules, StatementsKeepTheirSamplesJoinsAndLimits) {
         EXPECT_EQ(sql.rfind("with keys(exclude, prefer) as (select ?1, ?2)", 0), 0u);
         EXPECT_EQ(count(sql, "= ?"), shape.fixedRows);
         const std::string sample =
-            "from CYZI where instr(?1, zi) = 0 order by instr(?2, zi) > 0 desc, rnd(ID) limit ";
+            "from CYZI where instr(?1, zi) = 0 order by instr(?2, zi) > 0 desc, rnd(ID, weight) "
+            "limit ";
         EXPECT_EQ(count(sql, sample), shape.samples);
         if (shape.samples > 0) {
             EXPECT_EQ(count(sql, sample + std::to_string(shape.sampleSize) + ")"), shape.samples);

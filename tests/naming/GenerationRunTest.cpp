@@ -11,6 +11,7 @@
 #include "calendar/FiveElement.h"
 #include "common/Text.h"
 #include "data/Database.h"
+#include "naming/Appeal.h"
 #include "naming/GenerationRun.h"
 #include "naming/ResultsGrid.h"
 #include "support/CliProcess.h"
@@ -342,6 +343,7 @@ TEST(GenerationRun, EveryCandidateSatisfiesItsStatement) {
 // name twice; each page lists its rows best first.
 TEST(GenerationRun, ChartsLackingAtMostTwoElementsFillAPageWithoutRepeats) {
     QueryObject adoComDS(kGenerationTimeout);
+    AppealBook book(DbConnectionString(kParvelloFile));
     SeedRandom(15);
     const std::vector<std::string> five(ElementNames.begin(), ElementNames.end());
     std::vector<std::string> lacks = {""};
@@ -370,23 +372,15 @@ TEST(GenerationRun, ChartsLackingAtMostTwoElementsFillAPageWithoutRepeats) {
                 for (int g = 1; g <= grid.ShownRows(); ++g) {
                     EXPECT_TRUE(names.insert(grid.Cell(g, kColMainName)).second)
                         << grid.Cell(g, kColMainName) << " on page " << page;
-                    // Best first: neighbours that read together (a name part,
-                    // then a pair of verse, said in the note), appeal tier
+                    // Best first: how the name reads (whole, with a part
+                    // first; a name part; a pair of verse), appeal tier
                     // (90, 80, 70 points), then 总体评分.
                     auto rank = [&](int row) {
                         const int appeal = std::stoi(grid.Cell(row, kColAppeal));
-                        const std::string note = grid.Cell(row, kColMeaning);
-                        auto has = [&](const char* what) {
-                            return note.find(what) != std::string::npos;
-                        };
-                        // A blemish (an unfit character, a negative sound)
-                        // cancels the pairs.
-                        const bool blemish = has("字不宜") || has("音近");
-                        return std::tuple(blemish           ? 0
-                                          : has("成词")     ? 2
-                                          : has("见于诗文") ? 1
-                                                            : 0,
-                                          std::clamp(appeal / 10 - 6, 0, 3),
+                        const NameAppeal a =
+                            AppealOf(book, SplitChars(grid.Cell(row, kColMainName)));
+                        EXPECT_EQ(a.points, appeal);
+                        return std::tuple(a.together, std::clamp(appeal / 10 - 6, 0, 3),
                                           std::stoi(grid.Cell(row, kColScore)));
                     };
                     if (g > 1) {

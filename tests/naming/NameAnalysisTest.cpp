@@ -370,15 +370,28 @@ TEST(BrandNameScore, AppealRules) {
     };
     const Case cases[] = {
         // Two favoured characters forming a name part: 60 + 10 + 10 + 10.
-        {"锦绣", 90, 2, "文采雅致；锦绣成词"},
+        {"锦绣", 90, kWholeWithPart, "文采雅致；锦绣成词"},
         // A favoured and a plain character side by side in verse.
-        {"明月", 80, 1, "光明远大；明月见于诗文"},
-        // Three favoured, a verse pair, one character twice apart: -10.
-        {"松满松", 90, 1, "自然清雅；富贵兴旺；满松见于诗文；松字重出"},
+        {"明月", 80, kWholeWithVerse, "光明远大；明月见于诗文"},
+        // Three favoured, a verse pair, one character twice apart: -10, and
+        // the name no longer reads whole.
+        {"松满松", 90, kVersePair, "自然清雅；富贵兴旺；满松见于诗文；松字重出"},
         // A verse pair that sounds like a word a name avoids lifts nothing.
-        {"和尚", 65, 0, "吉祥安康；经营通达；和尚见于诗文；和尚音近“和尚”"},
+        {"和尚", 65, kReadsApart, "吉祥安康；经营通达；和尚见于诗文；和尚音近“和尚”"},
         // Same final and tone throughout: -6 and -8.
-        {"一一", 56, 1, "一一见于诗文；韵母相同拗口；声调单一"},
+        {"一一", 56, kWhole, "一一见于诗文；韵母相同拗口；声调单一"},
+        // Shop-name characters alone: +10 once; a closing character ends a
+        // longer name, one that reads anywhere else does not.
+        {"恒瑞", 90, kWhole, "吉祥安康；恒瑞皆字号常用字"},
+        {"瑞丰祥", 100, kWhole, "吉祥安康；富贵兴旺；瑞丰祥皆字号常用字"},
+        {"瑞丰杰", 90, kReadsApart, "吉祥安康；富贵兴旺；光明远大"},
+        // A part closed by a place of trade, which reads only last.
+        {"锦绣阁", 100, kWholeWithPart, "文采雅致；锦绣成词；绣阁见于诗文"},
+        {"阁锦绣", 100, kNamePart, "文采雅致；锦绣成词"},
+        // A shop-name character before a thing; an action does not read whole
+        // in a longer name.
+        {"金凤凰", 100, kWhole, "富贵兴旺；吉祥安康；凤凰成词"},
+        {"华飞扬", 90, kNamePart, "华美珍贵；光明远大；飞扬成词"},
     };
     for (const Case& c : cases) {
         const NameAppeal a = AppealOf(book, SplitChars(c.name));

@@ -204,7 +204,7 @@ TEST(WordTable, EveryListedCharacterTakesTheListsElement) {
 TEST(ParvelloTables, CountsAndConsistency) {
     EXPECT_GE(Number(kParvelloFile, "select count(*) from word"), 20000);
     const long long pool = Number(kParvelloFile, "select count(*) from CYZI");
-    EXPECT_EQ(pool, 498);  // the plain and favoured rows of ratings.tsv
+    EXPECT_EQ(pool, 506);  // the plain and favoured rows of ratings.tsv
     EXPECT_EQ(Number(kParvelloFile, "select count(distinct ID) from CYZI"), pool);
     EXPECT_EQ(Number(kParvelloFile, "select count(*) from MZ"), 1320);
     EXPECT_EQ(Number(kParvelloFile, "select count(*) from zirating"), 3500);
@@ -230,6 +230,26 @@ TEST(ParvelloTables, CountsAndConsistency) {
                      "select count(*) from MZ where substr(zi, 1, 1) not in "
                      "(select zi from zirating where grade > 0) or substr(zi, 2, 1) not in "
                      "(select zi from zirating where grade > 0)"),
+              0);
+    // Draw weights: 8 a shop-name character that reads anywhere or closes a
+    // name, 3 a place of trade, 2 favoured, 1 plain; every shop-name
+    // character is in word and none is unfit.
+    EXPECT_EQ(Number(kParvelloFile,
+                     "select count(*) from CYZI c left join tradezi t on t.zi = c.zi "
+                     "join zirating r on r.zi = c.zi where c.weight <> case "
+                     "when t.place in (1, 3) then 8 when t.place = 2 then 3 "
+                     "when r.grade = 2 then 2 else 1 end"),
+              0);
+    EXPECT_EQ(Number(kParvelloFile, "select count(*) from tradezi"),
+              static_cast<long long>(SourceRows("cyzi/trade.tsv").size()));
+    EXPECT_EQ(Number(kParvelloFile,
+                     "select count(*) from tradezi t left join word w on w.zi = t.zi "
+                     "left join zirating r on r.zi = t.zi where w.zi is null or r.grade = 0"),
+              0);
+    // Every name part says what it is: a thing, a quality or an action.
+    EXPECT_EQ(Number(kParvelloFile,
+                     "select count(*) from MZ m left join partkind k on k.zi = m.zi "
+                     "where k.kind is null or k.kind not in ('n', 'a', 'v')"),
               0);
     // The verse pairs of the appeal: side by side in verse, both in the pool.
     EXPECT_GT(Number(kParvelloFile, "select count(*) from verse_word"), 5000);
