@@ -53,7 +53,8 @@ void AddNote(std::string& note, const std::string& item) {
 // a part), -1 for no split.
 int WholeReading(const AppealBook& book, const std::vector<std::string>& characters) {
     const std::size_t n = characters.size();
-    if (n < 2)
+    // A quality word alone is too plain for a mark (精彩, 富裕, 雅致).
+    if (n < 2 || (n == 2 && book.PartKind(characters[0] + characters[1]) == 'a'))
         return kReadsApart;
     std::vector<int> best(n + 1, -1);
     best[0] = 2 * kWhole;

@@ -80,9 +80,10 @@ class AppealBook {
 // How a name reads. A name reads whole when it splits into name parts and
 // shop-name characters (锦绣, 恒瑞, 锦绣阁, 金凤凰, 瑞丰祥), best when it
 // begins with a part; with pairs of verse counted as parts it reads whole
-// from verse (明月轩). In a name of three characters an action (传承) is no
-// part of such a split and a quality (幸福) may only begin it; a name of four
-// splits into things only (金兰佳酿, not 瑰丽黄鹤).
+// from verse (明月轩). A quality word alone (精彩, 富裕) is too plain for a
+// mark and does not read whole; in a name of three characters an action
+// (传承) is no part of such a split and a quality (幸福) may only begin it; a
+// name of four splits into things only (金兰佳酿, not 瑰丽黄鹤).
 enum Reading {
     kReadsApart = 0,      // no two neighbours read together
     kVersePair = 1,       // two neighbours stand side by side in verse

@@ -392,6 +392,8 @@ TEST(BrandNameScore, AppealRules) {
         // in a longer name.
         {"金凤凰", 100, kWhole, "富贵兴旺；吉祥安康；凤凰成词"},
         {"华飞扬", 90, kNamePart, "华美珍贵；光明远大；飞扬成词"},
+        // A quality word alone is too plain to read whole as a mark.
+        {"幸福", 90, kNamePart, "吉祥安康；幸福成词"},
     };
     for (const Case& c : cases) {
         const NameAppeal a = AppealOf(book, SplitChars(c.name));
