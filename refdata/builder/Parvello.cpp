@@ -91,9 +91,18 @@ double DrawWeight(bool favoured, int tradePlace) {
     return tradePlace == 1 || tradePlace == 3 ? 8.0 : tradePlace == 2 ? 3.0 : favoured ? 2.0 : 1.0;
 }
 
-// zirating and CYZI: every common character with its grade, and the drawing
-// pool of the plain and favoured ones, numbered in the order of the standard
-// list, each with its draw weight. Returns the characters a name part may
+// The weight of a character drawn for the last place of a three-character
+// name, which only an ending (兴 隆 昌) or a place of trade (轩 阁 坊) closes
+// so that the name reads whole: a place of trade 24, an ending 12, any other
+// character 1.
+double LastDrawWeight(int tradePlace) {
+    return tradePlace == 2 ? 24.0 : tradePlace == 3 ? 12.0 : 1.0;
+}
+
+// zirating and CYZI: every common character with its grade and the drawn
+// characters beyond level 1 (extra.tsv), and the drawing pool of the plain
+// and favoured ones, numbered in the order of the standard list, each with
+// its draw weight. Returns the characters a name part may
 // hold: every one not unfit.
 std::set<std::string> FillCyzi(BuildDb& db, const BuildContext& ctx,
                                const std::map<std::string, WordRow>& words,
@@ -126,6 +135,27 @@ std::set<std::string> FillCyzi(BuildDb& db, const BuildContext& ctx,
     }
     if (byIndex.size() != static_cast<std::size_t>(kCommonLevelSize))
         BuildFailure("ratings.tsv does not rate every common character");
+    // extra.tsv: drawn characters beyond level 1 (鑫 晟 淼 焱), after it in the
+    // order of the list's numbers.
+    const Tsv extra = ReadTsv(ctx.sourceDir / "cyzi" / "extra.tsv");
+    const int eChar = extra.Column("char"), eGrade = extra.Column("grade"),
+              eReason = extra.Column("reason");
+    for (const auto& row : extra.rows) {
+        const std::string& c = row.at(eChar);
+        const auto it = words.find(c);
+        if (it == words.end() || it->second.tgh <= kCommonLevelSize)
+            BuildFailure("extra.tsv: " + c + " is not a character of word.tsv beyond level 1");
+        const Grade grade = GradeOf(row.at(eGrade), c);
+        const std::string reason = eReason < static_cast<int>(row.size()) ? row[eReason] : "";
+        if (!grade.drawn || Trim(reason).empty() != (grade.stored == 1))
+            BuildFailure("extra.tsv: " + c + " must be plain, or favoured with its meaning");
+        if (!byIndex.emplace(it->second.tgh, c).second)
+            BuildFailure("extra.tsv: " + c + " twice");
+        rating.Row({c, static_cast<long long>(grade.stored), reason});
+        if (grade.stored == 2)
+            favoured.insert(c);
+        partChars.insert(c);
+    }
     BuildDb::Inserter insert(db, sql::build::kInsertCyzi);
     long long id = 0;
     for (const auto& [index, zi] : byIndex) {
@@ -133,11 +163,13 @@ std::set<std::string> FillCyzi(BuildDb& db, const BuildContext& ctx,
             continue;
         const WordRow& w = words.at(zi);
         const auto t = trade.find(zi);
-        const double weight = DrawWeight(favoured.count(zi) != 0, t == trade.end() ? 0 : t->second);
-        insert.Row({++id, zi, w.bh, w.ft, w.wuhang, weight});
+        const int place = t == trade.end() ? 0 : t->second;
+        insert.Row({++id, zi, w.bh, w.ft, w.wuhang, DrawWeight(favoured.count(zi) != 0, place),
+                    LastDrawWeight(place)});
     }
-    std::printf("  CYZI: %lld characters (%zu unfit, %lld weak or bound)\n", id,
-                static_cast<std::size_t>(kCommonLevelSize) - partChars.size(),
+    std::printf("  CYZI: %lld characters, %zu beyond level 1 (%zu unfit, %lld weak or bound)\n", id,
+                extra.rows.size(),
+                static_cast<std::size_t>(kCommonLevelSize) + extra.rows.size() - partChars.size(),
                 static_cast<long long>(partChars.size()) - id);
     return partChars;
 }

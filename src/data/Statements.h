@@ -48,8 +48,9 @@ inline constexpr const char* kAppealNegativeSounds = "select sound, word from ne
 // row of word for the fixed character (keys bound in position order); a free
 // position is a row of CYZI, either from a random sample (the first N rows in
 // rnd(ID, weight) order, drawn afresh by each statement: a character of
-// weight w comes early w times as often as one of weight 1) or from the
-// whole table. Every
+// weight w comes early w times as often as one of weight 1; the last
+// position of a three-character name draws by weight_last, which favours
+// the characters that close a name) or from the whole table. Every
 // combination must match a stroke pattern of gz of the name's length. None of
 // them orders its result. When elements are required the statement is wrapped
 // as "select * from (" statement ") dd where 1 = 1 " + conditions, so the
@@ -74,15 +75,18 @@ inline constexpr const char* kAppealNegativeSounds = "select sound, word from ne
 // clang-format off
 #define QL_KEYS "with keys(exclude, prefer) as (select ?1, ?2) "
 #define QL_KEYS_AND "with keys(exclude, prefer) as (select ?1, ?2), "
-#define QL_CYZI_SAMPLE(n)                                                           \
+#define QL_CYZI_SAMPLE_BY(weight, n)                                                 \
     "(select zi, wuhang, ft, bh from CYZI where instr(?1, zi) = 0 "                 \
-    "order by instr(?2, zi) > 0 desc, rnd(ID, weight) limit " #n ")"
+    "order by instr(?2, zi) > 0 desc, rnd(ID, " weight ") limit " #n ")"
+#define QL_CYZI_SAMPLE(n) QL_CYZI_SAMPLE_BY("weight", n)
 #define QL_MZ_SAMPLE(n)                                                             \
     "(select zi, wuhang, ft, bh, bh1, bh2 from MZ where instr(?1, substr(zi, 1, 1)) = 0 " \
     "and instr(?1, substr(zi, 2, 1)) = 0 order by (instr(?2, substr(zi, 1, 1)) > 0 " \
     "or instr(?2, substr(zi, 2, 1)) > 0) desc, rnd(ID) limit " #n ")"
 #define QL_WORD_ONE "(select zi, wuhang, ft, bh from word where zi = ? limit 1)"
 #define QL_SAMPLE(alias, n) alias " as materialized " QL_CYZI_SAMPLE(n)
+// The last character of a three-character name, drawn by its closing weight.
+#define QL_SAMPLE_LAST(alias, n) alias " as materialized " QL_CYZI_SAMPLE_BY("weight_last", n)
 #define QL_FIXED(alias) alias " as materialized " QL_WORD_ONE
 #define QL_FIXED_ALL(alias) alias " as materialized (select zi, wuhang, ft, bh from word where zi = ?)"
 #define QL_SELECT_FOUR                                                              \
@@ -136,13 +140,13 @@ inline constexpr const char* kGen2_3 = QL_KEYS
 // G3-4: one fixed position (every word row of the character), two samples
 // of 200. G3-5 to G3-7: two fixed positions, the whole of CYZI.
 inline constexpr const char* kGen3_1 =
-    QL_KEYS_AND QL_SAMPLE("a", 50) ", " QL_SAMPLE("b", 50) ", " QL_SAMPLE("c", 50)
+    QL_KEYS_AND QL_SAMPLE("a", 50) ", " QL_SAMPLE("b", 50) ", " QL_SAMPLE_LAST("c", 50)
     QL_PATTERNS_THREE("a", "b", "c", " limit 50000");
 inline constexpr const char* kGen3_2 =
-    QL_KEYS_AND QL_FIXED_ALL("a") ", " QL_SAMPLE("b", 200) ", " QL_SAMPLE("bb", 200)
+    QL_KEYS_AND QL_FIXED_ALL("a") ", " QL_SAMPLE("b", 200) ", " QL_SAMPLE_LAST("bb", 200)
     QL_PATTERNS_THREE("a", "b", "bb", "");
 inline constexpr const char* kGen3_3 =
-    QL_KEYS_AND QL_FIXED_ALL("a") ", " QL_SAMPLE("b", 200) ", " QL_SAMPLE("bb", 200)
+    QL_KEYS_AND QL_FIXED_ALL("a") ", " QL_SAMPLE("b", 200) ", " QL_SAMPLE_LAST("bb", 200)
     QL_PATTERNS_THREE("b", "a", "bb", "");
 inline constexpr const char* kGen3_4 =
     QL_KEYS_AND QL_FIXED_ALL("a") ", " QL_SAMPLE("b", 200) ", " QL_SAMPLE("bb", 200)
@@ -337,7 +341,7 @@ inline constexpr const char* kTableExists =
     "select 'ok' from sqlite_master where type = 'table' and name = ? collate nocase";
 inline constexpr const char* kParvelloReads[] = {
     "select zi, bh, ft, wuhang from word",
-    "select ID, zi, wuhang, ft, bh, weight from CYZI",
+    "select ID, zi, wuhang, ft, bh, weight, weight_last from CYZI",
     "select ID, zi, wuhang, ft, bh, bh1, bh2 from MZ",
     "select lx, bh11, bh12, bh21, bh22, zf from gz",
     "select zi, grade, meaning from zirating",
@@ -397,7 +401,7 @@ inline constexpr const char* const kParvelloTables[] = {
     "create table word (zi text not null, bh integer not null, ft text not null, "
     "wuhang text not null)",
     "create table CYZI (ID integer primary key, zi text not null, bh integer not null, "
-    "ft text not null, wuhang text not null, weight real not null)",
+    "ft text not null, wuhang text not null, weight real not null, weight_last real not null)",
     "create table MZ (ID integer primary key, zi text not null, wuhang text not null, "
     "ft text not null, bh integer not null, bh1 integer not null, bh2 integer not null)",
     "create table zirating (zi text primary key, grade integer not null, meaning text not null) "
@@ -414,7 +418,7 @@ inline constexpr const char* const kParvelloTables[] = {
 inline constexpr const char* kInsertWord =
     "insert into word (zi, bh, ft, wuhang) values (?, ?, ?, ?)";
 inline constexpr const char* kInsertCyzi =
-    "insert into CYZI (ID, zi, bh, ft, wuhang, weight) values (?, ?, ?, ?, ?, ?)";
+    "insert into CYZI (ID, zi, bh, ft, wuhang, weight, weight_last) values (?, ?, ?, ?, ?, ?, ?)";
 inline constexpr const char* kInsertMz =
     "insert into MZ (ID, zi, wuhang, ft, bh, bh1, bh2) values (?, ?, ?, ?, ?, ?, ?)";
 // tradezi.place: 1 a shop-name character that reads anywhere but does not

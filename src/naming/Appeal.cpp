@@ -45,17 +45,44 @@ void AddNote(std::string& note, const std::string& item) {
     note += item;
 }
 
+// How a name of three characters reads whole, by its shape: it must close
+// with an ending (兴 隆 昌) or a place of trade (轩 阁 坊). kWholeWithPart: a
+// thing closed by a place of trade (锦绣阁, 金玉堂) or a shop-name character
+// before a thing that closes (旺金利, 鸿安顺); kWhole: a thing closed by an
+// ending (金玉宝) or three shop-name characters (瑞丰祥); kWholeWithVerse: a
+// pair of verse closed (明月轩) or after a shop-name character. A quality
+// (幸福, 精致) or an action (飞扬) is no part here.
+int WholeReadingOfThree(const AppealBook& book, const std::vector<std::string>& c) {
+    if (!book.IsTrade(c[2], true, true))
+        return kReadsApart;
+    const std::string front = c[0] + c[1], back = c[1] + c[2];
+    const bool placeLast = book.TradePlace(c[2]) == AppealBook::kPlaceOfTrade;
+    const bool tradeFirst = book.IsTrade(c[0], false, false);
+    if (book.PartKind(front) == 'n' && placeLast)
+        return kWholeWithPart;
+    if (tradeFirst && book.PartKind(back) == 'n')
+        return kWholeWithPart;
+    if (book.PartKind(front) == 'n' || (tradeFirst && book.IsTrade(c[1], false, false)))
+        return kWhole;
+    if ((book.PartKind(front) == 0 && book.InVerse(front)) ||
+        (tradeFirst && book.PartKind(back) == 0 && book.InVerse(back)))
+        return kWholeWithVerse;
+    return kReadsApart;
+}
+
 // How the whole name reads: kWholeWithPart when it splits into name parts
-// and shop-name characters and begins with a part (锦绣, 锦绣阁, 幸福德), kWhole
-// when it splits so otherwise (恒瑞, 瑞丰祥, 金凤凰), kWholeWithVerse when it
-// splits only with pairs of verse counted as parts, else kReadsApart. best[i]
-// is the best reading of the first i characters as 2 * level + (begins with
-// a part), -1 for no split.
+// and shop-name characters and begins with a part (锦绣, 白雪银杉), kWhole
+// when it splits so otherwise (恒瑞), kWholeWithVerse when it splits only
+// with pairs of verse counted as parts, else kReadsApart; a name of three
+// characters by its shape (above). best[i] is the best reading of the first
+// i characters as 2 * level + (begins with a part), -1 for no split.
 int WholeReading(const AppealBook& book, const std::vector<std::string>& characters) {
     const std::size_t n = characters.size();
     // A quality word alone is too plain for a mark (精彩, 富裕, 雅致).
     if (n < 2 || (n == 2 && book.PartKind(characters[0] + characters[1]) == 'a'))
         return kReadsApart;
+    if (n == 3)
+        return WholeReadingOfThree(book, characters);
     std::vector<int> best(n + 1, -1);
     best[0] = 2 * kWhole;
     for (std::size_t i = 1; i <= n; ++i) {
@@ -64,11 +91,9 @@ int WholeReading(const AppealBook& book, const std::vector<std::string>& charact
         if (i < 2 || best[i - 2] < 0)
             continue;
         const std::string pair = characters[i - 2] + characters[i - 1];
-        // In a longer name an action is no part and a quality does not close
-        // it; a name of four takes things only (金兰佳酿, not 瑰丽黄鹤).
+        // A longer name takes things only (金兰佳酿, not 瑰丽黄鹤 or 纯熟泉涌).
         const char kind = book.PartKind(pair);
-        const bool fits = n == 2 || kind == 'n' || (n == 3 && kind == 'a' && i < n);
-        if (kind != 0 && fits)
+        if (kind != 0 && (n == 2 || kind == 'n'))
             best[i] = std::max(best[i], i == 2 ? best[0] | 1 : best[i - 2]);
         else if (kind == 0 && book.InVerse(pair))
             best[i] = std::max(best[i], std::min(best[i - 2], 2 * kWholeWithVerse + 1));
@@ -139,17 +164,21 @@ char AppealBook::PartKind(const std::string& pair) const {
     return it == parts_.end() ? 0 : it->second;
 }
 
-bool AppealBook::IsTrade(const std::string& character, bool last, bool closes) const {
+int AppealBook::TradePlace(const std::string& character) const {
     const auto it = trade_.find(character);
-    if (it == trade_.end())
-        return false;
-    switch (it->second) {
-        case 1:
+    return it == trade_.end() ? 0 : it->second;
+}
+
+bool AppealBook::IsTrade(const std::string& character, bool last, bool closes) const {
+    switch (TradePlace(character)) {
+        case kAnywhere:
             return !closes;
-        case 2:
+        case kPlaceOfTrade:
             return last;
-        default:
+        case kEnding:
             return true;
+        default:
+            return false;
     }
 }
 

@@ -59,6 +59,11 @@ class AppealBook {
     char PartKind(const std::string& pair) const;
     // Whether the two characters stand side by side in a line of verse.
     bool InVerse(const std::string& pair) const { return verse_.count(pair) != 0; }
+    // Where a shop-name character reads (tradezi.place): anywhere but at the
+    // close of a longer name, only last (a place of trade: 轩 阁 坊), or
+    // anywhere (an ending: 兴 隆 昌); 0 for another character.
+    enum Place { kAnywhere = 1, kPlaceOfTrade = 2, kEnding = 3 };
+    int TradePlace(const std::string& character) const;
     // Whether a character reads in a shop name at this place: `closes` is
     // true for the last character of a name of three or more characters,
     // which only an ending (兴 隆 昌) or a place of trade (轩 阁 坊) closes;

@@ -138,12 +138,20 @@ TEST(GenerationRules, StatementsKeepTheirSamplesJoinsAndLimits) {
         // The user's characters are the first two keys; the fixed ones follow.
         EXPECT_EQ(sql.rfind("with keys(exclude, prefer) as (select ?1, ?2)", 0), 0u);
         EXPECT_EQ(count(sql, "= ?"), shape.fixedRows);
+        // Every sample draws by weight; the last place of a three-character
+        // name by its closing weight, unless it is fixed (G3-4) or the name
+        // takes the whole pool (two fixed places).
         const std::string sample =
-            "from CYZI where instr(?1, zi) = 0 order by instr(?2, zi) > 0 desc, rnd(ID, weight) "
-            "limit ";
+            "from CYZI where instr(?1, zi) = 0 order by instr(?2, zi) > 0 desc, rnd(ID, weight";
+        const int lastSamples =
+            s->length == 3 && shape.samples > 0 && shape.fixedRows < 2 && shape.label[3] != '4';
         EXPECT_EQ(count(sql, sample), shape.samples);
+        EXPECT_EQ(count(sql, sample + "_last) limit "), lastSamples);
         if (shape.samples > 0) {
-            EXPECT_EQ(count(sql, sample + std::to_string(shape.sampleSize) + ")"), shape.samples);
+            for (const char* weight : {") limit ", "_last) limit "}) {
+                EXPECT_EQ(count(sql, sample + weight + std::to_string(shape.sampleSize) + ")"),
+                          count(sql, sample + weight));
+            }
         }
         if (s->length == 4 && shape.fixedRows > 0) {
             EXPECT_EQ(count(sql, "from word where zi = ? limit 1)"), shape.fixedRows);

@@ -388,9 +388,11 @@ TEST(BrandNameScore, AppealRules) {
         // A part closed by a place of trade, which reads only last.
         {"锦绣阁", 100, kWholeWithPart, "文采雅致；锦绣成词；绣阁见于诗文"},
         {"阁锦绣", 100, kNamePart, "文采雅致；锦绣成词"},
-        // A shop-name character before a thing; an action does not read whole
-        // in a longer name.
-        {"金凤凰", 100, kWhole, "富贵兴旺；吉祥安康；凤凰成词"},
+        // A shop-name character before a thing reads whole when the thing
+        // closes the name (利 is an ending, 凰 is not); an action does not
+        // read whole in a longer name.
+        {"旺金利", 100, kWholeWithPart, "富贵兴旺；金利成词"},
+        {"金凤凰", 100, kNamePart, "富贵兴旺；吉祥安康；凤凰成词"},
         {"华飞扬", 90, kNamePart, "华美珍贵；光明远大；飞扬成词"},
         // A quality word alone is too plain to read whole as a mark.
         {"幸福", 90, kNamePart, "吉祥安康；幸福成词"},

@@ -204,10 +204,17 @@ TEST(WordTable, EveryListedCharacterTakesTheListsElement) {
 TEST(ParvelloTables, CountsAndConsistency) {
     EXPECT_GE(Number(kParvelloFile, "select count(*) from word"), 20000);
     const long long pool = Number(kParvelloFile, "select count(*) from CYZI");
-    EXPECT_EQ(pool, 505);  // the plain and favoured rows of ratings.tsv
+    // The plain and favoured rows of ratings.tsv and the rows of extra.tsv.
+    EXPECT_EQ(pool, 520);
     EXPECT_EQ(Number(kParvelloFile, "select count(distinct ID) from CYZI"), pool);
     EXPECT_EQ(Number(kParvelloFile, "select count(*) from MZ"), 1320);
-    EXPECT_EQ(Number(kParvelloFile, "select count(*) from zirating"), 3500);
+    const auto extra = SourceRows("cyzi/extra.tsv");
+    EXPECT_EQ(Number(kParvelloFile, "select count(*) from zirating"),
+              3500 + static_cast<long long>(extra.size()));
+    for (const auto& r : extra) {
+        EXPECT_EQ(Number(kParvelloFile, "select count(*) from CYZI where zi = ?", {r.at(0)}), 1)
+            << r.at(0);
+    }
     EXPECT_GE(Number(kParvelloFile, "select count(*) from reading"), 20000);
     for (int lx = 2; lx <= 4; ++lx) {
         EXPECT_GT(Number(kParvelloFile, "select count(*) from gz where lx = ?",
