@@ -48,7 +48,7 @@ void AddNote(std::string& note, const std::string& item) {
 // How a name of three characters reads whole, by its shape: it must close
 // with an ending (兴 隆 昌) or a place of trade (轩 阁 坊). kWholeWithPart: a
 // thing closed by a place of trade (锦绣阁, 金玉堂) or a shop-name character
-// before a thing that closes (旺金利, 鸿安顺); kWhole: a thing closed by an
+// before a thing that closes (鸿金利, 鸿安顺); kWhole: a thing closed by an
 // ending (金玉宝) or three shop-name characters (瑞丰祥); kWholeWithVerse: a
 // pair of verse closed (明月轩) or after a shop-name character. A quality
 // (幸福, 精致) or an action (飞扬) is no part here.

@@ -391,7 +391,7 @@ TEST(BrandNameScore, AppealRules) {
         // A shop-name character before a thing reads whole when the thing
         // closes the name (利 is an ending, 凰 is not); an action does not
         // read whole in a longer name.
-        {"旺金利", 100, kWholeWithPart, "富贵兴旺；金利成词"},
+        {"鸿金利", 100, kWholeWithPart, "光明远大；富贵兴旺；金利成词"},
         {"金凤凰", 100, kNamePart, "富贵兴旺；吉祥安康；凤凰成词"},
         {"华飞扬", 90, kNamePart, "华美珍贵；光明远大；飞扬成词"},
         // A quality word alone is too plain to read whole as a mark.
