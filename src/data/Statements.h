@@ -37,6 +37,8 @@ inline constexpr const char* kAppealParts =
 // Two characters of the drawing pool that stand side by side in a line of
 // classical verse (明月, 清风): they read together like a name part.
 inline constexpr const char* kAppealVerseWords = "select pair from verse_word";
+// The parts that make a four-character company name: role 1 a front, 2 a close.
+inline constexpr const char* kAppealPartRoles = "select zi, role from partrole";
 // The characters of shop names (恒 瑞 泰, and 轩 阁 坊 at the end).
 inline constexpr const char* kAppealTradeCharacters = "select zi, place from tradezi";
 inline constexpr const char* kAppealNegativeSounds = "select sound, word from negsound";
@@ -82,7 +84,7 @@ inline constexpr const char* kAppealNegativeSounds = "select sound, word from ne
 #define QL_MZ_SAMPLE(n)                                                             \
     "(select zi, wuhang, ft, bh, bh1, bh2 from MZ where instr(?1, substr(zi, 1, 1)) = 0 " \
     "and instr(?1, substr(zi, 2, 1)) = 0 order by (instr(?2, substr(zi, 1, 1)) > 0 " \
-    "or instr(?2, substr(zi, 2, 1)) > 0) desc, rnd(ID) limit " #n ")"
+    "or instr(?2, substr(zi, 2, 1)) > 0) desc, rnd(ID, weight) limit " #n ")"
 #define QL_WORD_ONE "(select zi, wuhang, ft, bh from word where zi = ? limit 1)"
 #define QL_SAMPLE(alias, n) alias " as materialized " QL_CYZI_SAMPLE(n)
 // The last character of a three-character name, drawn by its closing weight.
@@ -342,13 +344,14 @@ inline constexpr const char* kTableExists =
 inline constexpr const char* kParvelloReads[] = {
     "select zi, bh, ft, wuhang from word",
     "select ID, zi, wuhang, ft, bh, weight, weight_last from CYZI",
-    "select ID, zi, wuhang, ft, bh, bh1, bh2 from MZ",
+    "select ID, zi, wuhang, ft, bh, bh1, bh2, weight from MZ",
     "select lx, bh11, bh12, bh21, bh22, zf from gz",
     "select zi, grade, meaning from zirating",
     "select zi, pinyin, numbered, initial, final, tone from reading",
     "select sound, word from negsound",
     "select zi, place from tradezi",
     "select zi, kind from partkind",
+    "select zi, role from partrole",
     "select ID, line, title, author, source from verse",
     "select pair, line, gap from verse_pair",
     "select pair from verse_word",
@@ -403,7 +406,8 @@ inline constexpr const char* const kParvelloTables[] = {
     "create table CYZI (ID integer primary key, zi text not null, bh integer not null, "
     "ft text not null, wuhang text not null, weight real not null, weight_last real not null)",
     "create table MZ (ID integer primary key, zi text not null, wuhang text not null, "
-    "ft text not null, bh integer not null, bh1 integer not null, bh2 integer not null)",
+    "ft text not null, bh integer not null, bh1 integer not null, bh2 integer not null, "
+    "weight real not null)",
     "create table zirating (zi text primary key, grade integer not null, meaning text not null) "
     "without rowid",
     "create table reading (zi text primary key, pinyin text not null, numbered text not null, "
@@ -411,6 +415,8 @@ inline constexpr const char* const kParvelloTables[] = {
     "create table negsound (sound text primary key, word text not null) without rowid",
     "create table tradezi (zi text primary key, place integer not null) without rowid",
     "create table partkind (zi text primary key, kind text not null) without rowid",
+    "create table partrole (zi text not null, role integer not null, primary key (zi, role)) "
+    "without rowid",
     "create table gz (lx integer not null, bh11 integer not null, bh12 integer not null, "
     "bh21 integer not null, bh22 integer not null, zf integer not null)",
 };
@@ -420,12 +426,15 @@ inline constexpr const char* kInsertWord =
 inline constexpr const char* kInsertCyzi =
     "insert into CYZI (ID, zi, bh, ft, wuhang, weight, weight_last) values (?, ?, ?, ?, ?, ?, ?)";
 inline constexpr const char* kInsertMz =
-    "insert into MZ (ID, zi, wuhang, ft, bh, bh1, bh2) values (?, ?, ?, ?, ?, ?, ?)";
+    "insert into MZ (ID, zi, wuhang, ft, bh, bh1, bh2, weight) values (?, ?, ?, ?, ?, ?, ?, ?)";
 // tradezi.place: 1 a shop-name character that reads anywhere but does not
 // close a name of three or more characters, 3 one that reads anywhere (兴 隆
 // 昌), 2 a place of trade (轩 阁 坊) that reads only as the last character.
 // partkind.kind of a name part: 'n' a thing, 'a' a quality, 'v' an action.
 inline constexpr const char* kInsertPartKind = "insert into partkind (zi, kind) values (?, ?)";
+// partrole.role of a name part: 1 a front (a shop name of two characters:
+// 宏达), 2 a close of a four-character company name (伟业 腾飞).
+inline constexpr const char* kInsertPartRole = "insert into partrole (zi, role) values (?, ?)";
 inline constexpr const char* kInsertTrade = "insert into tradezi (zi, place) values (?, ?)";
 inline constexpr const char* kInsertRating =
     "insert into zirating (zi, grade, meaning) values (?, ?, ?)";

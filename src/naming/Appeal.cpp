@@ -71,10 +71,12 @@ int WholeReadingOfThree(const AppealBook& book, const std::vector<std::string>& 
 }
 
 // How the whole name reads: kWholeWithPart when it splits into name parts
-// and shop-name characters and begins with a part (锦绣, 白雪银杉), kWhole
-// when it splits so otherwise (恒瑞), kWholeWithVerse when it splits only
-// with pairs of verse counted as parts, else kReadsApart; a name of three
-// characters by its shape (above). best[i] is the best reading of the first
+// and shop-name characters and begins with a part (锦绣), kWhole when it
+// splits so otherwise (恒瑞), kWholeWithVerse when it splits only with pairs
+// of verse counted as parts, else kReadsApart; a name of three characters by
+// its shape (above). A name of four reads best as a company name, a shop name
+// of two characters and a word that closes it (华瑞伟业: kWholeWithPart); two
+// other things (白雪银杉) read whole (kWhole). best[i] is the best reading of the first
 // i characters as 2 * level + (begins with a part), -1 for no split.
 int WholeReading(const AppealBook& book, const std::vector<std::string>& characters) {
     const std::size_t n = characters.size();
@@ -83,6 +85,9 @@ int WholeReading(const AppealBook& book, const std::vector<std::string>& charact
         return kReadsApart;
     if (n == 3)
         return WholeReadingOfThree(book, characters);
+    if (n == 4 && book.IsFront(characters[0] + characters[1]) &&
+        book.IsClose(characters[2] + characters[3]))
+        return kWholeWithPart;
     std::vector<int> best(n + 1, -1);
     best[0] = 2 * kWhole;
     for (std::size_t i = 1; i <= n; ++i) {
@@ -101,13 +106,14 @@ int WholeReading(const AppealBook& book, const std::vector<std::string>& charact
     if (best[n] < 0)
         return kReadsApart;
     const int level = best[n] / 2;
-    return level == kWhole && (best[n] & 1) != 0 ? kWholeWithPart : level;
+    return level == kWhole && (best[n] & 1) != 0 && n < 4 ? kWholeWithPart : level;
 }
 
 }  // namespace
 
 AppealBook::AppealBook(const std::string& connection) : q_(connection, kCharLookupTimeout) {
-    for (const char* table : {"zirating", "reading", "negsound", "MZ", "tradezi", "partkind"}) {
+    for (const char* table :
+         {"zirating", "reading", "negsound", "MZ", "tradezi", "partkind", "partrole"}) {
         if (!HasTable(q_, table))
             tables_ = false;
     }
@@ -129,6 +135,12 @@ AppealBook::AppealBook(const std::string& connection) : q_(connection, kCharLook
     // A file built before the verse table gives no verse bonus.
     if (HasTable(q_, "verse_word"))
         ReadSet(q_, sql::kAppealVerseWords, verse_);
+    q_.SetStatement(sql::kAppealPartRoles);
+    q_.Open();
+    for (int r = 1; r <= q_.RecordCount(); ++r) {
+        q_.MoveTo(r);
+        (q_.FieldInt(1) == 1 ? fronts_ : closes_).insert(q_.FieldText(0));
+    }
     q_.SetStatement(sql::kAppealTradeCharacters);
     q_.Open();
     for (int r = 1; r <= q_.RecordCount(); ++r) {

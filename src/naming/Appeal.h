@@ -57,6 +57,10 @@ class AppealBook {
     // What a name part is: 'n' a thing, 'a' a quality, 'v' an action; 0 for
     // a pair that is no part.
     char PartKind(const std::string& pair) const;
+    // Whether a part makes a four-character company name: as its front (a
+    // shop name of two characters: 宏达 九鼎) or as its close (伟业 腾飞).
+    bool IsFront(const std::string& pair) const { return fronts_.count(pair) != 0; }
+    bool IsClose(const std::string& pair) const { return closes_.count(pair) != 0; }
     // Whether the two characters stand side by side in a line of verse.
     bool InVerse(const std::string& pair) const { return verse_.count(pair) != 0; }
     // Where a shop-name character reads (tradezi.place): anywhere but at the
@@ -78,6 +82,7 @@ class AppealBook {
     std::unordered_map<std::string, CharFacts> facts_;
     std::unordered_map<std::string, char> parts_;
     std::unordered_set<std::string> verse_;
+    std::unordered_set<std::string> fronts_, closes_;
     std::unordered_map<std::string, int> trade_;  // tradezi.place
     std::unordered_map<std::string, std::string> negative_;
 };
@@ -88,7 +93,9 @@ class AppealBook {
 // from verse (明月轩). A quality word alone (精彩, 富裕) is too plain for a
 // mark and does not read whole; in a name of three characters an action
 // (传承) is no part of such a split and a quality (幸福) may only begin it; a
-// name of four splits into things only (金兰佳酿, not 瑰丽黄鹤).
+// name of four splits into things only (金兰佳酿, not 瑰丽黄鹤) and reads best
+// as a company name: a shop name of two characters and a word that closes it
+// (华瑞伟业, 九鼎腾飞).
 enum Reading {
     kReadsApart = 0,      // no two neighbours read together
     kVersePair = 1,       // two neighbours stand side by side in verse

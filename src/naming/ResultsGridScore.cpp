@@ -1,8 +1,11 @@
 // Scoring and ranking the candidates of a generation result and filling the
 // results grid page by page.
 #include <algorithm>
+#include <functional>
+#include <map>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 
 #include "common/Text.h"
 #include "data/Database.h"
@@ -18,7 +21,8 @@ long long CandidateScore(long long fs, long long bh, long long affixBh) {
 
 namespace {
 
-// A character may fill at most this many rows of one page.
+// A character may fill at most this many rows of one page for every two
+// characters of the name (3 for two and three characters, 6 for four).
 constexpr int kCharacterPerPage = 3;
 
 // The appeal tier of a candidate: 3 from 90 points (two favoured characters
@@ -95,9 +99,11 @@ std::vector<std::string> Distinct(const std::vector<std::string>& characters) {
 
 // The next page: indexes into the ranking, best first, with variety (a
 // preferred character may fill any number of rows). Names that read whole
-// come first: they take the page in rank order with at most three rows per
-// character, then the ones passed over in a round of up to six; only then do
-// the other names follow, three rows per character. The rows still passed
+// come first, best reading first: the names of one reading take the page in
+// rank order with at most three rows per character (six for four
+// characters), then the ones passed over in rounds of twice and three times
+// as many; only then do the other names follow, three (six) rows per
+// character. The rows still passed
 // over fill the rest of the page in rounds that each let a character take a
 // few more rows, so that no one character or name part takes the rest of the
 // page when few characters fit.
@@ -134,18 +140,25 @@ std::vector<std::size_t> NextPage(const GenerationState& state) {
         }
         return held;
     };
-    std::vector<std::size_t> whole, rest;
+    // The unshown rows by how they read, best first (the ranking's order
+    // within each); the names holding a preferred character before all.
+    std::map<std::pair<bool, int>, std::vector<std::size_t>, std::greater<>> byReading;
     for (std::size_t i = 0; i < state.ranking.size(); ++i) {
         const RankedCandidate& c = state.ranking[i];
         if (!c.shown)
-            (c.together >= kWholeWithVerse ? whole : rest).push_back(i);
+            byReading[{c.preferred, c.together >= kWholeWithVerse ? c.together : 0}].push_back(i);
     }
-    std::vector<std::size_t> held = take(take(whole, kCharacterPerPage), 2 * kCharacterPerPage);
-    const std::vector<std::size_t> heldRest = take(rest, kCharacterPerPage);
-    held.insert(held.end(), heldRest.begin(), heldRest.end());
+    const int length =
+        state.ranking.empty() ? 2 : static_cast<int>(state.ranking.front().characters.size());
+    const int per = std::max(kCharacterPerPage, kCharacterPerPage * length / 2);
+    std::vector<std::size_t> held;
+    for (const auto& [group, rows] : byReading) {
+        const std::vector<std::size_t> left =
+            group.second == 0 ? take(rows, per) : take(take(take(rows, per), 2 * per), 3 * per);
+        held.insert(held.end(), left.begin(), left.end());
+    }
     std::sort(held.begin(), held.end());
-    for (int cap = 2 * kCharacterPerPage; page.size() < kCandidateRows && !held.empty();
-         cap += kCharacterPerPage)
+    for (int cap = 2 * per; page.size() < kCandidateRows && !held.empty(); cap += per)
         held = take(held, cap);
     std::sort(page.begin(), page.end());
     return page;

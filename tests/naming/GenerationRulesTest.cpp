@@ -171,7 +171,7 @@ TEST(GenerationRules, StatementsKeepTheirSamplesJoinsAndLimits) {
         EXPECT_NE(sql.find("lx = " + std::to_string(s->length)), std::string::npos);
     }
     // The parts of four-character names come from two samples of 300 of MZ.
-    EXPECT_EQ(count(FindGenerationStatement("G4-1")->sql, "desc, rnd(ID) limit 300)"), 2);
+    EXPECT_EQ(count(FindGenerationStatement("G4-1")->sql, "desc, rnd(ID, weight) limit 300)"), 2);
     EXPECT_EQ(count(FindGenerationStatement("G4-1")->sql, "instr(?1, substr(zi, "), 4);
 }
 

@@ -394,6 +394,11 @@ TEST(BrandNameScore, AppealRules) {
         {"鸿金利", 100, kWholeWithPart, "光明远大；富贵兴旺；金利成词"},
         {"金凤凰", 100, kNamePart, "富贵兴旺；吉祥安康；凤凰成词"},
         {"华飞扬", 90, kNamePart, "华美珍贵；光明远大；飞扬成词"},
+        // Four characters: a shop name of two and a word that closes it read
+        // as a company name; two other things read whole.
+        {"华瑞伟业", 100, kWholeWithPart,
+         "华美珍贵；吉祥安康；光明远大；华瑞成词；韵母相同拗口；伟业成词"},
+        {"白雪银杉", 100, kWhole, "自然清雅；富贵兴旺；白雪成词；银杉成词"},
         // A quality word alone is too plain to read whole as a mark.
         {"幸福", 90, kNamePart, "吉祥安康；幸福成词"},
     };
