@@ -99,6 +99,15 @@ double LastDrawWeight(int tradePlace) {
     return tradePlace == 2 ? 24.0 : tradePlace == 3 ? 12.0 : 1.0;
 }
 
+// The weight of a character drawn for the first (second) place of a
+// three-character name with no fixed character: 40 for the first (second)
+// character of a two-character shop name of company.tsv (金利 玉龙 盛德), so
+// that the two samples hold most of them and many of their pairs meet; else
+// the character's draw weight.
+double PairDrawWeight(bool inFront, double weight) {
+    return inFront ? 40.0 : weight;
+}
+
 // zirating and CYZI: every common character with its grade and the drawn
 // characters beyond level 1 (extra.tsv), and the drawing pool of the plain
 // and favoured ones, numbered in the order of the standard list, each with
@@ -106,7 +115,8 @@ double LastDrawWeight(int tradePlace) {
 // hold: every one not unfit.
 std::set<std::string> FillCyzi(BuildDb& db, const BuildContext& ctx,
                                const std::map<std::string, WordRow>& words,
-                               const std::map<std::string, int>& trade) {
+                               const std::map<std::string, int>& trade,
+                               const std::map<std::string, int>& roles) {
     const Tsv tsv = ReadTsv(ctx.sourceDir / "cyzi" / "ratings.tsv");
     const int cChar = tsv.Column("char"), cGrade = tsv.Column("grade"),
               cReason = tsv.Column("reason");
@@ -156,6 +166,14 @@ std::set<std::string> FillCyzi(BuildDb& db, const BuildContext& ctx,
             favoured.insert(c);
         partChars.insert(c);
     }
+    std::set<std::string> frontFirst, frontSecond;
+    for (const auto& [part, roleBits] : roles) {
+        if ((roleBits & 1) == 0)
+            continue;
+        const auto chars = SplitChars(part);
+        frontFirst.insert(chars.at(0));
+        frontSecond.insert(chars.at(1));
+    }
     BuildDb::Inserter insert(db, sql::build::kInsertCyzi);
     long long id = 0;
     for (const auto& [index, zi] : byIndex) {
@@ -164,8 +182,10 @@ std::set<std::string> FillCyzi(BuildDb& db, const BuildContext& ctx,
         const WordRow& w = words.at(zi);
         const auto t = trade.find(zi);
         const int place = t == trade.end() ? 0 : t->second;
-        insert.Row({++id, zi, w.bh, w.ft, w.wuhang, DrawWeight(favoured.count(zi) != 0, place),
-                    LastDrawWeight(place)});
+        const double weight = DrawWeight(favoured.count(zi) != 0, place);
+        insert.Row({++id, zi, w.bh, w.ft, w.wuhang, weight, LastDrawWeight(place),
+                    PairDrawWeight(frontFirst.count(zi) != 0, weight),
+                    PairDrawWeight(frontSecond.count(zi) != 0, weight)});
     }
     std::printf("  CYZI: %lld characters, %zu beyond level 1 (%zu unfit, %lld weak or bound)\n", id,
                 extra.rows.size(),
@@ -370,7 +390,7 @@ void FillParvello(BuildDb& db, const BuildContext& ctx) {
     const auto words = FillWord(db, ctx);
     std::printf("  word: %zu characters\n", words.size());
     const auto trade = ReadTrade(ctx, words);
-    const auto partChars = FillCyzi(db, ctx, words, trade);
+    const auto partChars = FillCyzi(db, ctx, words, trade, ReadCompanyRoles(ctx));
     FillMz(db, ctx, words, partChars);
     FillTrade(db, trade, words, partChars);
     FillSounds(db, ctx, words);

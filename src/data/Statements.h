@@ -52,7 +52,9 @@ inline constexpr const char* kAppealNegativeSounds = "select sound, word from ne
 // rnd(ID, weight) order, drawn afresh by each statement: a character of
 // weight w comes early w times as often as one of weight 1; the last
 // position of a three-character name draws by weight_last, which favours
-// the characters that close a name) or from the whole table. Every
+// the characters that close a name, and with no fixed character its first
+// and second by weight_first and weight_second, which favour the characters
+// of two-character shop names) or from the whole table. Every
 // combination must match a stroke pattern of gz of the name's length. None of
 // them orders its result. When elements are required the statement is wrapped
 // as "select * from (" statement ") dd where 1 = 1 " + conditions, so the
@@ -89,6 +91,10 @@ inline constexpr const char* kAppealNegativeSounds = "select sound, word from ne
 #define QL_SAMPLE(alias, n) alias " as materialized " QL_CYZI_SAMPLE(n)
 // The last character of a three-character name, drawn by its closing weight.
 #define QL_SAMPLE_LAST(alias, n) alias " as materialized " QL_CYZI_SAMPLE_BY("weight_last", n)
+// The first and second characters of a three-character name without a fixed
+// one, drawn so that many pairs of them make a two-character shop name.
+#define QL_SAMPLE_FIRST(alias, n) alias " as materialized " QL_CYZI_SAMPLE_BY("weight_first", n)
+#define QL_SAMPLE_SECOND(alias, n) alias " as materialized " QL_CYZI_SAMPLE_BY("weight_second", n)
 #define QL_FIXED(alias) alias " as materialized " QL_WORD_ONE
 #define QL_FIXED_ALL(alias) alias " as materialized (select zi, wuhang, ft, bh from word where zi = ?)"
 #define QL_SELECT_FOUR                                                              \
@@ -142,7 +148,7 @@ inline constexpr const char* kGen2_3 = QL_KEYS
 // G3-4: one fixed position (every word row of the character), two samples
 // of 200. G3-5 to G3-7: two fixed positions, the whole of CYZI.
 inline constexpr const char* kGen3_1 =
-    QL_KEYS_AND QL_SAMPLE("a", 50) ", " QL_SAMPLE("b", 50) ", " QL_SAMPLE_LAST("c", 50)
+    QL_KEYS_AND QL_SAMPLE_FIRST("a", 50) ", " QL_SAMPLE_SECOND("b", 50) ", " QL_SAMPLE_LAST("c", 50)
     QL_PATTERNS_THREE("a", "b", "c", " limit 50000");
 inline constexpr const char* kGen3_2 =
     QL_KEYS_AND QL_FIXED_ALL("a") ", " QL_SAMPLE("b", 200) ", " QL_SAMPLE_LAST("bb", 200)
@@ -343,7 +349,7 @@ inline constexpr const char* kTableExists =
     "select 'ok' from sqlite_master where type = 'table' and name = ? collate nocase";
 inline constexpr const char* kParvelloReads[] = {
     "select zi, bh, ft, wuhang from word",
-    "select ID, zi, wuhang, ft, bh, weight, weight_last from CYZI",
+    "select ID, zi, wuhang, ft, bh, weight, weight_last, weight_first, weight_second from CYZI",
     "select ID, zi, wuhang, ft, bh, bh1, bh2, weight from MZ",
     "select lx, bh11, bh12, bh21, bh22, zf from gz",
     "select zi, grade, meaning from zirating",
@@ -404,7 +410,8 @@ inline constexpr const char* const kParvelloTables[] = {
     "create table word (zi text not null, bh integer not null, ft text not null, "
     "wuhang text not null)",
     "create table CYZI (ID integer primary key, zi text not null, bh integer not null, "
-    "ft text not null, wuhang text not null, weight real not null, weight_last real not null)",
+    "ft text not null, wuhang text not null, weight real not null, weight_last real not null, "
+    "weight_first real not null, weight_second real not null)",
     "create table MZ (ID integer primary key, zi text not null, wuhang text not null, "
     "ft text not null, bh integer not null, bh1 integer not null, bh2 integer not null, "
     "weight real not null)",
@@ -424,7 +431,8 @@ inline constexpr const char* const kParvelloTables[] = {
 inline constexpr const char* kInsertWord =
     "insert into word (zi, bh, ft, wuhang) values (?, ?, ?, ?)";
 inline constexpr const char* kInsertCyzi =
-    "insert into CYZI (ID, zi, bh, ft, wuhang, weight, weight_last) values (?, ?, ?, ?, ?, ?, ?)";
+    "insert into CYZI (ID, zi, bh, ft, wuhang, weight, weight_last, weight_first, weight_second) "
+    "values (?, ?, ?, ?, ?, ?, ?, ?, ?)";
 inline constexpr const char* kInsertMz =
     "insert into MZ (ID, zi, wuhang, ft, bh, bh1, bh2, weight) values (?, ?, ?, ?, ?, ?, ?, ?)";
 // tradezi.place: 1 a shop-name character that reads anywhere but does not

@@ -47,8 +47,9 @@ void AddNote(std::string& note, const std::string& item) {
 
 // How a name of three characters reads whole, by its shape: it must close
 // with an ending (兴 隆 昌) or a place of trade (轩 阁 坊). kWholeWithPart: a
-// thing closed by a place of trade (锦绣阁, 金玉堂) or a shop-name character
-// before a thing that closes (鸿金利, 鸿安顺); kWhole: a thing closed by an
+// thing closed by a place of trade (锦绣阁, 金玉堂), a two-character shop name
+// closed (盛德隆, 金利居) or a shop-name character before a thing that closes
+// (鸿金利, 鸿安顺); kWhole: a thing closed by an
 // ending (金玉宝) or three shop-name characters (瑞丰祥); kWholeWithVerse: a
 // pair of verse closed (明月轩) or after a shop-name character. A quality
 // (幸福, 精致) or an action (飞扬) is no part here.
@@ -58,7 +59,7 @@ int WholeReadingOfThree(const AppealBook& book, const std::vector<std::string>& 
     const std::string front = c[0] + c[1], back = c[1] + c[2];
     const bool placeLast = book.TradePlace(c[2]) == AppealBook::kPlaceOfTrade;
     const bool tradeFirst = book.IsTrade(c[0], false, false);
-    if (book.PartKind(front) == 'n' && placeLast)
+    if ((book.PartKind(front) == 'n' && placeLast) || book.IsFront(front))
         return kWholeWithPart;
     if (tradeFirst && book.PartKind(back) == 'n')
         return kWholeWithPart;

@@ -140,15 +140,19 @@ TEST(GenerationRules, StatementsKeepTheirSamplesJoinsAndLimits) {
         EXPECT_EQ(count(sql, "= ?"), shape.fixedRows);
         // Every sample draws by weight; the last place of a three-character
         // name by its closing weight, unless it is fixed (G3-4) or the name
-        // takes the whole pool (two fixed places).
+        // takes the whole pool (two fixed places); with no fixed place the
+        // first two by the weights of shop-name pairs.
         const std::string sample =
             "from CYZI where instr(?1, zi) = 0 order by instr(?2, zi) > 0 desc, rnd(ID, weight";
         const int lastSamples =
             s->length == 3 && shape.samples > 0 && shape.fixedRows < 2 && shape.label[3] != '4';
         EXPECT_EQ(count(sql, sample), shape.samples);
         EXPECT_EQ(count(sql, sample + "_last) limit "), lastSamples);
+        EXPECT_EQ(count(sql, sample + "_first) limit ") + count(sql, sample + "_second) limit "),
+                  shape.label == std::string("G3-1") ? 2 : 0);
         if (shape.samples > 0) {
-            for (const char* weight : {") limit ", "_last) limit "}) {
+            for (const char* weight :
+                 {") limit ", "_last) limit ", "_first) limit ", "_second) limit "}) {
                 EXPECT_EQ(count(sql, sample + weight + std::to_string(shape.sampleSize) + ")"),
                           count(sql, sample + weight));
             }

@@ -247,6 +247,13 @@ TEST(ParvelloTables, CountsAndConsistency) {
                      "when t.place in (1, 3) then 8 when t.place = 2 then 3 "
                      "when r.grade = 2 then 2 else 1 end"),
               0);
+    // The characters of two-character shop names are drawn first for the
+    // first and second place of a three-character name.
+    EXPECT_EQ(Number(kParvelloFile,
+                     "select count(*) from partrole r join CYZI a on a.zi = substr(r.zi, 1, 1) "
+                     "join CYZI b on b.zi = substr(r.zi, 2, 1) where r.role = 1 "
+                     "and (a.weight_first <> 40 or b.weight_second <> 40)"),
+              0);
     EXPECT_EQ(Number(kParvelloFile, "select count(*) from tradezi"),
               static_cast<long long>(SourceRows("cyzi/trade.tsv").size()));
     EXPECT_EQ(Number(kParvelloFile,
