@@ -123,6 +123,15 @@ std::set<std::string> FillCyzi(BuildDb& db, const BuildContext& ctx,
     std::map<int, std::string> byIndex;
     std::set<std::string> partChars, favoured;
     BuildDb::Inserter rating(db, sql::build::kInsertRating);
+    // Writes a character's rating and notes what a name part and the draw
+    // weights need of it.
+    auto rate = [&](const std::string& c, const Grade& grade, const std::string& reason) {
+        rating.Row({c, static_cast<long long>(grade.stored), reason});
+        if (grade.stored == 2)
+            favoured.insert(c);
+        if (grade.stored > 0)
+            partChars.insert(c);
+    };
     for (const auto& row : tsv.rows) {
         const std::string& c = row.at(cChar);
         const auto it = words.find(c);
@@ -135,11 +144,7 @@ std::set<std::string> FillCyzi(BuildDb& db, const BuildContext& ctx,
             BuildFailure("ratings.tsv: unfit " + c + " has no reason");
         if (!byIndex.emplace(it->second.tgh, c).second)
             BuildFailure("ratings.tsv: " + c + " twice");
-        rating.Row({c, static_cast<long long>(grade.stored), reason});
-        if (grade.stored == 2)
-            favoured.insert(c);
-        if (grade.stored > 0)
-            partChars.insert(c);
+        rate(c, grade, reason);
         if (!grade.drawn)
             byIndex[it->second.tgh].clear();
     }
@@ -161,10 +166,7 @@ std::set<std::string> FillCyzi(BuildDb& db, const BuildContext& ctx,
             BuildFailure("extra.tsv: " + c + " must be plain, or favoured with its meaning");
         if (!byIndex.emplace(it->second.tgh, c).second)
             BuildFailure("extra.tsv: " + c + " twice");
-        rating.Row({c, static_cast<long long>(grade.stored), reason});
-        if (grade.stored == 2)
-            favoured.insert(c);
-        partChars.insert(c);
+        rate(c, grade, reason);
     }
     std::set<std::string> frontFirst, frontSecond;
     for (const auto& [part, roleBits] : roles) {
