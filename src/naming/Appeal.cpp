@@ -187,7 +187,7 @@ bool AppealBook::IsTrade(const std::string& character, bool last, bool closes) c
         case kAnywhere:
             return !closes;
         case kPlaceOfTrade:
-            return last;
+            return last && closes;
         case kEnding:
             return true;
         default:

@@ -71,7 +71,8 @@ class AppealBook {
     // Whether a character reads in a shop name at this place: `closes` is
     // true for the last character of a name of three or more characters,
     // which only an ending (兴 隆 昌) or a place of trade (轩 阁 坊) closes;
-    // a place of trade reads only last.
+    // a place of trade reads only there (堂 after one character, 发堂,
+    // reads as no shop name).
     bool IsTrade(const std::string& character, bool last, bool closes) const;
     // The word a numbered sound ("si3", "shi1 bai4") calls up, or "".
     std::string NegativeWord(const std::string& sound) const;

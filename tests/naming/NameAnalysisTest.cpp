@@ -388,6 +388,8 @@ TEST(BrandNameScore, AppealRules) {
         // A part closed by a place of trade, which reads only last.
         {"锦绣阁", 100, kWholeWithPart, "文采雅致；锦绣成词；绣阁见于诗文"},
         {"阁锦绣", 100, kNamePart, "文采雅致；锦绣成词"},
+        // A place of trade closes only a longer name.
+        {"恒轩", 80, kReadsApart, "吉祥安康；文采雅致"},
         // A shop-name character before a thing reads whole when the thing
         // closes the name (利 is an ending, 凰 is not); an action does not
         // read whole in a longer name.
