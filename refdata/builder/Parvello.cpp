@@ -83,12 +83,26 @@ Grade GradeOf(const std::string& grade, const std::string& zi) {
     BuildFailure("ratings.tsv: " + zi + " has the unknown grade '" + grade + "'");
 }
 
+// tradezi.place of a shop-name character: it reads anywhere but does not
+// close a name of three or more characters, it is a place of trade that
+// reads only as the last of three or more (轩 阁 坊), or it is an ending that
+// reads anywhere and closes (兴 隆 昌).
+enum TradePlace { kNotTrade = 0, kAnywhere = 1, kPlaceOfTrade = 2, kEnding = 3 };
+
 // The weight of a drawn character in the random samples: a shop-name
 // character that reads anywhere comes early eight times as often as a plain
 // one, a place of trade (轩 阁, good only last) three times, a favoured one
 // twice, so that a sample holds enough characters that read together.
 double DrawWeight(bool favoured, int tradePlace) {
-    return tradePlace == 1 || tradePlace == 3 ? 8.0 : tradePlace == 2 ? 3.0 : favoured ? 2.0 : 1.0;
+    switch (tradePlace) {
+        case kAnywhere:
+        case kEnding:
+            return 8.0;
+        case kPlaceOfTrade:
+            return 3.0;
+        default:
+            return favoured ? 2.0 : 1.0;
+    }
 }
 
 // The weight of a character drawn for the last place of a three-character
@@ -96,7 +110,7 @@ double DrawWeight(bool favoured, int tradePlace) {
 // so that the name reads whole: a place of trade 24, an ending 12, any other
 // character 1.
 double LastDrawWeight(int tradePlace) {
-    return tradePlace == 2 ? 24.0 : tradePlace == 3 ? 12.0 : 1.0;
+    return tradePlace == kPlaceOfTrade ? 24.0 : tradePlace == kEnding ? 12.0 : 1.0;
 }
 
 // The weight of a character drawn for the first (second) place of a
@@ -111,8 +125,8 @@ double PairDrawWeight(bool inFront, double weight) {
 // zirating and CYZI: every common character with its grade and the drawn
 // characters beyond level 1 (extra.tsv), and the drawing pool of the plain
 // and favoured ones, numbered in the order of the standard list, each with
-// its draw weight. Returns the characters a name part may
-// hold: every one not unfit.
+// its draw weights. Returns the characters a name part may hold: every one
+// not unfit.
 std::set<std::string> FillCyzi(BuildDb& db, const BuildContext& ctx,
                                const std::map<std::string, WordRow>& words,
                                const std::map<std::string, int>& trade,
@@ -183,7 +197,7 @@ std::set<std::string> FillCyzi(BuildDb& db, const BuildContext& ctx,
             continue;
         const WordRow& w = words.at(zi);
         const auto t = trade.find(zi);
-        const int place = t == trade.end() ? 0 : t->second;
+        const int place = t == trade.end() ? kNotTrade : t->second;
         const double weight = DrawWeight(favoured.count(zi) != 0, place);
         insert.Row({++id, zi, w.bh, w.ft, w.wuhang, weight, LastDrawWeight(place),
                     PairDrawWeight(frontFirst.count(zi) != 0, weight),
@@ -233,10 +247,9 @@ std::map<std::string, int> ReadCompanyRoles(const BuildContext& ctx) {
 // is drawn with weight 8, any other with weight 1, so that a sample of 300
 // holds most of them. partkind: what each part is; partrole: the roles.
 void FillMz(BuildDb& db, const BuildContext& ctx, const std::map<std::string, WordRow>& words,
-            const std::set<std::string>& partChars) {
+            const std::set<std::string>& partChars, std::map<std::string, int> roles) {
     const Tsv tsv = ReadTsv(ctx.sourceDir / "mz" / "parts.tsv");
     const int cZi = tsv.Column("zi"), cPos = tsv.Column("pos");
-    std::map<std::string, int> roles = ReadCompanyRoles(ctx);
     BuildDb::Inserter insert(db, sql::build::kInsertMz);
     BuildDb::Inserter kind(db, sql::build::kInsertPartKind);
     BuildDb::Inserter role(db, sql::build::kInsertPartRole);
@@ -272,10 +285,8 @@ void FillMz(BuildDb& db, const BuildContext& ctx, const std::map<std::string, Wo
     std::printf("  MZ: %lld parts\n", id);
 }
 
-// The characters of shop names of trade.tsv: place 1 reads anywhere but does
-// not close a name of three or more characters, 3 reads anywhere (兴 隆 昌),
-// 2 (a place of trade: 轩 阁 坊) only as the last character. Each is a
-// character of word.
+// The characters of shop names of trade.tsv with their places (TradePlace);
+// each is a character of word.
 std::map<std::string, int> ReadTrade(const BuildContext& ctx,
                                      const std::map<std::string, WordRow>& words) {
     const Tsv tsv = ReadTsv(ctx.sourceDir / "cyzi" / "trade.tsv");
@@ -286,8 +297,11 @@ std::map<std::string, int> ReadTrade(const BuildContext& ctx,
         const std::string& place = row.at(cPlace);
         if (CharCount(c) != 1 || !words.count(c))
             BuildFailure("trade.tsv: '" + c + "' is not a character of word.tsv");
-        const int code = place == "any" ? 1 : place == "last" ? 2 : place == "end" ? 3 : 0;
-        if (code == 0)
+        const TradePlace code = place == "any"    ? kAnywhere
+                                : place == "last" ? kPlaceOfTrade
+                                : place == "end"  ? kEnding
+                                                  : kNotTrade;
+        if (code == kNotTrade)
             BuildFailure("trade.tsv: " + c + " has the unknown place '" + place + "'");
         if (!trade.emplace(c, code).second)
             BuildFailure("trade.tsv: " + c + " twice");
@@ -392,8 +406,9 @@ void FillParvello(BuildDb& db, const BuildContext& ctx) {
     const auto words = FillWord(db, ctx);
     std::printf("  word: %zu characters\n", words.size());
     const auto trade = ReadTrade(ctx, words);
-    const auto partChars = FillCyzi(db, ctx, words, trade, ReadCompanyRoles(ctx));
-    FillMz(db, ctx, words, partChars);
+    const auto roles = ReadCompanyRoles(ctx);
+    const auto partChars = FillCyzi(db, ctx, words, trade, roles);
+    FillMz(db, ctx, words, partChars, roles);
     FillTrade(db, trade, words, partChars);
     FillSounds(db, ctx, words);
     FillGz(db);

@@ -27,13 +27,14 @@ bool HasTable(QueryObject& q, const char* table) {
     return q.RecordCount() > 0;
 }
 
-// The first column of every row of a statement.
-void ReadSet(QueryObject& q, const char* statement, std::unordered_set<std::string>& into) {
+// Runs a statement and hands each of its rows, in order, to `row`.
+template <typename Row>
+void ForEachRow(QueryObject& q, const char* statement, Row row) {
     q.SetStatement(statement);
     q.Open();
     for (int r = 1; r <= q.RecordCount(); ++r) {
         q.MoveTo(r);
-        into.insert(q.FieldText(0));
+        row(q);
     }
 }
 
@@ -46,13 +47,15 @@ void AddNote(std::string& note, const std::string& item) {
 }
 
 // How a name of three characters reads whole, by its shape: it must close
-// with an ending (兴 隆 昌) or a place of trade (轩 阁 坊). kWholeWithPart: a
-// thing closed by a place of trade (锦绣阁, 金玉堂), a two-character shop name
-// closed (盛德隆, 金利居) or a shop-name character before a thing that closes
-// (鸿金利, 鸿安顺); kWhole: a thing closed by an
-// ending (金玉宝) or three shop-name characters (瑞丰祥); kWholeWithVerse: a
-// pair of verse closed (明月轩) or after a shop-name character. A quality
-// (幸福, 精致) or an action (飞扬) is no part here.
+// with an ending (兴 隆 昌) or a place of trade (轩 阁 坊).
+//   kWholeWithPart   a two-character shop name closed (盛德隆, 金利居), a thing
+//                    closed by a place of trade (锦绣阁, 金玉堂), or a
+//                    shop-name character before a thing that closes (鸿金利)
+//   kWhole           a thing closed by an ending (金玉宝), or three shop-name
+//                    characters (瑞丰祥)
+//   kWholeWithVerse  a pair of verse closed (明月轩) or after a shop-name
+//                    character
+// A quality (幸福, 精致) or an action (飞扬) is no part here.
 int WholeReadingOfThree(const AppealBook& book, const std::vector<std::string>& c) {
     if (!book.IsTrade(c[2], true, true))
         return kReadsApart;
@@ -74,11 +77,12 @@ int WholeReadingOfThree(const AppealBook& book, const std::vector<std::string>& 
 // How the whole name reads: kWholeWithPart when it splits into name parts
 // and shop-name characters and begins with a part (锦绣), kWhole when it
 // splits so otherwise (恒瑞), kWholeWithVerse when it splits only with pairs
-// of verse counted as parts, else kReadsApart; a name of three characters by
-// its shape (above). A name of four reads best as a company name, a shop name
-// of two characters and a word that closes it (华瑞伟业: kWholeWithPart); two
-// other things (白雪银杉) read whole (kWhole). best[i] is the best reading of the first
-// i characters as 2 * level + (begins with a part), -1 for no split.
+// of verse counted as parts, else kReadsApart. A name of three characters
+// reads by its shape (above). A name of four reads best as a company name, a
+// shop name of two characters and a word that closes it (华瑞伟业:
+// kWholeWithPart); two other things (白雪银杉) read whole (kWhole). best[i]
+// is the best reading of the first i characters as 2 * level + (begins with
+// a part), -1 for no split.
 int WholeReading(const AppealBook& book, const std::vector<std::string>& characters) {
     const std::size_t n = characters.size();
     // A quality word alone is too plain for a mark (精彩, 富裕, 雅致).
@@ -120,40 +124,25 @@ AppealBook::AppealBook(const std::string& connection) : q_(connection, kCharLook
     }
     if (!tables_)
         return;
-    q_.SetStatement(sql::kAppealCommonFacts);
-    q_.Open();
-    for (int r = 1; r <= q_.RecordCount(); ++r) {
-        q_.MoveTo(r);
-        facts_.emplace(q_.FieldText(0), FactsOfRow(q_));
-    }
-    q_.SetStatement(sql::kAppealParts);
-    q_.Open();
-    for (int r = 1; r <= q_.RecordCount(); ++r) {
-        q_.MoveTo(r);
-        const std::string kind = q_.FieldText(1);
-        parts_.emplace(q_.FieldText(0), kind.empty() ? 'n' : kind[0]);
-    }
+    ForEachRow(q_, sql::kAppealCommonFacts,
+               [&](const QueryObject& q) { facts_.emplace(q.FieldText(0), FactsOfRow(q)); });
+    ForEachRow(q_, sql::kAppealParts, [&](const QueryObject& q) {
+        const std::string kind = q.FieldText(1);
+        parts_.emplace(q.FieldText(0), kind.empty() ? 'n' : kind[0]);
+    });
     // A file built before the verse table gives no verse bonus.
-    if (HasTable(q_, "verse_word"))
-        ReadSet(q_, sql::kAppealVerseWords, verse_);
-    q_.SetStatement(sql::kAppealPartRoles);
-    q_.Open();
-    for (int r = 1; r <= q_.RecordCount(); ++r) {
-        q_.MoveTo(r);
-        (q_.FieldInt(1) == 1 ? fronts_ : closes_).insert(q_.FieldText(0));
+    if (HasTable(q_, "verse_word")) {
+        ForEachRow(q_, sql::kAppealVerseWords,
+                   [&](const QueryObject& q) { verse_.insert(q.FieldText(0)); });
     }
-    q_.SetStatement(sql::kAppealTradeCharacters);
-    q_.Open();
-    for (int r = 1; r <= q_.RecordCount(); ++r) {
-        q_.MoveTo(r);
-        trade_.emplace(q_.FieldText(0), static_cast<int>(q_.FieldInt(1)));
-    }
-    q_.SetStatement(sql::kAppealNegativeSounds);
-    q_.Open();
-    for (int r = 1; r <= q_.RecordCount(); ++r) {
-        q_.MoveTo(r);
-        negative_.emplace(q_.FieldText(0), q_.FieldText(1));
-    }
+    ForEachRow(q_, sql::kAppealPartRoles, [&](const QueryObject& q) {
+        (q.FieldInt(1) == 1 ? fronts_ : closes_).insert(q.FieldText(0));
+    });
+    ForEachRow(q_, sql::kAppealTradeCharacters, [&](const QueryObject& q) {
+        trade_.emplace(q.FieldText(0), static_cast<int>(q.FieldInt(1)));
+    });
+    ForEachRow(q_, sql::kAppealNegativeSounds,
+               [&](const QueryObject& q) { negative_.emplace(q.FieldText(0), q.FieldText(1)); });
     q_.Close();
 }
 

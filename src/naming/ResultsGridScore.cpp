@@ -22,7 +22,8 @@ long long CandidateScore(long long fs, long long bh, long long affixBh) {
 namespace {
 
 // A character may fill at most this many rows of one page for every two
-// characters of the name (3 for two and three characters, 6 for four).
+// characters of the name, rounded down (3, 4 and 6 rows for names of two,
+// three and four characters).
 constexpr int kCharacterPerPage = 3;
 
 // The appeal tier of a candidate: 3 from 90 points (two favoured characters
@@ -100,13 +101,12 @@ std::vector<std::string> Distinct(const std::vector<std::string>& characters) {
 // The next page: indexes into the ranking, best first, with variety (a
 // preferred character may fill any number of rows). Names that read whole
 // come first, best reading first: the names of one reading take the page in
-// rank order with at most three rows per character (six for four
-// characters), then the ones passed over in rounds of twice and three times
-// as many; only then do the other names follow, three (six) rows per
-// character. The rows still passed
-// over fill the rest of the page in rounds that each let a character take a
-// few more rows, so that no one character or name part takes the rest of the
-// page when few characters fit.
+// rank order within the limit per character, then the ones passed over in
+// rounds of twice and three times the limit; only then do the other names
+// follow, within the limit. The rows still passed over fill the rest of the
+// page in rounds that each let a character take a few more rows, so that no
+// one character or name part takes the rest of the page when few characters
+// fit.
 std::vector<std::size_t> NextPage(const GenerationState& state) {
     std::unordered_map<std::string, std::size_t> everywhere;
     std::size_t left = 0;
@@ -153,9 +153,9 @@ std::vector<std::size_t> NextPage(const GenerationState& state) {
     const int per = std::max(kCharacterPerPage, kCharacterPerPage * length / 2);
     std::vector<std::size_t> held;
     for (const auto& [group, rows] : byReading) {
-        const std::vector<std::size_t> left =
+        const std::vector<std::size_t> passed =
             group.second == 0 ? take(rows, per) : take(take(take(rows, per), 2 * per), 3 * per);
-        held.insert(held.end(), left.begin(), left.end());
+        held.insert(held.end(), passed.begin(), passed.end());
     }
     std::sort(held.begin(), held.end());
     for (int cap = 2 * per; page.size() < kCandidateRows && !held.empty(); cap += per)
