@@ -6,6 +6,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "Builder.h"
 #include "StrokePatterns.h"
@@ -113,13 +114,13 @@ double LastDrawWeight(int tradePlace) {
     return tradePlace == kPlaceOfTrade ? 24.0 : tradePlace == kEnding ? 12.0 : 1.0;
 }
 
-// The weight of a character drawn for the first (second) place of a
-// three-character name with no fixed character: 40 for the first (second)
+// The weight of a character drawn for the first (second) place of a two- or
+// three-character name with no fixed character: 1000 for the first (second)
 // character of a two-character shop name of company.tsv (金利 玉龙 盛德), so
-// that the two samples hold most of them and many of their pairs meet; else
-// the character's draw weight.
+// that a sample of 50 is nearly all of them and about half of the shop names
+// meet in it (at 40, a sample held some 20); else the character's draw weight.
 double PairDrawWeight(bool inFront, double weight) {
-    return inFront ? 40.0 : weight;
+    return inFront ? 1000.0 : weight;
 }
 
 // zirating and CYZI: every common character with its grade and the drawn
@@ -222,15 +223,16 @@ std::string PartKind(const std::string& pos, const std::string& zi) {
     BuildFailure("parts.tsv: " + zi + " has the unknown part of speech '" + pos + "'");
 }
 
-// The roles of company.tsv: for each listed part, 1 a front (a shop name of
-// two characters: 宏达 九鼎), 2 a close (伟业 腾飞), 3 both.
+// The roles of company.tsv: for each listed part, bit 1 a front (a shop name
+// of two characters: 宏达 九鼎), bit 2 a close (伟业 兴业), bit 4 a plain
+// close (启航 致远); partrole.role is 1, 2 and 3 for them.
 std::map<std::string, int> ReadCompanyRoles(const BuildContext& ctx) {
     const Tsv tsv = ReadTsv(ctx.sourceDir / "mz" / "company.tsv");
     const int cZi = tsv.Column("zi"), cRole = tsv.Column("role");
     std::map<std::string, int> roles;
     for (const auto& row : tsv.rows) {
         const std::string& role = row.at(cRole);
-        const int bit = role == "front" ? 1 : role == "close" ? 2 : 0;
+        const int bit = role == "front" ? 1 : role == "close" ? 2 : role == "plain close" ? 4 : 0;
         if (bit == 0)
             BuildFailure("company.tsv: " + row.at(cZi) + " has the unknown role '" + role + "'");
         int& roleBits = roles[row.at(cZi)];
@@ -243,9 +245,10 @@ std::map<std::string, int> ReadCompanyRoles(const BuildContext& ctx) {
 
 // MZ: the two-character parts of parts.tsv, of characters rated plain, weak
 // or favoured; strokes, forms and elements come from word so that a part
-// always agrees with its two characters. A part with a role in company.tsv
-// is drawn with weight 8, any other with weight 1, so that a sample of 300
-// holds most of them. partkind: what each part is; partrole: the roles.
+// always agrees with its two characters. A close of company.tsv (伟业) is
+// drawn with weight 40 and a front or a plain close with weight 8, any other
+// part with weight 1, so that a sample of 300 holds nearly every close and
+// most fronts. partkind: what each part is; partrole: the roles.
 void FillMz(BuildDb& db, const BuildContext& ctx, const std::map<std::string, WordRow>& words,
             const std::set<std::string>& partChars, std::map<std::string, int> roles) {
     const Tsv tsv = ReadTsv(ctx.sourceDir / "mz" / "parts.tsv");
@@ -271,11 +274,13 @@ void FillMz(BuildDb& db, const BuildContext& ctx, const std::map<std::string, Wo
         const auto r = roles.find(zi);
         const int roleBits = r == roles.end() ? 0 : r->second;
         insert.Row({++id, zi, a.wuhang + b.wuhang, a.ft + b.ft, a.bh + b.bh, a.bh, b.bh,
-                    roleBits != 0 ? 8.0 : 1.0});
+                    (roleBits & 2) != 0 ? 40.0
+                    : roleBits != 0     ? 8.0
+                                        : 1.0});
         kind.Row({zi, PartKind(row.at(cPos), zi)});
-        for (const int bit : {1, 2}) {
+        for (const auto& [bit, code] : {std::pair{1, 1LL}, {2, 2LL}, {4, 3LL}}) {
             if ((roleBits & bit) != 0)
-                role.Row({zi, static_cast<long long>(bit)});
+                role.Row({zi, code});
         }
         if (r != roles.end())
             roles.erase(r);

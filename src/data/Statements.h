@@ -37,7 +37,8 @@ inline constexpr const char* kAppealParts =
 // Two characters of the drawing pool that stand side by side in a line of
 // classical verse (明月, 清风): they read together like a name part.
 inline constexpr const char* kAppealVerseWords = "select pair from verse_word";
-// The parts that make a four-character company name: role 1 a front, 2 a close.
+// The parts that make a four-character company name: role 1 a front, 2 a
+// close, 3 a plain close.
 inline constexpr const char* kAppealPartRoles = "select zi, role from partrole";
 // The characters of shop names (恒 瑞 泰, and 轩 阁 坊 at the end).
 inline constexpr const char* kAppealTradeCharacters = "select zi, place from tradezi";
@@ -52,13 +53,12 @@ inline constexpr const char* kAppealNegativeSounds = "select sound, word from ne
 // rnd(ID, weight) order, drawn afresh by each statement: a character of
 // weight w comes early w times as often as one of weight 1; the last
 // position of a three-character name draws by weight_last, which favours
-// the characters that close a name, and with no fixed character its first
-// and second by weight_first and weight_second, which favour the characters
-// of two-character shop names) or from the whole table. Every
-// combination must match a stroke pattern of gz of the name's length. None of
-// them orders its result. When elements are required the statement is wrapped
-// as "select * from (" statement ") dd where 1 = 1 " + conditions, so the
-// conditions apply after the row limit.
+// the characters that close a name, and with no fixed character the first
+// and second of a name of two or three characters draw by weight_first and
+// weight_second, which favour the characters of two-character shop names) or from the whole table.
+// Every combination must match a stroke pattern of gz of the name's length. None of them orders its
+// result. When elements are required the statement is wrapped as "select * from (" statement ") dd
+// where 1 = 1 " + conditions, so the conditions apply after the row limit.
 //
 // Every statement begins with the user's own characters as its first two
 // keys, ?1 the characters never to use (排除字) and ?2 the characters to
@@ -91,8 +91,8 @@ inline constexpr const char* kAppealNegativeSounds = "select sound, word from ne
 #define QL_SAMPLE(alias, n) alias " as materialized " QL_CYZI_SAMPLE(n)
 // The last character of a three-character name, drawn by its closing weight.
 #define QL_SAMPLE_LAST(alias, n) alias " as materialized " QL_CYZI_SAMPLE_BY("weight_last", n)
-// The first and second characters of a three-character name without a fixed
-// one, drawn so that many pairs of them make a two-character shop name.
+// The first and second characters of a two- or three-character name without
+// a fixed one, drawn so that many pairs of them make a two-character shop name.
 #define QL_SAMPLE_FIRST(alias, n) alias " as materialized " QL_CYZI_SAMPLE_BY("weight_first", n)
 #define QL_SAMPLE_SECOND(alias, n) alias " as materialized " QL_CYZI_SAMPLE_BY("weight_second", n)
 #define QL_FIXED(alias) alias " as materialized " QL_WORD_ONE
@@ -126,12 +126,12 @@ inline constexpr const char* kAppealNegativeSounds = "select sound, word from ne
     "p.zf as fs from p, " X ", " Y ", " Z " where " X ".bh = p.bh11 and "           \
     Y ".bh = p.bh12 and " Z ".bh = p.bh21" limit
 
-// Two characters. G2-1: no fixed position, two samples of 230, at most 50000
-// rows. G2-2: position 1 fixed, the whole of CYZI. G2-3: position 2 fixed.
+// Two characters. G2-1: no fixed position, two samples of 230 (first and
+// second place), at most 50000 rows. G2-2: position 1 fixed, the whole of CYZI. G2-3: position 2 fixed.
 inline constexpr const char* kGen2_1 = QL_KEYS
     "select a.zi || b.zi as zi, a.wuhang || b.wuhang as wuhang, a.ft || b.ft as ft, "
     "a.bh + b.bh as bh, d.zf as fs "
-    "from " QL_CYZI_SAMPLE(230) " a, " QL_CYZI_SAMPLE(230) " b, gz d "
+    "from " QL_CYZI_SAMPLE_BY("weight_first", 230) " a, " QL_CYZI_SAMPLE_BY("weight_second", 230) " b, gz d "
     "where d.lx = 2 and a.bh = d.bh11 and b.bh = d.bh12 limit 50000";
 inline constexpr const char* kGen2_2 = QL_KEYS
     "select a.zi || b.zi as zi, a.wuhang || b.wuhang as wuhang, a.ft || b.ft as ft, "
@@ -441,7 +441,8 @@ inline constexpr const char* kInsertMz =
 // partkind.kind of a name part: 'n' a thing, 'a' a quality, 'v' an action.
 inline constexpr const char* kInsertPartKind = "insert into partkind (zi, kind) values (?, ?)";
 // partrole.role of a name part: 1 a front (a shop name of two characters:
-// 宏达), 2 a close of a four-character company name (伟业 腾飞).
+// 宏达), 2 a close of a four-character company name (伟业 兴业), 3 a plain
+// close, which reads less well there (启航 致远).
 inline constexpr const char* kInsertPartRole = "insert into partrole (zi, role) values (?, ?)";
 inline constexpr const char* kInsertTrade = "insert into tradezi (zi, place) values (?, ?)";
 inline constexpr const char* kInsertRating =

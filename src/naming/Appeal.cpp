@@ -48,8 +48,8 @@ void AddNote(std::string& note, const std::string& item) {
 
 // How a name of three characters reads whole, by its shape: it must close
 // with an ending (兴 隆 昌) or a place of trade (轩 阁 坊).
-//   kWholeWithPart   a two-character shop name closed (盛德隆, 金利居), a thing
-//                    closed by a place of trade (锦绣阁, 金玉堂), or a
+//   kShopName        a two-character shop name closed (盛德隆, 金利居)
+//   kWholeWithPart   a thing closed by a place of trade (锦绣阁, 金玉堂), or a
 //                    shop-name character before a thing that closes (鸿金利)
 //   kWhole           a thing closed by an ending (金玉宝), or three shop-name
 //                    characters (瑞丰祥)
@@ -62,7 +62,9 @@ int WholeReadingOfThree(const AppealBook& book, const std::vector<std::string>& 
     const std::string front = c[0] + c[1], back = c[1] + c[2];
     const bool placeLast = book.TradePlace(c[2]) == AppealBook::kPlaceOfTrade;
     const bool tradeFirst = book.IsTrade(c[0], false, false);
-    if ((book.PartKind(front) == 'n' && placeLast) || book.IsFront(front))
+    if (book.IsFront(front))
+        return kShopName;
+    if (book.PartKind(front) == 'n' && placeLast)
         return kWholeWithPart;
     if (tradeFirst && book.PartKind(back) == 'n')
         return kWholeWithPart;
@@ -77,22 +79,35 @@ int WholeReadingOfThree(const AppealBook& book, const std::vector<std::string>& 
 // How the whole name reads: kWholeWithPart when it splits into name parts
 // and shop-name characters and begins with a part (锦绣), kWhole when it
 // splits so otherwise (恒瑞), kWholeWithVerse when it splits only with pairs
-// of verse counted as parts, else kReadsApart. A name of three characters
-// reads by its shape (above). A name of four reads best as a company name, a
-// shop name of two characters and a word that closes it (华瑞伟业:
+// of verse counted as parts, else kReadsApart. A two-character shop name
+// (宏达) is kShopName. A name of three characters reads by its shape (above).
+// A name of four reads best as a company name, a shop name of two characters
+// and a word that closes it (华瑞伟业: kShopName; with a plain close, 华瑞启航:
 // kWholeWithPart); two other things (白雪银杉) read whole (kWhole). best[i]
 // is the best reading of the first i characters as 2 * level + (begins with
 // a part), -1 for no split.
 int WholeReading(const AppealBook& book, const std::vector<std::string>& characters) {
     const std::size_t n = characters.size();
+    if (n == 2 && book.IsFront(characters[0] + characters[1]))
+        return kShopName;
     // A quality word alone is too plain for a mark (精彩, 富裕, 雅致).
     if (n < 2 || (n == 2 && book.PartKind(characters[0] + characters[1]) == 'a'))
         return kReadsApart;
+    // A character doubled in a longer name (永泰泰) reads as a slip.
+    for (std::size_t i = 0; n > 2 && i + 1 < n; ++i) {
+        if (characters[i] == characters[i + 1])
+            return kReadsApart;
+    }
     if (n == 3)
         return WholeReadingOfThree(book, characters);
-    if (n == 4 && book.IsFront(characters[0] + characters[1]) &&
-        book.IsClose(characters[2] + characters[3]))
-        return kWholeWithPart;
+    // A front that is itself a close (安泰, 兴业) does not begin a company name.
+    const std::string head = n == 4 ? characters[0] + characters[1] : std::string();
+    if (n == 4 && book.IsFront(head) && !book.IsClose(head)) {
+        if (book.IsClose(characters[2] + characters[3]))
+            return kShopName;
+        if (book.IsPlainClose(characters[2] + characters[3]))
+            return kWholeWithPart;
+    }
     std::vector<int> best(n + 1, -1);
     best[0] = 2 * kWhole;
     for (std::size_t i = 1; i <= n; ++i) {
@@ -136,7 +151,8 @@ AppealBook::AppealBook(const std::string& connection) : q_(connection, kCharLook
                    [&](const QueryObject& q) { verse_.insert(q.FieldText(0)); });
     }
     ForEachRow(q_, sql::kAppealPartRoles, [&](const QueryObject& q) {
-        (q.FieldInt(1) == 1 ? fronts_ : closes_).insert(q.FieldText(0));
+        const long long role = q.FieldInt(1);
+        (role == 1 ? fronts_ : role == 2 ? closes_ : plainCloses_).insert(q.FieldText(0));
     });
     ForEachRow(q_, sql::kAppealTradeCharacters, [&](const QueryObject& q) {
         trade_.emplace(q.FieldText(0), static_cast<int>(q.FieldInt(1)));

@@ -61,6 +61,8 @@ class AppealBook {
     // shop name of two characters: 宏达 九鼎) or as its close (伟业 腾飞).
     bool IsFront(const std::string& pair) const { return fronts_.count(pair) != 0; }
     bool IsClose(const std::string& pair) const { return closes_.count(pair) != 0; }
+    // A word that closes a company name less well (启航 致远).
+    bool IsPlainClose(const std::string& pair) const { return plainCloses_.count(pair) != 0; }
     // Whether the two characters stand side by side in a line of verse.
     bool InVerse(const std::string& pair) const { return verse_.count(pair) != 0; }
     // Where a shop-name character reads (tradezi.place): anywhere but at the
@@ -83,7 +85,7 @@ class AppealBook {
     std::unordered_map<std::string, CharFacts> facts_;
     std::unordered_map<std::string, char> parts_;
     std::unordered_set<std::string> verse_;
-    std::unordered_set<std::string> fronts_, closes_;
+    std::unordered_set<std::string> fronts_, closes_, plainCloses_;
     std::unordered_map<std::string, int> trade_;  // tradezi.place
     std::unordered_map<std::string, std::string> negative_;
 };
@@ -94,9 +96,11 @@ class AppealBook {
 // from verse (明月轩). A quality word alone (精彩, 富裕) is too plain for a
 // mark and does not read whole; in a name of three characters an action
 // (传承) is no part of such a split and a quality (幸福) may only begin it; a
-// name of four splits into things only (金兰佳酿, not 瑰丽黄鹤) and reads best
-// as a company name: a shop name of two characters and a word that closes it
-// (华瑞伟业, 九鼎腾飞).
+// name of four splits into things only (金兰佳酿, not 瑰丽黄鹤). Best of all
+// reads a name built on a two-character shop name (partrole's fronts, judged
+// by hand: 宏达 金利 盛德): the shop name alone, closed by an ending or a
+// place of trade (盛德堂, 宏达昌) or followed by a word that closes a company
+// name (华瑞伟业).
 enum Reading {
     kReadsApart = 0,      // no two neighbours read together
     kVersePair = 1,       // two neighbours stand side by side in verse
@@ -104,6 +108,7 @@ enum Reading {
     kWholeWithVerse = 3,  // reads whole when verse pairs count as parts
     kWhole = 4,           // reads whole from shop-name characters and parts (恒瑞, 金凤凰)
     kWholeWithPart = 5,   // reads whole and begins with a name part (锦绣, 幸福德)
+    kShopName = 6,  // a shop name of two characters, alone or closed (宏达, 盛德堂, 华瑞伟业)
 };
 
 struct NameAppeal {

@@ -25,6 +25,9 @@ namespace {
 // characters of the name, rounded down (3, 4 and 6 rows for names of two,
 // three and four characters).
 constexpr int kCharacterPerPage = 3;
+// The names that read whole may take a character into this many times as
+// many rows (18, 24 and 36 for names of two, three and four characters).
+constexpr int kWholeRounds = 6;
 
 // The appeal tier of a candidate: 3 from 90 points (two favoured characters
 // that read together as a name part or a pair of verse), 2 from 80 (two
@@ -36,9 +39,11 @@ int AppealTier(int appeal) {
     return appeal >= 90 ? 3 : appeal >= 80 ? 2 : appeal >= 70 ? 1 : 0;
 }
 
-// Whether a candidate holds a character the user prefers.
-bool HoldsPreferred(const RankedCandidate& c, const std::string& preferred) {
-    return std::any_of(c.characters.begin(), c.characters.end(), [&](const std::string& ch) {
+// Whether a text of characters (a candidate's name, a character) holds a
+// character the user prefers.
+bool HoldsPreferred(const std::string& text, const std::string& preferred) {
+    const std::vector<std::string> characters = SplitChars(text);
+    return std::any_of(characters.begin(), characters.end(), [&](const std::string& ch) {
         return preferred.find(ch) != std::string::npos;
     });
 }
@@ -69,7 +74,7 @@ void RankCandidates(QueryObject& candidates, GenerationState& state) {
         c.together = appeal.together;
         c.pinyin = std::move(appeal.pinyin);
         c.note = std::move(appeal.note);
-        c.preferred = HoldsPreferred(c, state.Preferred);
+        c.preferred = HoldsPreferred(zi, state.Preferred);
         state.ranking.push_back(std::move(c));
     }
     std::stable_sort(state.ranking.begin(), state.ranking.end(),
@@ -88,12 +93,20 @@ void RankCandidates(QueryObject& candidates, GenerationState& state) {
     state.ranked = true;
 }
 
-// Each distinct character of a candidate once.
-std::vector<std::string> Distinct(const std::vector<std::string>& characters) {
+// What the variety of a page counts in a candidate, each once: its
+// characters, except that the word closing a four-character company name
+// (伟业 of 华瑞伟业) counts as one, so that the few closes each take rows as a
+// character does and the fronts before them make the variety.
+std::vector<std::string> Units(const RankedCandidate& c) {
+    std::vector<std::string> units = c.characters;
+    if (c.together == kShopName && units.size() == 4) {
+        units[2] += units[3];
+        units.pop_back();
+    }
     std::vector<std::string> out;
-    for (const std::string& c : characters) {
-        if (std::find(out.begin(), out.end(), c) == out.end())
-            out.push_back(c);
+    for (const std::string& u : units) {
+        if (std::find(out.begin(), out.end(), u) == out.end())
+            out.push_back(u);
     }
     return out;
 }
@@ -102,7 +115,8 @@ std::vector<std::string> Distinct(const std::vector<std::string>& characters) {
 // preferred character may fill any number of rows). Names that read whole
 // come first, best reading first: the names of one reading take the page in
 // rank order within the limit per character, then the ones passed over in
-// rounds of twice and three times the limit; only then do the other names
+// rounds of twice and three times the limit; the ones still passed over then
+// take rounds of four to six times the limit; only then do the other names
 // follow, within the limit. The rows still passed over fill the rest of the
 // page in rounds that each let a character take a few more rows, so that no
 // one character or name part takes the rest of the page when few characters
@@ -114,8 +128,8 @@ std::vector<std::size_t> NextPage(const GenerationState& state) {
         if (c.shown)
             continue;
         ++left;
-        for (const std::string& ch : Distinct(c.characters))
-            ++everywhere[ch];
+        for (const std::string& u : Units(c))
+            ++everywhere[u];
     }
     std::vector<std::size_t> page;
     std::unordered_map<std::string, int> used;
@@ -124,18 +138,17 @@ std::vector<std::size_t> NextPage(const GenerationState& state) {
     auto take = [&](const std::vector<std::size_t>& rows, int cap) {
         std::vector<std::size_t> held;
         for (std::size_t i : rows) {
-            const RankedCandidate& c = state.ranking[i];
-            const bool crowded =
-                std::any_of(c.characters.begin(), c.characters.end(), [&](const std::string& ch) {
-                    return everywhere[ch] < left && used[ch] >= cap &&
-                           state.Preferred.find(ch) == std::string::npos;
-                });
+            const std::vector<std::string> units = Units(state.ranking[i]);
+            const bool crowded = std::any_of(units.begin(), units.end(), [&](const std::string& u) {
+                return everywhere[u] < left && used[u] >= cap &&
+                       !HoldsPreferred(u, state.Preferred);
+            });
             if (crowded || page.size() >= kCandidateRows) {
                 held.push_back(i);
                 continue;
             }
-            for (const std::string& ch : c.characters)
-                ++used[ch];
+            for (const std::string& u : units)
+                ++used[u];
             page.push_back(i);
         }
         return held;
@@ -153,6 +166,14 @@ std::vector<std::size_t> NextPage(const GenerationState& state) {
     const int per = std::max(kCharacterPerPage, kCharacterPerPage * length / 2);
     std::vector<std::size_t> held;
     for (const auto& [group, rows] : byReading) {
+        // The names that read whole and were passed over take more rows
+        // before any name that does not: one that reads apart seldom reads
+        // as a name at all.
+        if (group.second == 0 && !held.empty()) {
+            std::sort(held.begin(), held.end());
+            for (int cap = 4 * per; cap <= kWholeRounds * per; cap += per)
+                held = take(held, cap);
+        }
         const std::vector<std::size_t> passed =
             group.second == 0 ? take(rows, per) : take(take(take(rows, per), 2 * per), 3 * per);
         held.insert(held.end(), passed.begin(), passed.end());

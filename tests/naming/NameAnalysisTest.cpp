@@ -369,8 +369,10 @@ TEST(BrandNameScore, AppealRules) {
         const char* note;
     };
     const Case cases[] = {
-        // Two favoured characters forming a name part: 60 + 10 + 10 + 10.
-        {"锦绣", 90, kWholeWithPart, "文采雅致；锦绣成词"},
+        // Two favoured characters forming a name part that is a shop name:
+        // 60 + 10 + 10 + 10.
+        {"锦绣", 90, kShopName, "文采雅致；锦绣成词"},
+        {"珍珠", 76, kWholeWithPart, "华美珍贵；珍珠成词；声母相同拗口；声调单一"},
         // A favoured and a plain character side by side in verse.
         {"明月", 80, kWholeWithVerse, "光明远大；明月见于诗文"},
         // Three favoured, a verse pair, one character twice apart: -10, and
@@ -385,21 +387,25 @@ TEST(BrandNameScore, AppealRules) {
         {"恒瑞", 90, kWhole, "吉祥安康；恒瑞皆字号常用字"},
         {"瑞丰祥", 100, kWhole, "吉祥安康；富贵兴旺；瑞丰祥皆字号常用字"},
         {"瑞丰杰", 90, kReadsApart, "吉祥安康；富贵兴旺；光明远大"},
-        // A part closed by a place of trade, which reads only last.
-        {"锦绣阁", 100, kWholeWithPart, "文采雅致；锦绣成词；绣阁见于诗文"},
+        // A shop name closed by a place of trade, which reads only last; a
+        // shop name closed by its own last character is a slip.
+        {"锦绣阁", 100, kShopName, "文采雅致；锦绣成词；绣阁见于诗文"},
+        {"永泰泰", 88, kNamePart, "吉祥安康；永泰成词；声母相同拗口；韵母相同拗口"},
         {"阁锦绣", 100, kNamePart, "文采雅致；锦绣成词"},
         // A place of trade closes only a longer name.
         {"恒轩", 80, kReadsApart, "吉祥安康；文采雅致"},
         // A shop-name character before a thing reads whole when the thing
-        // closes the name (利 is an ending, 凰 is not); an action does not
+        // closes the name (源 is an ending, 凰 is not); an action does not
         // read whole in a longer name.
-        {"鸿金利", 100, kWholeWithPart, "光明远大；富贵兴旺；金利成词"},
+        {"鸿财源", 92, kWholeWithPart, "光明远大；富贵兴旺；自然清雅；财源成词；声调单一"},
         {"金凤凰", 100, kNamePart, "富贵兴旺；吉祥安康；凤凰成词"},
         {"华飞扬", 90, kNamePart, "华美珍贵；光明远大；飞扬成词"},
         // Four characters: a shop name of two and a word that closes it read
-        // as a company name; two other things read whole.
-        {"华瑞伟业", 100, kWholeWithPart,
+        // as a company name, less well with a plain close; two other things
+        // read whole.
+        {"华瑞伟业", 100, kShopName,
          "华美珍贵；吉祥安康；光明远大；华瑞成词；韵母相同拗口；伟业成词"},
+        {"华瑞致远", 100, kWholeWithPart, "华美珍贵；吉祥安康；经营通达；华瑞成词；致远成词"},
         {"白雪银杉", 100, kWhole, "自然清雅；富贵兴旺；白雪成词；银杉成词"},
         // A quality word alone is too plain to read whole as a mark.
         {"幸福", 90, kNamePart, "吉祥安康；幸福成词"},

@@ -248,11 +248,11 @@ TEST(ParvelloTables, CountsAndConsistency) {
                      "when r.grade = 2 then 2 else 1 end"),
               0);
     // The characters of two-character shop names are drawn first for the
-    // first and second place of a three-character name.
+    // first and second place of a two- or three-character name.
     EXPECT_EQ(Number(kParvelloFile,
                      "select count(*) from partrole r join CYZI a on a.zi = substr(r.zi, 1, 1) "
                      "join CYZI b on b.zi = substr(r.zi, 2, 1) where r.role = 1 "
-                     "and (a.weight_first <> 40 or b.weight_second <> 40)"),
+                     "and (a.weight_first <> 1000 or b.weight_second <> 1000)"),
               0);
     EXPECT_EQ(Number(kParvelloFile, "select count(*) from tradezi"),
               static_cast<long long>(SourceRows("cyzi/trade.tsv").size()));
