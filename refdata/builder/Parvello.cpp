@@ -185,7 +185,7 @@ std::set<std::string> FillCyzi(BuildDb& db, const BuildContext& ctx,
     }
     std::set<std::string> frontFirst, frontSecond;
     for (const auto& [part, roleBits] : roles) {
-        if ((roleBits & 1) == 0)
+        if ((roleBits & (1 | 8)) == 0)
             continue;
         const auto chars = SplitChars(part);
         frontFirst.insert(chars.at(0));
@@ -225,14 +225,19 @@ std::string PartKind(const std::string& pos, const std::string& zi) {
 
 // The roles of company.tsv: for each listed part, bit 1 a front (a shop name
 // of two characters: 宏达 九鼎), bit 2 a close (伟业 兴业), bit 4 a plain
-// close (启航 致远); partrole.role is 1, 2 and 3 for them.
+// close (宏图 致远), bit 8 a shop front (翰林: a front that does not begin a
+// company name); partrole.role is 1, 2, 3 and 4 for them.
 std::map<std::string, int> ReadCompanyRoles(const BuildContext& ctx) {
     const Tsv tsv = ReadTsv(ctx.sourceDir / "mz" / "company.tsv");
     const int cZi = tsv.Column("zi"), cRole = tsv.Column("role");
     std::map<std::string, int> roles;
     for (const auto& row : tsv.rows) {
         const std::string& role = row.at(cRole);
-        const int bit = role == "front" ? 1 : role == "close" ? 2 : role == "plain close" ? 4 : 0;
+        const int bit = role == "front"         ? 1
+                        : role == "close"       ? 2
+                        : role == "plain close" ? 4
+                        : role == "shop front"  ? 8
+                                                : 0;
         if (bit == 0)
             BuildFailure("company.tsv: " + row.at(cZi) + " has the unknown role '" + role + "'");
         int& roleBits = roles[row.at(cZi)];
@@ -247,7 +252,7 @@ std::map<std::string, int> ReadCompanyRoles(const BuildContext& ctx) {
 // or favoured; strokes, forms and elements come from word so that a part
 // always agrees with its two characters. A close of company.tsv (伟业) is
 // drawn with weight 40 and a front or a plain close with weight 8, any other
-// part with weight 1, so that a sample of 300 holds nearly every close and
+// part (a shop front too) with weight 1, so that a sample of 300 holds nearly every close and
 // most fronts. partkind: what each part is; partrole: the roles.
 void FillMz(BuildDb& db, const BuildContext& ctx, const std::map<std::string, WordRow>& words,
             const std::set<std::string>& partChars, std::map<std::string, int> roles) {
@@ -274,11 +279,11 @@ void FillMz(BuildDb& db, const BuildContext& ctx, const std::map<std::string, Wo
         const auto r = roles.find(zi);
         const int roleBits = r == roles.end() ? 0 : r->second;
         insert.Row({++id, zi, a.wuhang + b.wuhang, a.ft + b.ft, a.bh + b.bh, a.bh, b.bh,
-                    (roleBits & 2) != 0 ? 40.0
-                    : roleBits != 0     ? 8.0
-                                        : 1.0});
+                    (roleBits & 2) != 0         ? 40.0
+                    : (roleBits & (1 | 4)) != 0 ? 8.0
+                                                : 1.0});
         kind.Row({zi, PartKind(row.at(cPos), zi)});
-        for (const auto& [bit, code] : {std::pair{1, 1LL}, {2, 2LL}, {4, 3LL}}) {
+        for (const auto& [bit, code] : {std::pair{1, 1LL}, {2, 2LL}, {4, 3LL}, {8, 4LL}}) {
             if ((roleBits & bit) != 0)
                 role.Row({zi, code});
         }

@@ -37,8 +37,8 @@ inline constexpr const char* kAppealParts =
 // Two characters of the drawing pool that stand side by side in a line of
 // classical verse (明月, 清风): they read together like a name part.
 inline constexpr const char* kAppealVerseWords = "select pair from verse_word";
-// The parts that make a four-character company name: role 1 a front, 2 a
-// close, 3 a plain close.
+// The parts that make a company name: role 1 a front, 2 a close, 3 a plain
+// close, 4 a shop front.
 inline constexpr const char* kAppealPartRoles = "select zi, role from partrole";
 // The characters of shop names (恒 瑞 泰, and 轩 阁 坊 at the end).
 inline constexpr const char* kAppealTradeCharacters = "select zi, place from tradezi";
@@ -442,7 +442,8 @@ inline constexpr const char* kInsertMz =
 inline constexpr const char* kInsertPartKind = "insert into partkind (zi, kind) values (?, ?)";
 // partrole.role of a name part: 1 a front (a shop name of two characters:
 // 宏达), 2 a close of a four-character company name (伟业 兴业), 3 a plain
-// close, which reads less well there (启航 致远).
+// close, which reads less well there (宏图 致远), 4 a shop front, a front
+// that does not begin a company name (翰林).
 inline constexpr const char* kInsertPartRole = "insert into partrole (zi, role) values (?, ?)";
 inline constexpr const char* kInsertTrade = "insert into tradezi (zi, place) values (?, ?)";
 inline constexpr const char* kInsertRating =

@@ -102,7 +102,7 @@ int WholeReading(const AppealBook& book, const std::vector<std::string>& charact
         return WholeReadingOfThree(book, characters);
     // A front that is itself a close (安泰, 兴业) does not begin a company name.
     const std::string head = n == 4 ? characters[0] + characters[1] : std::string();
-    if (n == 4 && book.IsFront(head) && !book.IsClose(head)) {
+    if (n == 4 && book.IsCompanyFront(head) && !book.IsClose(head)) {
         if (book.IsClose(characters[2] + characters[3]))
             return kShopName;
         if (book.IsPlainClose(characters[2] + characters[3]))
@@ -152,7 +152,11 @@ AppealBook::AppealBook(const std::string& connection) : q_(connection, kCharLook
     }
     ForEachRow(q_, sql::kAppealPartRoles, [&](const QueryObject& q) {
         const long long role = q.FieldInt(1);
-        (role == 1 ? fronts_ : role == 2 ? closes_ : plainCloses_).insert(q.FieldText(0));
+        (role == 1   ? fronts_
+         : role == 2 ? closes_
+         : role == 3 ? plainCloses_
+                     : shopFronts_)
+            .insert(q.FieldText(0));
     });
     ForEachRow(q_, sql::kAppealTradeCharacters, [&](const QueryObject& q) {
         trade_.emplace(q.FieldText(0), static_cast<int>(q.FieldInt(1)));

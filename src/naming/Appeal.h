@@ -59,7 +59,12 @@ class AppealBook {
     char PartKind(const std::string& pair) const;
     // Whether a part makes a four-character company name: as its front (a
     // shop name of two characters: 宏达 九鼎) or as its close (伟业 腾飞).
-    bool IsFront(const std::string& pair) const { return fronts_.count(pair) != 0; }
+    bool IsFront(const std::string& pair) const {
+        return fronts_.count(pair) != 0 || shopFronts_.count(pair) != 0;
+    }
+    // A front that also begins a company name of four characters (华瑞 but
+    // not 翰林, a shop front).
+    bool IsCompanyFront(const std::string& pair) const { return fronts_.count(pair) != 0; }
     bool IsClose(const std::string& pair) const { return closes_.count(pair) != 0; }
     // A word that closes a company name less well (启航 致远).
     bool IsPlainClose(const std::string& pair) const { return plainCloses_.count(pair) != 0; }
@@ -85,7 +90,7 @@ class AppealBook {
     std::unordered_map<std::string, CharFacts> facts_;
     std::unordered_map<std::string, char> parts_;
     std::unordered_set<std::string> verse_;
-    std::unordered_set<std::string> fronts_, closes_, plainCloses_;
+    std::unordered_set<std::string> fronts_, shopFronts_, closes_, plainCloses_;
     std::unordered_map<std::string, int> trade_;  // tradezi.place
     std::unordered_map<std::string, std::string> negative_;
 };

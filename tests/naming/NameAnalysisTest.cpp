@@ -406,6 +406,9 @@ TEST(BrandNameScore, AppealRules) {
         {"华瑞伟业", 100, kShopName,
          "华美珍贵；吉祥安康；光明远大；华瑞成词；韵母相同拗口；伟业成词"},
         {"华瑞致远", 100, kWholeWithPart, "华美珍贵；吉祥安康；经营通达；华瑞成词；致远成词"},
+        // A shop front (翰林) is a shop name alone and closed, not before a close.
+        {"翰林恒业", 100, kWhole, "文采雅致；自然清雅；吉祥安康；翰林成词；恒业成词"},
+        {"翰林轩", 100, kShopName, "文采雅致；自然清雅；翰林成词"},
         {"白雪银杉", 100, kWhole, "自然清雅；富贵兴旺；白雪成词；银杉成词"},
         // A quality word alone is too plain to read whole as a mark.
         {"幸福", 90, kNamePart, "吉祥安康；幸福成词"},
