@@ -111,8 +111,9 @@ enum Reading {
     kVersePair = 1,       // two neighbours stand side by side in verse
     kNamePart = 2,        // two neighbours form a name part
     kWholeWithVerse = 3,  // reads whole when verse pairs count as parts
-    kWhole = 4,           // reads whole from shop-name characters and parts (恒瑞, 金凤凰)
-    kWholeWithPart = 5,   // reads whole and begins with a name part (锦绣, 幸福德)
+    kWhole = 4,           // reads whole from shop-name characters and parts (珍珠, 瑞丰祥)
+    kWholeWithPart = 5,   // reads whole and begins with a name part (锦绣阁, 幸福德), or two
+                          // shop-name characters (恒瑞)
     kShopName = 6,  // a shop name of two characters, alone or closed (宏达, 盛德堂, 华瑞伟业)
 };
 

@@ -370,9 +370,10 @@ TEST(BrandNameScore, AppealRules) {
     };
     const Case cases[] = {
         // Two favoured characters forming a name part that is a shop name:
-        // 60 + 10 + 10 + 10.
+        // 60 + 10 + 10 + 10; a name part that is none reads after two
+        // shop-name characters (恒瑞 below).
         {"锦绣", 90, kShopName, "文采雅致；锦绣成词"},
-        {"珍珠", 76, kWholeWithPart, "华美珍贵；珍珠成词；声母相同拗口；声调单一"},
+        {"珍珠", 76, kWhole, "华美珍贵；珍珠成词；声母相同拗口；声调单一"},
         // A favoured and a plain character side by side in verse.
         {"明月", 80, kWholeWithVerse, "光明远大；明月见于诗文"},
         // Three favoured, a verse pair, one character twice apart: -10, and
@@ -381,10 +382,10 @@ TEST(BrandNameScore, AppealRules) {
         // A verse pair that sounds like a word a name avoids lifts nothing.
         {"和尚", 65, kReadsApart, "吉祥安康；经营通达；和尚见于诗文；和尚音近“和尚”"},
         // Same final and tone throughout: -6 and -8.
-        {"一一", 56, kWhole, "一一见于诗文；韵母相同拗口；声调单一"},
+        {"一一", 56, kWholeWithPart, "一一见于诗文；韵母相同拗口；声调单一"},
         // Shop-name characters alone: +10 once; a closing character ends a
         // longer name, one that reads anywhere else does not.
-        {"恒瑞", 90, kWhole, "吉祥安康；恒瑞皆字号常用字"},
+        {"恒瑞", 90, kWholeWithPart, "吉祥安康；恒瑞皆字号常用字"},
         {"瑞丰祥", 100, kWhole, "吉祥安康；富贵兴旺；瑞丰祥皆字号常用字"},
         {"瑞丰杰", 90, kReadsApart, "吉祥安康；富贵兴旺；光明远大"},
         // A shop name closed by a place of trade, which reads only last; a
