@@ -250,10 +250,11 @@ std::map<std::string, int> ReadCompanyRoles(const BuildContext& ctx) {
 
 // MZ: the two-character parts of parts.tsv, of characters rated plain, weak
 // or favoured; strokes, forms and elements come from word so that a part
-// always agrees with its two characters. A close of company.tsv (伟业) is
-// drawn with weight 40 and a front or a plain close with weight 8, any other
-// part (a shop front too) with weight 1, so that a sample of 300 holds nearly every close and
-// most fronts. partkind: what each part is; partrole: the roles.
+// always agrees with its two characters. A front (华瑞) or a close (伟业) of
+// company.tsv is drawn with weight 40 and a plain close with weight 8, any
+// other part (a shop front too) with weight 1, so that a sample of 300 holds
+// nearly every front and close. partkind: what each part is; partrole: the
+// roles.
 void FillMz(BuildDb& db, const BuildContext& ctx, const std::map<std::string, WordRow>& words,
             const std::set<std::string>& partChars, std::map<std::string, int> roles) {
     const Tsv tsv = ReadTsv(ctx.sourceDir / "mz" / "parts.tsv");
@@ -279,9 +280,9 @@ void FillMz(BuildDb& db, const BuildContext& ctx, const std::map<std::string, Wo
         const auto r = roles.find(zi);
         const int roleBits = r == roles.end() ? 0 : r->second;
         insert.Row({++id, zi, a.wuhang + b.wuhang, a.ft + b.ft, a.bh + b.bh, a.bh, b.bh,
-                    (roleBits & 2) != 0         ? 40.0
-                    : (roleBits & (1 | 4)) != 0 ? 8.0
-                                                : 1.0});
+                    (roleBits & (1 | 2)) != 0 ? 40.0
+                    : (roleBits & 4) != 0     ? 8.0
+                                              : 1.0});
         kind.Row({zi, PartKind(row.at(cPos), zi)});
         for (const auto& [bit, code] : {std::pair{1, 1LL}, {2, 2LL}, {4, 3LL}, {8, 4LL}}) {
             if ((roleBits & bit) != 0)

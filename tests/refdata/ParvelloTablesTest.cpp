@@ -254,6 +254,15 @@ TEST(ParvelloTables, CountsAndConsistency) {
                      "join CYZI b on b.zi = substr(r.zi, 2, 1) where r.role in (1, 4) "
                      "and (a.weight_first <> 1000 or b.weight_second <> 1000)"),
               0);
+    // A part that fronts or closes a company name is drawn 40 times as often
+    // as a plain part, a plain close 8 times; a shop front is a plain part.
+    EXPECT_EQ(
+        Number(kParvelloFile,
+               "select count(*) from MZ m where m.weight <> case "
+               "when exists (select 1 from partrole r where r.zi = m.zi and r.role in (1, 2)) "
+               "then 40 when exists (select 1 from partrole r where r.zi = m.zi and "
+               "r.role = 3) then 8 else 1 end"),
+        0);
     EXPECT_EQ(Number(kParvelloFile, "select count(*) from tradezi"),
               static_cast<long long>(SourceRows("cyzi/trade.tsv").size()));
     EXPECT_EQ(Number(kParvelloFile,
