@@ -114,13 +114,16 @@ double LastDrawWeight(int tradePlace) {
     return tradePlace == kPlaceOfTrade ? 24.0 : tradePlace == kEnding ? 12.0 : 1.0;
 }
 
-// The weight of a character drawn for the first (second) place of a two- or
-// three-character name with no fixed character: 1000 for the first (second)
-// character of a two-character shop name of company.tsv (金利 玉龙 盛德), so
-// that a sample of 50 is nearly all of them and about half of the shop names
-// meet in it (at 40, a sample held some 20); else the character's draw weight.
-double PairDrawWeight(bool inFront, double weight) {
-    return inFront ? 1000.0 : weight;
+// The weight of a character drawn for a place that a two-character part
+// takes: the first (second) place of a two- or three-character name with no
+// fixed character, which a front of company.tsv takes (金利 玉龙 盛德), and
+// the third (fourth) place of a four-character name with a fixed one, which
+// a close takes (伟业 兴业). 1000 for the first (second) character of such a
+// part, so that a sample of 50 is nearly all of them and about half of the
+// parts meet in it (at 40, a sample held some 20 fronts); else the
+// character's draw weight.
+double PairDrawWeight(bool inPart, double weight) {
+    return inPart ? 1000.0 : weight;
 }
 
 // zirating and CYZI: every common character with its grade and the drawn
@@ -183,13 +186,18 @@ std::set<std::string> FillCyzi(BuildDb& db, const BuildContext& ctx,
             BuildFailure("extra.tsv: " + c + " twice");
         rate(c, grade, reason);
     }
-    std::set<std::string> frontFirst, frontSecond;
+    // The characters of the fronts (金利) and of the closes (伟业) by place.
+    std::set<std::string> frontFirst, frontSecond, closeFirst, closeSecond;
     for (const auto& [part, roleBits] : roles) {
-        if ((roleBits & (1 | 8)) == 0)
-            continue;
         const auto chars = SplitChars(part);
-        frontFirst.insert(chars.at(0));
-        frontSecond.insert(chars.at(1));
+        if ((roleBits & (1 | 8)) != 0) {
+            frontFirst.insert(chars.at(0));
+            frontSecond.insert(chars.at(1));
+        }
+        if ((roleBits & 2) != 0) {
+            closeFirst.insert(chars.at(0));
+            closeSecond.insert(chars.at(1));
+        }
     }
     BuildDb::Inserter insert(db, sql::build::kInsertCyzi);
     long long id = 0;
@@ -202,7 +210,9 @@ std::set<std::string> FillCyzi(BuildDb& db, const BuildContext& ctx,
         const double weight = DrawWeight(favoured.count(zi) != 0, place);
         insert.Row({++id, zi, w.bh, w.ft, w.wuhang, weight, LastDrawWeight(place),
                     PairDrawWeight(frontFirst.count(zi) != 0, weight),
-                    PairDrawWeight(frontSecond.count(zi) != 0, weight)});
+                    PairDrawWeight(frontSecond.count(zi) != 0, weight),
+                    PairDrawWeight(closeFirst.count(zi) != 0, weight),
+                    PairDrawWeight(closeSecond.count(zi) != 0, weight)});
     }
     std::printf("  CYZI: %lld characters, %zu beyond level 1 (%zu unfit, %lld weak or bound)\n", id,
                 extra.rows.size(),

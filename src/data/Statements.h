@@ -55,7 +55,10 @@ inline constexpr const char* kAppealNegativeSounds = "select sound, word from ne
 // position of a three-character name draws by weight_last, which favours
 // the characters that close a name, and with no fixed character the first
 // and second of a name of two or three characters draw by weight_first and
-// weight_second, which favour the characters of two-character shop names) or from the whole table.
+// weight_second, which favour the characters of two-character shop names;
+// every drawn place of a four-character name with a fixed character draws by
+// the weight of its place, weight_first to weight_fourth, the last two of
+// which favour the characters of the words that close a company name) or from the whole table.
 // Every combination must match a stroke pattern of gz of the name's length. None of them orders its
 // result. When elements are required the statement is wrapped as "select * from (" statement ") dd
 // where 1 = 1 " + conditions, so the conditions apply after the row limit.
@@ -95,6 +98,10 @@ inline constexpr const char* kAppealNegativeSounds = "select sound, word from ne
 // a fixed one, drawn so that many pairs of them make a two-character shop name.
 #define QL_SAMPLE_FIRST(alias, n) alias " as materialized " QL_CYZI_SAMPLE_BY("weight_first", n)
 #define QL_SAMPLE_SECOND(alias, n) alias " as materialized " QL_CYZI_SAMPLE_BY("weight_second", n)
+// The third and fourth characters of a four-character name with a fixed one,
+// drawn so that many pairs of them make a word that closes a company name.
+#define QL_SAMPLE_THIRD(alias, n) alias " as materialized " QL_CYZI_SAMPLE_BY("weight_third", n)
+#define QL_SAMPLE_FOURTH(alias, n) alias " as materialized " QL_CYZI_SAMPLE_BY("weight_fourth", n)
 #define QL_FIXED(alias) alias " as materialized " QL_WORD_ONE
 #define QL_FIXED_ALL(alias) alias " as materialized (select zi, wuhang, ft, bh from word where zi = ?)"
 #define QL_SELECT_FOUR                                                              \
@@ -189,46 +196,46 @@ inline constexpr const char* kGen4_1 = QL_KEYS
     "where c.lx = 4 and a.bh1 = c.bh11 and a.bh2 = c.bh12 and b.bh1 = c.bh21 and "
     "b.bh2 = c.bh22 limit 100000";
 inline constexpr const char* kGen4_2 = QL_KEYS_AND
-    QL_FIXED("a") ", " QL_SAMPLE("aa", 50) ", " QL_SAMPLE("b", 50) ", " QL_SAMPLE("bb", 50)
+    QL_FIXED("a") ", " QL_SAMPLE_SECOND("aa", 50) ", " QL_SAMPLE_THIRD("b", 50) ", " QL_SAMPLE_FOURTH("bb", 50)
     QL_PATTERNS_FOUR;
 inline constexpr const char* kGen4_3 = QL_KEYS_AND
-    QL_SAMPLE("a", 50) ", " QL_FIXED("aa") ", " QL_SAMPLE("b", 50) ", " QL_SAMPLE("bb", 50)
+    QL_SAMPLE_FIRST("a", 50) ", " QL_FIXED("aa") ", " QL_SAMPLE_THIRD("b", 50) ", " QL_SAMPLE_FOURTH("bb", 50)
     QL_PATTERNS_FOUR;
 inline constexpr const char* kGen4_4 = QL_KEYS_AND
-    QL_SAMPLE("a", 50) ", " QL_SAMPLE("aa", 50) ", " QL_FIXED("b") ", " QL_SAMPLE("bb", 50)
+    QL_SAMPLE_FIRST("a", 50) ", " QL_SAMPLE_SECOND("aa", 50) ", " QL_FIXED("b") ", " QL_SAMPLE_FOURTH("bb", 50)
     QL_PATTERNS_FOUR;
 inline constexpr const char* kGen4_5 = QL_KEYS_AND
-    QL_SAMPLE("a", 50) ", " QL_SAMPLE("aa", 50) ", " QL_SAMPLE("b", 50) ", " QL_FIXED("bb")
+    QL_SAMPLE_FIRST("a", 50) ", " QL_SAMPLE_SECOND("aa", 50) ", " QL_SAMPLE_THIRD("b", 50) ", " QL_FIXED("bb")
     QL_PATTERNS_FOUR;
 inline constexpr const char* kGen4_6 = QL_KEYS_AND
-    QL_FIXED("a") ", " QL_FIXED("aa") ", " QL_SAMPLE("b", 300) ", " QL_SAMPLE("bb", 300)
+    QL_FIXED("a") ", " QL_FIXED("aa") ", " QL_SAMPLE_THIRD("b", 300) ", " QL_SAMPLE_FOURTH("bb", 300)
     QL_PATTERNS_FOUR;
 inline constexpr const char* kGen4_7 = QL_KEYS_AND
-    QL_FIXED("a") ", " QL_SAMPLE("aa", 300) ", " QL_FIXED("b") ", " QL_SAMPLE("bb", 300)
+    QL_FIXED("a") ", " QL_SAMPLE_SECOND("aa", 300) ", " QL_FIXED("b") ", " QL_SAMPLE_FOURTH("bb", 300)
     QL_PATTERNS_FOUR;
 inline constexpr const char* kGen4_8 = QL_KEYS_AND
-    QL_FIXED("a") ", " QL_SAMPLE("aa", 300) ", " QL_SAMPLE("b", 300) ", " QL_FIXED("bb")
+    QL_FIXED("a") ", " QL_SAMPLE_SECOND("aa", 300) ", " QL_SAMPLE_THIRD("b", 300) ", " QL_FIXED("bb")
     QL_PATTERNS_FOUR;
 inline constexpr const char* kGen4_9 = QL_KEYS_AND
-    QL_SAMPLE("a", 300) ", " QL_FIXED("aa") ", " QL_FIXED("b") ", " QL_SAMPLE("bb", 300)
+    QL_SAMPLE_FIRST("a", 300) ", " QL_FIXED("aa") ", " QL_FIXED("b") ", " QL_SAMPLE_FOURTH("bb", 300)
     QL_PATTERNS_FOUR;
 inline constexpr const char* kGen4_10 = QL_KEYS_AND
-    QL_SAMPLE("a", 300) ", " QL_SAMPLE("aa", 300) ", " QL_FIXED("b") ", " QL_FIXED("bb")
+    QL_SAMPLE_FIRST("a", 300) ", " QL_SAMPLE_SECOND("aa", 300) ", " QL_FIXED("b") ", " QL_FIXED("bb")
     QL_PATTERNS_FOUR;
 inline constexpr const char* kGen4_11 = QL_KEYS_AND
-    QL_SAMPLE("a", 300) ", " QL_FIXED("aa") ", " QL_SAMPLE("b", 300) ", " QL_FIXED("bb")
+    QL_SAMPLE_FIRST("a", 300) ", " QL_FIXED("aa") ", " QL_SAMPLE_THIRD("b", 300) ", " QL_FIXED("bb")
     QL_PATTERNS_FOUR;
 inline constexpr const char* kGen4_12 = QL_KEYS QL_SELECT_FOUR
-    QL_WORD_ONE " a, " QL_WORD_ONE " aa, " QL_WORD_ONE " b, " QL_CYZI_SAMPLE(1000) " bb"
+    QL_WORD_ONE " a, " QL_WORD_ONE " aa, " QL_WORD_ONE " b, " QL_CYZI_SAMPLE_BY("weight_fourth", 1000) " bb"
     QL_MATCH_FOUR;
 inline constexpr const char* kGen4_13 = QL_KEYS QL_SELECT_FOUR
-    QL_WORD_ONE " a, " QL_WORD_ONE " aa, " QL_CYZI_SAMPLE(1000) " b, " QL_WORD_ONE " bb"
+    QL_WORD_ONE " a, " QL_WORD_ONE " aa, " QL_CYZI_SAMPLE_BY("weight_third", 1000) " b, " QL_WORD_ONE " bb"
     QL_MATCH_FOUR;
 inline constexpr const char* kGen4_14 = QL_KEYS QL_SELECT_FOUR
-    QL_WORD_ONE " a, " QL_CYZI_SAMPLE(1000) " aa, " QL_WORD_ONE " b, " QL_WORD_ONE " bb"
+    QL_WORD_ONE " a, " QL_CYZI_SAMPLE_BY("weight_second", 1000) " aa, " QL_WORD_ONE " b, " QL_WORD_ONE " bb"
     QL_MATCH_FOUR;
 inline constexpr const char* kGen4_15 = QL_KEYS QL_SELECT_FOUR
-    QL_CYZI_SAMPLE(1000) " a, " QL_WORD_ONE " aa, " QL_WORD_ONE " b, " QL_WORD_ONE " bb"
+    QL_CYZI_SAMPLE_BY("weight_first", 1000) " a, " QL_WORD_ONE " aa, " QL_WORD_ONE " b, " QL_WORD_ONE " bb"
     QL_MATCH_FOUR;
 
 #undef QL_KEYS
@@ -237,6 +244,12 @@ inline constexpr const char* kGen4_15 = QL_KEYS QL_SELECT_FOUR
 #undef QL_MZ_SAMPLE
 #undef QL_WORD_ONE
 #undef QL_SAMPLE
+#undef QL_SAMPLE_LAST
+#undef QL_SAMPLE_FIRST
+#undef QL_SAMPLE_SECOND
+#undef QL_SAMPLE_THIRD
+#undef QL_SAMPLE_FOURTH
+#undef QL_CYZI_SAMPLE_BY
 #undef QL_FIXED
 #undef QL_FIXED_ALL
 #undef QL_SELECT_FOUR
@@ -349,7 +362,8 @@ inline constexpr const char* kTableExists =
     "select 'ok' from sqlite_master where type = 'table' and name = ? collate nocase";
 inline constexpr const char* kParvelloReads[] = {
     "select zi, bh, ft, wuhang from word",
-    "select ID, zi, wuhang, ft, bh, weight, weight_last, weight_first, weight_second from CYZI",
+    "select ID, zi, wuhang, ft, bh, weight, weight_last, weight_first, weight_second, "
+    "weight_third, weight_fourth from CYZI",
     "select ID, zi, wuhang, ft, bh, bh1, bh2, weight from MZ",
     "select lx, bh11, bh12, bh21, bh22, zf from gz",
     "select zi, grade, meaning from zirating",
@@ -411,7 +425,8 @@ inline constexpr const char* const kParvelloTables[] = {
     "wuhang text not null)",
     "create table CYZI (ID integer primary key, zi text not null, bh integer not null, "
     "ft text not null, wuhang text not null, weight real not null, weight_last real not null, "
-    "weight_first real not null, weight_second real not null)",
+    "weight_first real not null, weight_second real not null, weight_third real not null, "
+    "weight_fourth real not null)",
     "create table MZ (ID integer primary key, zi text not null, wuhang text not null, "
     "ft text not null, bh integer not null, bh1 integer not null, bh2 integer not null, "
     "weight real not null)",
@@ -431,8 +446,8 @@ inline constexpr const char* const kParvelloTables[] = {
 inline constexpr const char* kInsertWord =
     "insert into word (zi, bh, ft, wuhang) values (?, ?, ?, ?)";
 inline constexpr const char* kInsertCyzi =
-    "insert into CYZI (ID, zi, bh, ft, wuhang, weight, weight_last, weight_first, weight_second) "
-    "values (?, ?, ?, ?, ?, ?, ?, ?, ?)";
+    "insert into CYZI (ID, zi, bh, ft, wuhang, weight, weight_last, weight_first, weight_second, "
+    "weight_third, weight_fourth) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
 inline constexpr const char* kInsertMz =
     "insert into MZ (ID, zi, wuhang, ft, bh, bh1, bh2, weight) values (?, ?, ?, ?, ?, ?, ?, ?)";
 // tradezi.place: 1 a shop-name character that reads anywhere but does not

@@ -83,8 +83,9 @@ int WholeReadingOfThree(const AppealBook& book, const std::vector<std::string>& 
 // when both are shop-name characters (恒瑞), kWhole when it is a name part
 // (珍珠). A name of three characters reads by its shape (above).
 // A name of four reads best as a company name, a shop name of two characters
-// and a word that closes it (华瑞伟业: kShopName; with a plain close, 华瑞启航:
-// kWholeWithPart); two other things (白雪银杉) read whole (kWhole). best[i]
+// and a word that closes it (华瑞伟业: kShopName; with a plain close, 华瑞致远,
+// or after two shop-name characters, 恒瑞伟业: kWholeWithPart); two other
+// things (白雪银杉) read whole (kWhole). best[i]
 // is the best reading (Reading) of the first i characters, -1 for no split.
 int WholeReading(const AppealBook& book, const std::vector<std::string>& characters) {
     const std::size_t n = characters.size();
@@ -114,6 +115,11 @@ int WholeReading(const AppealBook& book, const std::vector<std::string>& charact
         if (book.IsPlainClose(characters[2] + characters[3]))
             return kWholeWithPart;
     }
+    // Two shop-name characters before a close read as a company name too
+    // (恒瑞伟业), below a front.
+    if (n == 4 && !book.IsClose(head) && book.IsTrade(characters[0], false, false) &&
+        book.IsTrade(characters[1], false, false) && book.IsClose(characters[2] + characters[3]))
+        return kWholeWithPart;
     std::vector<int> best(n + 1, -1);
     best[0] = kWhole;
     for (std::size_t i = 1; i <= n; ++i) {

@@ -142,18 +142,25 @@ TEST(GenerationRules, StatementsKeepTheirSamplesJoinsAndLimits) {
         // name by its closing weight, unless it is fixed (G3-4) or the name
         // takes the whole pool (two fixed places); with no fixed place the
         // first two of a two- or three-character name by the weights of
-        // shop-name pairs.
+        // shop-name pairs; every drawn place of a four-character name with a
+        // fixed one by the weight of its place.
         const std::string sample =
             "from CYZI where instr(?1, zi) = 0 order by instr(?2, zi) > 0 desc, rnd(ID, weight";
         const int lastSamples =
             s->length == 3 && shape.samples > 0 && shape.fixedRows < 2 && shape.label[3] != '4';
         EXPECT_EQ(count(sql, sample), shape.samples);
         EXPECT_EQ(count(sql, sample + "_last) limit "), lastSamples);
-        EXPECT_EQ(count(sql, sample + "_first) limit ") + count(sql, sample + "_second) limit "),
-                  shape.label == std::string("G3-1") || shape.label == std::string("G2-1") ? 2 : 0);
+        const int placeSamples =
+            shape.label == std::string("G3-1") || shape.label == std::string("G2-1") ? 2
+            : s->length == 4 && shape.fixedRows > 0                                  ? shape.samples
+                                                                                     : 0;
+        EXPECT_EQ(count(sql, sample + "_first) limit ") + count(sql, sample + "_second) limit ") +
+                      count(sql, sample + "_third) limit ") +
+                      count(sql, sample + "_fourth) limit "),
+                  placeSamples);
         if (shape.samples > 0) {
-            for (const char* weight :
-                 {") limit ", "_last) limit ", "_first) limit ", "_second) limit "}) {
+            for (const char* weight : {") limit ", "_last) limit ", "_first) limit ",
+                                       "_second) limit ", "_third) limit ", "_fourth) limit "}) {
                 EXPECT_EQ(count(sql, sample + weight + std::to_string(shape.sampleSize) + ")"),
                           count(sql, sample + weight));
             }

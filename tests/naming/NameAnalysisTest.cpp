@@ -407,6 +407,8 @@ TEST(BrandNameScore, AppealRules) {
         {"华瑞伟业", 100, kShopName,
          "华美珍贵；吉祥安康；光明远大；华瑞成词；韵母相同拗口；伟业成词"},
         {"华瑞致远", 100, kWholeWithPart, "华美珍贵；吉祥安康；经营通达；华瑞成词；致远成词"},
+        // Two shop-name characters before a close read below a front.
+        {"恒瑞伟业", 94, kWholeWithPart, "吉祥安康；光明远大；韵母相同拗口；伟业成词"},
         // A shop front (翰林) is a shop name alone and closed, not before a close.
         {"翰林恒业", 100, kWhole, "文采雅致；自然清雅；吉祥安康；翰林成词；恒业成词"},
         {"翰林轩", 100, kShopName, "文采雅致；自然清雅；翰林成词"},

@@ -205,7 +205,7 @@ TEST(ParvelloTables, CountsAndConsistency) {
     EXPECT_GE(Number(kParvelloFile, "select count(*) from word"), 20000);
     const long long pool = Number(kParvelloFile, "select count(*) from CYZI");
     // The plain and favoured rows of ratings.tsv and the rows of extra.tsv.
-    EXPECT_EQ(pool, 519);
+    EXPECT_EQ(pool, 520);
     EXPECT_EQ(Number(kParvelloFile, "select count(distinct ID) from CYZI"), pool);
     EXPECT_EQ(Number(kParvelloFile, "select count(*) from MZ"), 1320);
     const auto extra = SourceRows("cyzi/extra.tsv");
@@ -253,6 +253,13 @@ TEST(ParvelloTables, CountsAndConsistency) {
                      "select count(*) from partrole r join CYZI a on a.zi = substr(r.zi, 1, 1) "
                      "join CYZI b on b.zi = substr(r.zi, 2, 1) where r.role in (1, 4) "
                      "and (a.weight_first <> 1000 or b.weight_second <> 1000)"),
+              0);
+    // And those of the closes for the third and fourth place of a
+    // four-character name with a fixed character.
+    EXPECT_EQ(Number(kParvelloFile,
+                     "select count(*) from partrole r join CYZI a on a.zi = substr(r.zi, 1, 1) "
+                     "join CYZI b on b.zi = substr(r.zi, 2, 1) where r.role = 2 "
+                     "and (a.weight_third <> 1000 or b.weight_fourth <> 1000)"),
               0);
     // A part that fronts or closes a company name is drawn 40 times as often
     // as a plain part, a plain close 8 times; a shop front is a plain part.
