@@ -134,7 +134,8 @@ double PairDrawWeight(bool inPart, double weight) {
 std::set<std::string> FillCyzi(BuildDb& db, const BuildContext& ctx,
                                const std::map<std::string, WordRow>& words,
                                const std::map<std::string, int>& trade,
-                               const std::map<std::string, int>& roles) {
+                               const std::map<std::string, int>& roles,
+                               const std::set<std::string>& shopNames) {
     const Tsv tsv = ReadTsv(ctx.sourceDir / "cyzi" / "ratings.tsv");
     const int cChar = tsv.Column("char"), cGrade = tsv.Column("grade"),
               cReason = tsv.Column("reason");
@@ -188,6 +189,11 @@ std::set<std::string> FillCyzi(BuildDb& db, const BuildContext& ctx,
     }
     // The characters of the fronts (金利) and of the closes (伟业) by place.
     std::set<std::string> frontFirst, frontSecond, closeFirst, closeSecond;
+    for (const std::string& name : shopNames) {
+        const auto chars = SplitChars(name);
+        frontFirst.insert(chars.at(0));
+        frontSecond.insert(chars.at(1));
+    }
     for (const auto& [part, roleBits] : roles) {
         const auto chars = SplitChars(part);
         if ((roleBits & (1 | 8)) != 0) {
@@ -304,6 +310,44 @@ void FillMz(BuildDb& db, const BuildContext& ctx, const std::map<std::string, Wo
     if (!roles.empty())
         BuildFailure("company.tsv: " + roles.begin()->first + " is not a part of parts.tsv");
     std::printf("  MZ: %lld parts\n", id);
+}
+
+// shopnames.tsv: two-character shop names of shop-name characters that are
+// no word of jieba's list and so no part (恒通 汇丰 鸿达); each reads as a
+// front, as a part of company.tsv does. A name of two different characters
+// that read anywhere (any or end in trade.tsv), listed once and not in
+// company.tsv.
+std::set<std::string> ReadShopNames(const BuildContext& ctx,
+                                    const std::map<std::string, int>& trade,
+                                    const std::map<std::string, int>& roles) {
+    const Tsv tsv = ReadTsv(ctx.sourceDir / "cyzi" / "shopnames.tsv");
+    const int cZi = tsv.Column("zi");
+    std::set<std::string> names;
+    for (const auto& row : tsv.rows) {
+        const std::string& zi = row.at(cZi);
+        const auto chars = SplitChars(zi);
+        if (chars.size() != 2 || chars[0] == chars[1])
+            BuildFailure("shopnames.tsv: '" + zi + "' is not two different characters");
+        for (const std::string& c : chars) {
+            const auto t = trade.find(c);
+            if (t == trade.end() || (t->second != kAnywhere && t->second != kEnding))
+                BuildFailure("shopnames.tsv: " + zi + " holds " + c +
+                             ", no shop-name character that reads anywhere");
+        }
+        if (roles.count(zi))
+            BuildFailure("shopnames.tsv: " + zi + " is a part of company.tsv");
+        if (!names.insert(zi).second)
+            BuildFailure("shopnames.tsv: " + zi + " twice");
+    }
+    return names;
+}
+
+// partrole: the shop names of shopnames.tsv as fronts.
+void FillShopNames(BuildDb& db, const std::set<std::string>& names) {
+    BuildDb::Inserter role(db, sql::build::kInsertPartRole);
+    for (const std::string& zi : names)
+        role.Row({zi, 1LL});
+    std::printf("  partrole: %zu shop names beside the parts\n", names.size());
 }
 
 // The characters of shop names of trade.tsv with their places (TradePlace);
@@ -428,8 +472,10 @@ void FillParvello(BuildDb& db, const BuildContext& ctx) {
     std::printf("  word: %zu characters\n", words.size());
     const auto trade = ReadTrade(ctx, words);
     const auto roles = ReadCompanyRoles(ctx);
-    const auto partChars = FillCyzi(db, ctx, words, trade, roles);
+    const auto shopNames = ReadShopNames(ctx, trade, roles);
+    const auto partChars = FillCyzi(db, ctx, words, trade, roles, shopNames);
     FillMz(db, ctx, words, partChars, roles);
+    FillShopNames(db, shopNames);
     FillTrade(db, trade, words, partChars);
     FillSounds(db, ctx, words);
     FillGz(db);

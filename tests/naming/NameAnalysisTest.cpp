@@ -384,9 +384,12 @@ TEST(BrandNameScore, AppealRules) {
         // Same final and tone throughout: -6 and -8.
         {"一一", 56, kWholeWithPart, "一一见于诗文；韵母相同拗口；声调单一"},
         // Shop-name characters alone: +10 once; a closing character ends a
-        // longer name, one that reads anywhere else does not.
-        {"恒瑞", 90, kWholeWithPart, "吉祥安康；恒瑞皆字号常用字"},
-        {"瑞丰祥", 100, kWhole, "吉祥安康；富贵兴旺；瑞丰祥皆字号常用字"},
+        // longer name, one that reads anywhere else does not. A listed shop
+        // name of them (恒瑞) reads as one.
+        {"恒瑞", 90, kShopName, "吉祥安康；恒瑞皆字号常用字"},
+        {"恒卓", 90, kWholeWithPart, "吉祥安康；经营通达；恒卓皆字号常用字"},
+        {"瑞丰祥", 100, kShopName, "吉祥安康；富贵兴旺；瑞丰祥皆字号常用字"},
+        {"瑞卓祥", 100, kWhole, "吉祥安康；经营通达；瑞卓祥皆字号常用字"},
         {"瑞丰杰", 90, kReadsApart, "吉祥安康；富贵兴旺；光明远大"},
         // A shop name closed by a place of trade, which reads only last; a
         // shop name closed by its own last character is a slip.
@@ -407,8 +410,9 @@ TEST(BrandNameScore, AppealRules) {
         {"华瑞伟业", 100, kShopName,
          "华美珍贵；吉祥安康；光明远大；华瑞成词；韵母相同拗口；伟业成词"},
         {"华瑞致远", 100, kWholeWithPart, "华美珍贵；吉祥安康；经营通达；华瑞成词；致远成词"},
-        // Two shop-name characters before a close read below a front.
-        {"恒瑞伟业", 94, kWholeWithPart, "吉祥安康；光明远大；韵母相同拗口；伟业成词"},
+        // Two shop-name characters before a close read below a shop name.
+        {"恒瑞伟业", 94, kShopName, "吉祥安康；光明远大；韵母相同拗口；伟业成词"},
+        {"恒卓伟业", 100, kWholeWithPart, "吉祥安康；经营通达；光明远大；伟业成词"},
         // A shop front (翰林) is a shop name alone and closed, not before a close.
         {"翰林恒业", 100, kWhole, "文采雅致；自然清雅；吉祥安康；翰林成词；恒业成词"},
         {"翰林轩", 100, kShopName, "文采雅致；自然清雅；翰林成词"},
