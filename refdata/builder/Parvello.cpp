@@ -135,7 +135,7 @@ std::set<std::string> FillCyzi(BuildDb& db, const BuildContext& ctx,
                                const std::map<std::string, WordRow>& words,
                                const std::map<std::string, int>& trade,
                                const std::map<std::string, int>& roles,
-                               const std::set<std::string>& shopNames) {
+                               const std::map<std::string, bool>& shopNames) {
     const Tsv tsv = ReadTsv(ctx.sourceDir / "cyzi" / "ratings.tsv");
     const int cChar = tsv.Column("char"), cGrade = tsv.Column("grade"),
               cReason = tsv.Column("reason");
@@ -189,7 +189,9 @@ std::set<std::string> FillCyzi(BuildDb& db, const BuildContext& ctx,
     }
     // The characters of the fronts (金利) and of the closes (伟业) by place.
     std::set<std::string> frontFirst, frontSecond, closeFirst, closeSecond;
-    for (const std::string& name : shopNames) {
+    for (const auto& [name, typical] : shopNames) {
+        if (!typical)
+            continue;
         const auto chars = SplitChars(name);
         frontFirst.insert(chars.at(0));
         frontSecond.insert(chars.at(1));
@@ -313,18 +315,20 @@ void FillMz(BuildDb& db, const BuildContext& ctx, const std::map<std::string, Wo
 }
 
 // shopnames.tsv: two-character shop names of shop-name characters that are
-// no word of jieba's list and so no part (恒通 汇丰 鸿达); each reads as a
-// front, as a part of company.tsv does. A name of two different characters
-// that read anywhere (any or end in trade.tsv), listed once and not in
+// no word of jieba's list and so no part (恒通 汇丰 鸿达), each with its grade:
+// true for a typical one, which reads as a front as a part of company.tsv
+// does, false for a possible one. A name of two different characters that
+// read anywhere (any or end in trade.tsv), listed once and not in
 // company.tsv.
-std::set<std::string> ReadShopNames(const BuildContext& ctx,
-                                    const std::map<std::string, int>& trade,
-                                    const std::map<std::string, int>& roles) {
+std::map<std::string, bool> ReadShopNames(const BuildContext& ctx,
+                                          const std::map<std::string, int>& trade,
+                                          const std::map<std::string, int>& roles) {
     const Tsv tsv = ReadTsv(ctx.sourceDir / "cyzi" / "shopnames.tsv");
-    const int cZi = tsv.Column("zi");
-    std::set<std::string> names;
+    const int cZi = tsv.Column("zi"), cGrade = tsv.Column("grade");
+    std::map<std::string, bool> names;
     for (const auto& row : tsv.rows) {
         const std::string& zi = row.at(cZi);
+        const std::string& grade = row.at(cGrade);
         const auto chars = SplitChars(zi);
         if (chars.size() != 2 || chars[0] == chars[1])
             BuildFailure("shopnames.tsv: '" + zi + "' is not two different characters");
@@ -334,19 +338,22 @@ std::set<std::string> ReadShopNames(const BuildContext& ctx,
                 BuildFailure("shopnames.tsv: " + zi + " holds " + c +
                              ", no shop-name character that reads anywhere");
         }
+        if (grade != "typical" && grade != "possible")
+            BuildFailure("shopnames.tsv: " + zi + " has the unknown grade '" + grade + "'");
         if (roles.count(zi))
             BuildFailure("shopnames.tsv: " + zi + " is a part of company.tsv");
-        if (!names.insert(zi).second)
+        if (!names.emplace(zi, grade == "typical").second)
             BuildFailure("shopnames.tsv: " + zi + " twice");
     }
     return names;
 }
 
-// partrole: the shop names of shopnames.tsv as fronts.
-void FillShopNames(BuildDb& db, const std::set<std::string>& names) {
+// partrole: the shop names of shopnames.tsv, a typical one as a front (role
+// 1), a possible one with role 5.
+void FillShopNames(BuildDb& db, const std::map<std::string, bool>& names) {
     BuildDb::Inserter role(db, sql::build::kInsertPartRole);
-    for (const std::string& zi : names)
-        role.Row({zi, 1LL});
+    for (const auto& [zi, typical] : names)
+        role.Row({zi, typical ? 1LL : 5LL});
     std::printf("  partrole: %zu shop names beside the parts\n", names.size());
 }
 

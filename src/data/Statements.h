@@ -38,7 +38,7 @@ inline constexpr const char* kAppealParts =
 // classical verse (明月, 清风): they read together like a name part.
 inline constexpr const char* kAppealVerseWords = "select pair from verse_word";
 // The parts that make a company name: role 1 a front, 2 a close, 3 a plain
-// close, 4 a shop front.
+// close, 4 a shop front, 5 a possible shop name.
 inline constexpr const char* kAppealPartRoles = "select zi, role from partrole";
 // The characters of shop names (恒 瑞 泰, and 轩 阁 坊 at the end).
 inline constexpr const char* kAppealTradeCharacters = "select zi, place from tradezi";
@@ -458,7 +458,8 @@ inline constexpr const char* kInsertPartKind = "insert into partkind (zi, kind) 
 // partrole.role of a name part: 1 a front (a shop name of two characters:
 // 宏达), 2 a close of a four-character company name (伟业 兴业), 3 a plain
 // close, which reads less well there (宏图 致远), 4 a shop front, a front
-// that does not begin a company name (翰林).
+// that does not begin a company name (翰林), 5 a possible shop name, which
+// reads below a front (金鑫).
 inline constexpr const char* kInsertPartRole = "insert into partrole (zi, role) values (?, ?)";
 inline constexpr const char* kInsertTrade = "insert into tradezi (zi, place) values (?, ?)";
 inline constexpr const char* kInsertRating =

@@ -49,6 +49,7 @@ void AddNote(std::string& note, const std::string& item) {
 // How a name of three characters reads whole, by its shape: it must close
 // with an ending (兴 隆 昌) or a place of trade (轩 阁 坊).
 //   kShopName        a two-character shop name closed (盛德隆, 金利居)
+//   kPlainShopName   a possible shop name closed (金鑫隆)
 //   kWholeWithPart   a thing closed by a place of trade (锦绣阁, 金玉堂), or a
 //                    shop-name character before a thing that closes (鸿金利)
 //   kWhole           a thing closed by an ending (金玉宝), or three shop-name
@@ -64,6 +65,8 @@ int WholeReadingOfThree(const AppealBook& book, const std::vector<std::string>& 
     const bool tradeFirst = book.IsTrade(c[0], false, false);
     if (book.IsFront(front))
         return kShopName;
+    if (book.IsPossibleShopName(front))
+        return kPlainShopName;
     if (book.PartKind(front) == 'n' && placeLast)
         return kWholeWithPart;
     if (tradeFirst && book.PartKind(back) == 'n')
@@ -79,7 +82,8 @@ int WholeReadingOfThree(const AppealBook& book, const std::vector<std::string>& 
 // How the whole name reads: kWhole when it splits into name parts and
 // shop-name characters, kWholeWithVerse when it splits only with pairs of
 // verse counted as parts, else kReadsApart. A name of two characters reads
-// as kShopName when it is a two-character shop name (宏达), kWholeWithPart
+// as kShopName when it is a two-character shop name (宏达), kPlainShopName
+// when it is a possible one (金鑫), kWholeWithPart
 // when both are shop-name characters (恒瑞), kWhole when it is a name part
 // (珍珠). A name of three characters reads by its shape (above).
 // A name of four reads best as a company name, a shop name of two characters
@@ -91,6 +95,8 @@ int WholeReading(const AppealBook& book, const std::vector<std::string>& charact
     const std::size_t n = characters.size();
     if (n == 2 && book.IsFront(characters[0] + characters[1]))
         return kShopName;
+    if (n == 2 && book.IsPossibleShopName(characters[0] + characters[1]))
+        return kPlainShopName;
     // Two shop-name characters (恒瑞) read as a shop name more often than a
     // name part alone (珍珠): judges passed about three in four of them and
     // about half of the parts.
@@ -164,7 +170,8 @@ AppealBook::AppealBook(const std::string& connection) : q_(connection, kCharLook
         (role == 1   ? fronts_
          : role == 2 ? closes_
          : role == 3 ? plainCloses_
-                     : shopFronts_)
+         : role == 4 ? shopFronts_
+                     : possible_)
             .insert(q.FieldText(0));
     });
     ForEachRow(q_, sql::kAppealTradeCharacters, [&](const QueryObject& q) {

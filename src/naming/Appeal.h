@@ -62,6 +62,8 @@ class AppealBook {
     bool IsFront(const std::string& pair) const {
         return fronts_.count(pair) != 0 || shopFronts_.count(pair) != 0;
     }
+    // A shop name of two characters that reads less well than a front (金鑫).
+    bool IsPossibleShopName(const std::string& pair) const { return possible_.count(pair) != 0; }
     // A front that also begins a company name of four characters (华瑞 but
     // not 翰林, a shop front).
     bool IsCompanyFront(const std::string& pair) const { return fronts_.count(pair) != 0; }
@@ -90,7 +92,7 @@ class AppealBook {
     std::unordered_map<std::string, CharFacts> facts_;
     std::unordered_map<std::string, char> parts_;
     std::unordered_set<std::string> verse_;
-    std::unordered_set<std::string> fronts_, shopFronts_, closes_, plainCloses_;
+    std::unordered_set<std::string> fronts_, shopFronts_, closes_, plainCloses_, possible_;
     std::unordered_map<std::string, int> trade_;  // tradezi.place
     std::unordered_map<std::string, std::string> negative_;
 };
@@ -102,10 +104,11 @@ class AppealBook {
 // mark and does not read whole; in a name of three characters an action
 // (传承) is no part of such a split and a quality (幸福) may only begin it; a
 // name of four splits into things only (金兰佳酿, not 瑰丽黄鹤). Best of all
-// reads a name built on a two-character shop name (partrole's fronts, judged
-// by hand: 宏达 金利 盛德): the shop name alone, closed by an ending or a
-// place of trade (盛德堂, 宏达昌) or followed by a word that closes a company
-// name (华瑞伟业).
+// reads a name built on a two-character shop name (partrole's fronts and
+// the typical shop names of refdata/cyzi/shopnames.tsv, judged blind: 宏达
+// 金利 恒通): the shop name alone, closed by an ending or a place of trade
+// (盛德堂, 宏达昌) or followed by a word that closes a company name (华瑞伟业);
+// a possible shop name (金鑫) alone or closed reads next.
 enum Reading {
     kReadsApart = 0,      // no two neighbours read together
     kVersePair = 1,       // two neighbours stand side by side in verse
@@ -114,7 +117,8 @@ enum Reading {
     kWhole = 4,           // reads whole from shop-name characters and parts (珍珠, 瑞丰祥)
     kWholeWithPart = 5,   // reads whole and begins with a name part (锦绣阁, 幸福德), or two
                           // shop-name characters (恒瑞)
-    kShopName = 6,  // a shop name of two characters, alone or closed (宏达, 盛德堂, 华瑞伟业)
+    kPlainShopName = 6,  // a possible shop name of two characters, alone or closed (金鑫, 金鑫隆)
+    kShopName = 7,  // a shop name of two characters, alone or closed (宏达, 盛德堂, 华瑞伟业)
 };
 
 struct NameAppeal {

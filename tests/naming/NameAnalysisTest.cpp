@@ -389,6 +389,9 @@ TEST(BrandNameScore, AppealRules) {
         {"恒瑞", 90, kShopName, "吉祥安康；恒瑞皆字号常用字"},
         {"恒卓", 90, kWholeWithPart, "吉祥安康；经营通达；恒卓皆字号常用字"},
         {"瑞丰祥", 100, kShopName, "吉祥安康；富贵兴旺；瑞丰祥皆字号常用字"},
+        // A possible shop name reads below a listed one, alone and closed.
+        {"金鑫", 76, kPlainShopName, "富贵兴旺；韵母相同拗口；声调单一；金鑫皆字号常用字"},
+        {"金鑫隆", 94, kPlainShopName, "富贵兴旺；韵母相同拗口；金鑫隆皆字号常用字"},
         {"瑞卓祥", 100, kWhole, "吉祥安康；经营通达；瑞卓祥皆字号常用字"},
         {"瑞丰杰", 90, kReadsApart, "吉祥安康；富贵兴旺；光明远大"},
         // A shop name closed by a place of trade, which reads only last; a
