@@ -273,10 +273,11 @@ TEST(ParvelloTables, CountsAndConsistency) {
     // The shop names beside the parts are fronts or possible shop names of
     // shop-name characters.
     EXPECT_EQ(
-        Number(kParvelloFile,
-               "select count(*) from partrole r join tradezi a on a.zi = substr(r.zi, 1, 1) "
-               "join tradezi b on b.zi = substr(r.zi, 2, 1) where r.role in (1, 5) and a.place <> 2 "
-               "and b.place <> 2 and r.zi not in (select zi from MZ)"),
+        Number(
+            kParvelloFile,
+            "select count(*) from partrole r join tradezi a on a.zi = substr(r.zi, 1, 1) "
+            "join tradezi b on b.zi = substr(r.zi, 2, 1) where r.role in (1, 5) and a.place <> 2 "
+            "and b.place <> 2 and r.zi not in (select zi from MZ)"),
         static_cast<long long>(SourceRows("cyzi/shopnames.tsv").size()));
     EXPECT_EQ(Number(kParvelloFile, "select count(*) from tradezi"),
               static_cast<long long>(SourceRows("cyzi/trade.tsv").size()));
