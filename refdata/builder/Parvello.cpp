@@ -118,7 +118,7 @@ double LastDrawWeight(int tradePlace) {
 // takes: the first (second) place of a two- or three-character name with no
 // fixed character, which a front of company.tsv takes (金利 玉龙 盛德), and
 // the third (fourth) place of a four-character name with a fixed one, which
-// a close takes (伟业 兴业). 1000 for the first (second) character of such a
+// a close or a plain close takes (伟业 兴业 致远). 1000 for the first (second) character of such a
 // part, so that a sample of 50 is nearly all of them and about half of the
 // parts meet in it (at 40, a sample held some 20 fronts); else the
 // character's draw weight.
@@ -187,7 +187,8 @@ std::set<std::string> FillCyzi(BuildDb& db, const BuildContext& ctx,
             BuildFailure("extra.tsv: " + c + " twice");
         rate(c, grade, reason);
     }
-    // The characters of the fronts (金利) and of the closes (伟业) by place.
+    // The characters of the fronts (金利) and of the closes, plain ones too
+    // (伟业, 致远), by place.
     std::set<std::string> frontFirst, frontSecond, closeFirst, closeSecond;
     for (const auto& [name, typical] : shopNames) {
         if (!typical)
@@ -202,7 +203,7 @@ std::set<std::string> FillCyzi(BuildDb& db, const BuildContext& ctx,
             frontFirst.insert(chars.at(0));
             frontSecond.insert(chars.at(1));
         }
-        if ((roleBits & 2) != 0) {
+        if ((roleBits & (2 | 4)) != 0) {
             closeFirst.insert(chars.at(0));
             closeSecond.insert(chars.at(1));
         }
