@@ -84,11 +84,15 @@ Grade GradeOf(const std::string& grade, const std::string& zi) {
     BuildFailure("ratings.tsv: " + zi + " has the unknown grade '" + grade + "'");
 }
 
-// tradezi.place of a shop-name character: it reads anywhere but does not
-// close a name of three or more characters, it is a place of trade that
-// reads only as the last of three or more (轩 阁 坊), or it is an ending that
-// reads anywhere and closes (兴 隆 昌).
-enum TradePlace { kNotTrade = 0, kAnywhere = 1, kPlaceOfTrade = 2, kEnding = 3 };
+using sql::kNotTrade;
+using sql::kPlaceOfTrade;
+using sql::kTradeAnywhere;
+using sql::kTradeEnding;
+
+// Whether the role bits of a part (1 << PartRole for each role) hold a role.
+bool HasRole(int roleBits, sql::PartRole role) {
+    return (roleBits & (1 << role)) != 0;
+}
 
 // The weight of a drawn character in the random samples: a shop-name
 // character that reads anywhere comes early eight times as often as a plain
@@ -96,8 +100,8 @@ enum TradePlace { kNotTrade = 0, kAnywhere = 1, kPlaceOfTrade = 2, kEnding = 3 }
 // twice, so that a sample holds enough characters that read together.
 double DrawWeight(bool favoured, int tradePlace) {
     switch (tradePlace) {
-        case kAnywhere:
-        case kEnding:
+        case kTradeAnywhere:
+        case kTradeEnding:
             return 8.0;
         case kPlaceOfTrade:
             return 3.0;
@@ -111,7 +115,7 @@ double DrawWeight(bool favoured, int tradePlace) {
 // so that the name reads whole: a place of trade 24, an ending 12, any other
 // character 1.
 double LastDrawWeight(int tradePlace) {
-    return tradePlace == kPlaceOfTrade ? 24.0 : tradePlace == kEnding ? 12.0 : 1.0;
+    return tradePlace == kPlaceOfTrade ? 24.0 : tradePlace == kTradeEnding ? 12.0 : 1.0;
 }
 
 // The weight of a character drawn for a place that a two-character part
@@ -199,11 +203,11 @@ std::set<std::string> FillCyzi(BuildDb& db, const BuildContext& ctx,
     }
     for (const auto& [part, roleBits] : roles) {
         const auto chars = SplitChars(part);
-        if ((roleBits & (1 | 8)) != 0) {
+        if (HasRole(roleBits, sql::kRoleFront) || HasRole(roleBits, sql::kRoleShopFront)) {
             frontFirst.insert(chars.at(0));
             frontSecond.insert(chars.at(1));
         }
-        if ((roleBits & (2 | 4)) != 0) {
+        if (HasRole(roleBits, sql::kRoleClose) || HasRole(roleBits, sql::kRolePlainClose)) {
             closeFirst.insert(chars.at(0));
             closeSecond.insert(chars.at(1));
         }
@@ -242,27 +246,25 @@ std::string PartKind(const std::string& pos, const std::string& zi) {
     BuildFailure("parts.tsv: " + zi + " has the unknown part of speech '" + pos + "'");
 }
 
-// The roles of company.tsv: for each listed part, bit 1 a front (a shop name
-// of two characters: 宏达 九鼎), bit 2 a close (伟业 兴业), bit 4 a plain
-// close (宏图 致远), bit 8 a shop front (翰林: a front that does not begin a
-// company name); partrole.role is 1, 2, 3 and 4 for them.
+// The roles of company.tsv: for each listed part its role bits, 1 << PartRole
+// for each of its roles (front, close, plain close, shop front).
 std::map<std::string, int> ReadCompanyRoles(const BuildContext& ctx) {
     const Tsv tsv = ReadTsv(ctx.sourceDir / "mz" / "company.tsv");
     const int cZi = tsv.Column("zi"), cRole = tsv.Column("role");
     std::map<std::string, int> roles;
     for (const auto& row : tsv.rows) {
         const std::string& role = row.at(cRole);
-        const int bit = role == "front"         ? 1
-                        : role == "close"       ? 2
-                        : role == "plain close" ? 4
-                        : role == "shop front"  ? 8
-                                                : 0;
-        if (bit == 0)
+        const int code = role == "front"         ? sql::kRoleFront
+                         : role == "close"       ? sql::kRoleClose
+                         : role == "plain close" ? sql::kRolePlainClose
+                         : role == "shop front"  ? sql::kRoleShopFront
+                                                 : 0;
+        if (code == 0)
             BuildFailure("company.tsv: " + row.at(cZi) + " has the unknown role '" + role + "'");
         int& roleBits = roles[row.at(cZi)];
-        if ((roleBits & bit) != 0)
+        if ((roleBits & (1 << code)) != 0)
             BuildFailure("company.tsv: " + row.at(cZi) + " twice as " + role);
-        roleBits |= bit;
+        roleBits |= 1 << code;
     }
     return roles;
 }
@@ -299,13 +301,14 @@ void FillMz(BuildDb& db, const BuildContext& ctx, const std::map<std::string, Wo
         const auto r = roles.find(zi);
         const int roleBits = r == roles.end() ? 0 : r->second;
         insert.Row({++id, zi, a.wuhang + b.wuhang, a.ft + b.ft, a.bh + b.bh, a.bh, b.bh,
-                    (roleBits & (1 | 2)) != 0 ? 40.0
-                    : (roleBits & 4) != 0     ? 8.0
-                                              : 1.0});
+                    HasRole(roleBits, sql::kRoleFront) || HasRole(roleBits, sql::kRoleClose) ? 40.0
+                    : HasRole(roleBits, sql::kRolePlainClose)                                ? 8.0
+                                                              : 1.0});
         kind.Row({zi, PartKind(row.at(cPos), zi)});
-        for (const auto& [bit, code] : {std::pair{1, 1LL}, {2, 2LL}, {4, 3LL}, {8, 4LL}}) {
-            if ((roleBits & bit) != 0)
-                role.Row({zi, code});
+        for (const sql::PartRole code :
+             {sql::kRoleFront, sql::kRoleClose, sql::kRolePlainClose, sql::kRoleShopFront}) {
+            if (HasRole(roleBits, code))
+                role.Row({zi, static_cast<long long>(code)});
         }
         if (r != roles.end())
             roles.erase(r);
@@ -335,7 +338,7 @@ std::map<std::string, bool> ReadShopNames(const BuildContext& ctx,
             BuildFailure("shopnames.tsv: '" + zi + "' is not two different characters");
         for (const std::string& c : chars) {
             const auto t = trade.find(c);
-            if (t == trade.end() || (t->second != kAnywhere && t->second != kEnding))
+            if (t == trade.end() || (t->second != kTradeAnywhere && t->second != kTradeEnding))
                 BuildFailure("shopnames.tsv: " + zi + " holds " + c +
                              ", no shop-name character that reads anywhere");
         }
@@ -349,12 +352,13 @@ std::map<std::string, bool> ReadShopNames(const BuildContext& ctx,
     return names;
 }
 
-// partrole: the shop names of shopnames.tsv, a typical one as a front (role
-// 1), a possible one with role 5.
+// partrole: the shop names of shopnames.tsv, a typical one as a front, a
+// possible one as a possible shop name.
 void FillShopNames(BuildDb& db, const std::map<std::string, bool>& names) {
     BuildDb::Inserter role(db, sql::build::kInsertPartRole);
     for (const auto& [zi, typical] : names)
-        role.Row({zi, typical ? 1LL : 5LL});
+        role.Row(
+            {zi, static_cast<long long>(typical ? sql::kRoleFront : sql::kRolePossibleShopName)});
     std::printf("  partrole: %zu shop names beside the parts\n", names.size());
 }
 
@@ -370,10 +374,10 @@ std::map<std::string, int> ReadTrade(const BuildContext& ctx,
         const std::string& place = row.at(cPlace);
         if (CharCount(c) != 1 || !words.count(c))
             BuildFailure("trade.tsv: '" + c + "' is not a character of word.tsv");
-        const TradePlace code = place == "any"    ? kAnywhere
-                                : place == "last" ? kPlaceOfTrade
-                                : place == "end"  ? kEnding
-                                                  : kNotTrade;
+        const sql::TradePlace code = place == "any"    ? kTradeAnywhere
+                                     : place == "last" ? kPlaceOfTrade
+                                     : place == "end"  ? kTradeEnding
+                                                       : kNotTrade;
         if (code == kNotTrade)
             BuildFailure("trade.tsv: " + c + " has the unknown place '" + place + "'");
         if (!trade.emplace(c, code).second)

@@ -37,10 +37,26 @@ inline constexpr const char* kAppealParts =
 // Two characters of the drawing pool that stand side by side in a line of
 // classical verse (明月, 清风): they read together like a name part.
 inline constexpr const char* kAppealVerseWords = "select pair from verse_word";
-// The parts that make a company name: role 1 a front, 2 a close, 3 a plain
-// close, 4 a shop front, 5 a possible shop name.
+// partrole.role: what a two-character name part or shop name does in a
+// company name.
+enum PartRole {
+    kRoleFront = 1,             // a shop name of two characters (宏达 恒通)
+    kRoleClose = 2,             // closes a four-character company name (伟业 兴业)
+    kRolePlainClose = 3,        // closes one less well (宏图 致远)
+    kRoleShopFront = 4,         // a front of a shop, not of a company (翰林)
+    kRolePossibleShopName = 5,  // a shop name that reads below a front (金鑫)
+};
+// tradezi.place: where a shop-name character reads.
+enum TradePlace {
+    kNotTrade = 0,
+    kTradeAnywhere = 1,  // anywhere, but does not close a longer name (瑞)
+    kPlaceOfTrade = 2,   // only as the last of three or more characters (轩 阁 坊)
+    kTradeEnding = 3,    // anywhere, and closes a longer name (兴 隆 昌)
+};
+// The parts and shop names that make a company name, with their PartRole.
 inline constexpr const char* kAppealPartRoles = "select zi, role from partrole";
-// The characters of shop names (恒 瑞 泰, and 轩 阁 坊 at the end).
+// The characters of shop names (恒 瑞 泰, and 轩 阁 坊 at the end), with their
+// TradePlace.
 inline constexpr const char* kAppealTradeCharacters = "select zi, place from tradezi";
 inline constexpr const char* kAppealNegativeSounds = "select sound, word from negsound";
 
@@ -450,16 +466,9 @@ inline constexpr const char* kInsertCyzi =
     "weight_third, weight_fourth) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
 inline constexpr const char* kInsertMz =
     "insert into MZ (ID, zi, wuhang, ft, bh, bh1, bh2, weight) values (?, ?, ?, ?, ?, ?, ?, ?)";
-// tradezi.place: 1 a shop-name character that reads anywhere but does not
-// close a name of three or more characters, 3 one that reads anywhere (兴 隆
-// 昌), 2 a place of trade (轩 阁 坊) that reads only as the last character.
+// tradezi.place: a TradePlace; partrole.role: a PartRole.
 // partkind.kind of a name part: 'n' a thing, 'a' a quality, 'v' an action.
 inline constexpr const char* kInsertPartKind = "insert into partkind (zi, kind) values (?, ?)";
-// partrole.role of a name part: 1 a front (a shop name of two characters:
-// 宏达), 2 a close of a four-character company name (伟业 兴业), 3 a plain
-// close, which reads less well there (宏图 致远), 4 a shop front, a front
-// that does not begin a company name (翰林), 5 a possible shop name, which
-// reads below a front (金鑫).
 inline constexpr const char* kInsertPartRole = "insert into partrole (zi, role) values (?, ?)";
 inline constexpr const char* kInsertTrade = "insert into tradezi (zi, place) values (?, ?)";
 inline constexpr const char* kInsertRating =

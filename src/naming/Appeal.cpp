@@ -46,8 +46,50 @@ void AddNote(std::string& note, const std::string& item) {
     note += item;
 }
 
-// How a name of three characters reads whole, by its shape: it must close
-// with an ending (兴 隆 昌) or a place of trade (轩 阁 坊).
+// The reading of a name that splits into name parts and shop-name
+// characters: kWhole when it does, kWholeWithVerse when it does only with
+// pairs of verse counted as parts, else kReadsApart. A longer name takes
+// things only (金兰佳酿, not 瑰丽黄鹤 or 纯熟泉涌). best[i] is the best reading of
+// the first i characters, -1 for no split.
+int SplitReading(const AppealBook& book, const std::vector<std::string>& characters) {
+    const std::size_t n = characters.size();
+    std::vector<int> best(n + 1, -1);
+    best[0] = kWhole;
+    for (std::size_t i = 1; i <= n; ++i) {
+        if (best[i - 1] >= 0 && book.IsTrade(characters[i - 1], i == n, i == n && n > 2))
+            best[i] = std::max(best[i], best[i - 1]);
+        if (i < 2 || best[i - 2] < 0)
+            continue;
+        const std::string pair = characters[i - 2] + characters[i - 1];
+        const char kind = book.PartKind(pair);
+        if (kind != 0 && (n == 2 || kind == 'n'))
+            best[i] = std::max(best[i], best[i - 2]);
+        else if (kind == 0 && book.InVerse(pair))
+            best[i] = std::max(best[i], std::min(best[i - 2], static_cast<int>(kWholeWithVerse)));
+    }
+    return best[n] < 0 ? kReadsApart : best[n];
+}
+
+// A name of two characters: a shop name (宏达: kShopName), a possible one
+// (金鑫: kPlainShopName), two shop-name characters (恒瑞: kWholeWithPart, as
+// judges passed about three in four of them and about half of the name parts
+// alone), a name part (珍珠: kWhole); a quality word alone is too plain for a
+// mark (精彩, 富裕, 雅致).
+int WholeReadingOfTwo(const AppealBook& book, const std::vector<std::string>& c) {
+    const std::string pair = c[0] + c[1];
+    if (book.IsFront(pair))
+        return kShopName;
+    if (book.HasRole(pair, sql::kRolePossibleShopName))
+        return kPlainShopName;
+    if (book.IsTrade(c[0], false, false) && book.IsTrade(c[1], true, false))
+        return kWholeWithPart;
+    if (book.PartKind(pair) == 'a')
+        return kReadsApart;
+    return SplitReading(book, c);
+}
+
+// A name of three characters reads whole by its shape: it must close with an
+// ending (兴 隆 昌) or a place of trade (轩 阁 坊).
 //   kShopName        a two-character shop name closed (盛德隆, 金利居)
 //   kPlainShopName   a possible shop name closed (金鑫隆)
 //   kWholeWithPart   a thing closed by a place of trade (锦绣阁, 金玉堂), or a
@@ -61,11 +103,11 @@ int WholeReadingOfThree(const AppealBook& book, const std::vector<std::string>& 
     if (!book.IsTrade(c[2], true, true))
         return kReadsApart;
     const std::string front = c[0] + c[1], back = c[1] + c[2];
-    const bool placeLast = book.TradePlace(c[2]) == AppealBook::kPlaceOfTrade;
+    const bool placeLast = book.TradePlace(c[2]) == sql::kPlaceOfTrade;
     const bool tradeFirst = book.IsTrade(c[0], false, false);
     if (book.IsFront(front))
         return kShopName;
-    if (book.IsPossibleShopName(front))
+    if (book.HasRole(front, sql::kRolePossibleShopName))
         return kPlainShopName;
     if (book.PartKind(front) == 'n' && placeLast)
         return kWholeWithPart;
@@ -79,69 +121,44 @@ int WholeReadingOfThree(const AppealBook& book, const std::vector<std::string>& 
     return kReadsApart;
 }
 
-// How the whole name reads: kWhole when it splits into name parts and
-// shop-name characters, kWholeWithVerse when it splits only with pairs of
-// verse counted as parts, else kReadsApart. A name of two characters reads
-// as kShopName when it is a two-character shop name (宏达), kPlainShopName
-// when it is a possible one (金鑫), kWholeWithPart
-// when both are shop-name characters (恒瑞), kWhole when it is a name part
-// (珍珠). A name of three characters reads by its shape (above).
-// A name of four reads best as a company name, a shop name of two characters
-// and a word that closes it (华瑞伟业: kShopName; with a plain close, 华瑞致远,
-// or after two shop-name characters, 恒瑞伟业: kWholeWithPart); two other
-// things (白雪银杉) read whole (kWhole). best[i]
-// is the best reading (Reading) of the first i characters, -1 for no split.
+// A name of four characters reads best as a company name: a shop name of two
+// characters and a word that closes it (华瑞伟业: kShopName); with a plain
+// close (华瑞致远) or after two shop-name characters (恒瑞伟业) it reads
+// kWholeWithPart. A shop front (翰林) or a front that is itself a close (安泰,
+// 兴业) begins no company name. Otherwise it reads as it splits (白雪银杉).
+int WholeReadingOfFour(const AppealBook& book, const std::vector<std::string>& c) {
+    const std::string head = c[0] + c[1], tail = c[2] + c[3];
+    if (!book.HasRole(head, sql::kRoleClose)) {
+        const bool close = book.HasRole(tail, sql::kRoleClose);
+        if (book.HasRole(head, sql::kRoleFront)) {
+            if (close)
+                return kShopName;
+            if (book.HasRole(tail, sql::kRolePlainClose))
+                return kWholeWithPart;
+        }
+        if (close && book.IsTrade(c[0], false, false) && book.IsTrade(c[1], false, false))
+            return kWholeWithPart;
+    }
+    return SplitReading(book, c);
+}
+
+// How the whole name reads (Reading), by its length; a character doubled in
+// a row in a longer name (永泰泰) reads as a slip.
 int WholeReading(const AppealBook& book, const std::vector<std::string>& characters) {
     const std::size_t n = characters.size();
-    if (n == 2 && book.IsFront(characters[0] + characters[1]))
-        return kShopName;
-    if (n == 2 && book.IsPossibleShopName(characters[0] + characters[1]))
-        return kPlainShopName;
-    // Two shop-name characters (恒瑞) read as a shop name more often than a
-    // name part alone (珍珠): judges passed about three in four of them and
-    // about half of the parts.
-    if (n == 2 && book.IsTrade(characters[0], false, false) &&
-        book.IsTrade(characters[1], true, false))
-        return kWholeWithPart;
-    // A quality word alone is too plain for a mark (精彩, 富裕, 雅致).
-    if (n < 2 || (n == 2 && book.PartKind(characters[0] + characters[1]) == 'a'))
+    if (n < 2)
         return kReadsApart;
-    // A character doubled in a longer name (永泰泰) reads as a slip.
-    for (std::size_t i = 0; n > 2 && i + 1 < n; ++i) {
+    if (n == 2)
+        return WholeReadingOfTwo(book, characters);
+    for (std::size_t i = 0; i + 1 < n; ++i) {
         if (characters[i] == characters[i + 1])
             return kReadsApart;
     }
     if (n == 3)
         return WholeReadingOfThree(book, characters);
-    // A front that is itself a close (安泰, 兴业) does not begin a company name.
-    const std::string head = n == 4 ? characters[0] + characters[1] : std::string();
-    if (n == 4 && book.IsCompanyFront(head) && !book.IsClose(head)) {
-        if (book.IsClose(characters[2] + characters[3]))
-            return kShopName;
-        if (book.IsPlainClose(characters[2] + characters[3]))
-            return kWholeWithPart;
-    }
-    // Two shop-name characters before a close read as a company name too
-    // (恒瑞伟业), below a front.
-    if (n == 4 && !book.IsClose(head) && book.IsTrade(characters[0], false, false) &&
-        book.IsTrade(characters[1], false, false) && book.IsClose(characters[2] + characters[3]))
-        return kWholeWithPart;
-    std::vector<int> best(n + 1, -1);
-    best[0] = kWhole;
-    for (std::size_t i = 1; i <= n; ++i) {
-        if (best[i - 1] >= 0 && book.IsTrade(characters[i - 1], i == n, i == n && n > 2))
-            best[i] = std::max(best[i], best[i - 1]);
-        if (i < 2 || best[i - 2] < 0)
-            continue;
-        const std::string pair = characters[i - 2] + characters[i - 1];
-        // A longer name takes things only (金兰佳酿, not 瑰丽黄鹤 or 纯熟泉涌).
-        const char kind = book.PartKind(pair);
-        if (kind != 0 && (n == 2 || kind == 'n'))
-            best[i] = std::max(best[i], best[i - 2]);
-        else if (kind == 0 && book.InVerse(pair))
-            best[i] = std::max(best[i], std::min(best[i - 2], static_cast<int>(kWholeWithVerse)));
-    }
-    return best[n] < 0 ? kReadsApart : best[n];
+    if (n == 4)
+        return WholeReadingOfFour(book, characters);
+    return SplitReading(book, characters);
 }
 
 }  // namespace
@@ -165,17 +182,10 @@ AppealBook::AppealBook(const std::string& connection) : q_(connection, kCharLook
         ForEachRow(q_, sql::kAppealVerseWords,
                    [&](const QueryObject& q) { verse_.insert(q.FieldText(0)); });
     }
-    ForEachRow(q_, sql::kAppealPartRoles, [&](const QueryObject& q) {
-        const long long role = q.FieldInt(1);
-        (role == 1   ? fronts_
-         : role == 2 ? closes_
-         : role == 3 ? plainCloses_
-         : role == 4 ? shopFronts_
-                     : possible_)
-            .insert(q.FieldText(0));
-    });
+    ForEachRow(q_, sql::kAppealPartRoles,
+               [&](const QueryObject& q) { roles_[q.FieldText(0)] |= 1u << q.FieldInt(1); });
     ForEachRow(q_, sql::kAppealTradeCharacters, [&](const QueryObject& q) {
-        trade_.emplace(q.FieldText(0), static_cast<int>(q.FieldInt(1)));
+        trade_.emplace(q.FieldText(0), static_cast<sql::TradePlace>(q.FieldInt(1)));
     });
     ForEachRow(q_, sql::kAppealNegativeSounds,
                [&](const QueryObject& q) { negative_.emplace(q.FieldText(0), q.FieldText(1)); });
@@ -202,18 +212,23 @@ char AppealBook::PartKind(const std::string& pair) const {
     return it == parts_.end() ? 0 : it->second;
 }
 
-int AppealBook::TradePlace(const std::string& character) const {
+bool AppealBook::HasRole(const std::string& pair, sql::PartRole role) const {
+    const auto it = roles_.find(pair);
+    return it != roles_.end() && (it->second & (1u << role)) != 0;
+}
+
+sql::TradePlace AppealBook::TradePlace(const std::string& character) const {
     const auto it = trade_.find(character);
-    return it == trade_.end() ? 0 : it->second;
+    return it == trade_.end() ? sql::kNotTrade : it->second;
 }
 
 bool AppealBook::IsTrade(const std::string& character, bool last, bool closes) const {
     switch (TradePlace(character)) {
-        case kAnywhere:
+        case sql::kTradeAnywhere:
             return !closes;
-        case kPlaceOfTrade:
+        case sql::kPlaceOfTrade:
             return last && closes;
-        case kEnding:
+        case sql::kTradeEnding:
             return true;
         default:
             return false;

@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "data/QueryObject.h"
+#include "data/Statements.h"
 
 namespace quillora {
 
@@ -57,26 +58,18 @@ class AppealBook {
     // What a name part is: 'n' a thing, 'a' a quality, 'v' an action; 0 for
     // a pair that is no part.
     char PartKind(const std::string& pair) const;
-    // Whether a part makes a four-character company name: as its front (a
-    // shop name of two characters: 宏达 九鼎) or as its close (伟业 腾飞).
+    // Whether a pair has a role in a company name (partrole).
+    bool HasRole(const std::string& pair, sql::PartRole role) const;
+    // A shop name of two characters (宏达 恒通, 翰林): a front of a company or
+    // of a shop.
     bool IsFront(const std::string& pair) const {
-        return fronts_.count(pair) != 0 || shopFronts_.count(pair) != 0;
+        return HasRole(pair, sql::kRoleFront) || HasRole(pair, sql::kRoleShopFront);
     }
-    // A shop name of two characters that reads less well than a front (金鑫).
-    bool IsPossibleShopName(const std::string& pair) const { return possible_.count(pair) != 0; }
-    // A front that also begins a company name of four characters (华瑞 but
-    // not 翰林, a shop front).
-    bool IsCompanyFront(const std::string& pair) const { return fronts_.count(pair) != 0; }
-    bool IsClose(const std::string& pair) const { return closes_.count(pair) != 0; }
-    // A word that closes a company name less well (启航 致远).
-    bool IsPlainClose(const std::string& pair) const { return plainCloses_.count(pair) != 0; }
     // Whether the two characters stand side by side in a line of verse.
     bool InVerse(const std::string& pair) const { return verse_.count(pair) != 0; }
-    // Where a shop-name character reads (tradezi.place): anywhere but at the
-    // close of a longer name, only last (a place of trade: 轩 阁 坊), or
-    // anywhere (an ending: 兴 隆 昌); 0 for another character.
-    enum Place { kAnywhere = 1, kPlaceOfTrade = 2, kEnding = 3 };
-    int TradePlace(const std::string& character) const;
+    // Where a shop-name character reads (tradezi.place); kNotTrade for
+    // another character.
+    sql::TradePlace TradePlace(const std::string& character) const;
     // Whether a character reads in a shop name at this place: `closes` is
     // true for the last character of a name of three or more characters,
     // which only an ending (兴 隆 昌) or a place of trade (轩 阁 坊) closes;
@@ -92,8 +85,8 @@ class AppealBook {
     std::unordered_map<std::string, CharFacts> facts_;
     std::unordered_map<std::string, char> parts_;
     std::unordered_set<std::string> verse_;
-    std::unordered_set<std::string> fronts_, shopFronts_, closes_, plainCloses_, possible_;
-    std::unordered_map<std::string, int> trade_;  // tradezi.place
+    std::unordered_map<std::string, unsigned> roles_;  // 1 << PartRole for each role
+    std::unordered_map<std::string, sql::TradePlace> trade_;
     std::unordered_map<std::string, std::string> negative_;
 };
 

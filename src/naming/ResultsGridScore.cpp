@@ -122,13 +122,16 @@ std::vector<std::string> Units(const RankedCandidate& c) {
 // one character or name part takes the rest of the page when few characters
 // fit.
 std::vector<std::size_t> NextPage(const GenerationState& state) {
+    // The units of each row not yet shown, worked out once for every round.
+    std::vector<std::vector<std::string>> units(state.ranking.size());
     std::unordered_map<std::string, std::size_t> everywhere;
     std::size_t left = 0;
-    for (const RankedCandidate& c : state.ranking) {
-        if (c.shown)
+    for (std::size_t i = 0; i < state.ranking.size(); ++i) {
+        if (state.ranking[i].shown)
             continue;
         ++left;
-        for (const std::string& u : Units(c))
+        units[i] = Units(state.ranking[i]);
+        for (const std::string& u : units[i])
             ++everywhere[u];
     }
     std::vector<std::size_t> page;
@@ -138,8 +141,8 @@ std::vector<std::size_t> NextPage(const GenerationState& state) {
     auto take = [&](const std::vector<std::size_t>& rows, int cap) {
         std::vector<std::size_t> held;
         for (std::size_t i : rows) {
-            const std::vector<std::string> units = Units(state.ranking[i]);
-            const bool crowded = std::any_of(units.begin(), units.end(), [&](const std::string& u) {
+            const std::vector<std::string>& row = units[i];
+            const bool crowded = std::any_of(row.begin(), row.end(), [&](const std::string& u) {
                 return everywhere[u] < left && used[u] >= cap &&
                        !HoldsPreferred(u, state.Preferred);
             });
@@ -147,7 +150,7 @@ std::vector<std::size_t> NextPage(const GenerationState& state) {
                 held.push_back(i);
                 continue;
             }
-            for (const std::string& u : units)
+            for (const std::string& u : row)
                 ++used[u];
             page.push_back(i);
         }
